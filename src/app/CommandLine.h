@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace brevio {
+
+// What the command line asks for.
+struct CommandLine {
+  bool headless = false;
+  bool showHelp = false;
+  bool showVersion = false;
+  // Set when the arguments cannot be understood; says why.
+  std::string error;
+};
+
+// Reads the arguments that follow the program name.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// The text --help prints.
+std::string UsageText();
+
+}  // namespace brevio

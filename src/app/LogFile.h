@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace brevio {
+
+// An operating-system error: its number and the platform's description of it.
+struct SystemError {
+  int number = 0;
+  std::string description;
+};
+
+// Where and how the log file is written.
+class LogFile {
+ public:
+  virtual ~LogFile() = default;
+
+  // The user's temporary folder, normally ending in a path separator; nothing when the platform
+  // cannot tell.
+  virtual std::optional<std::string> TempFolder() = 0;
+
+  // Opens `path` for appending (creating it when missing), writes `bytes` and closes it again, so
+  // that no handle stays open between lines.
+  virtual std::optional<SystemError> Append(const std::string& path, std::string_view bytes) = 0;
+};
+
+}  // namespace brevio

@@ -1,0 +1,34 @@
+#include "app/NumberText.h"
+
+#include <charconv>
+#include <string>
+
+namespace brevio {
+
+namespace {
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+}  // namespace
+
+double LeadingDecimalNumber(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  std::string number;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+    if (text[i] == '-') number += '-';
+    ++i;
+  }
+  bool digits = false;
+  for (; i < text.size() && IsDigit(text[i]); ++i, digits = true) number += text[i];
+  if (i < text.size() && text[i] == '.') {
+    number += '.';
+    for (++i; i < text.size() && IsDigit(text[i]); ++i, digits = true) number += text[i];
+  }
+  if (!digits) return 0.0;
+  double value = 0.0;
+  std::from_chars(number.data(), number.data() + number.size(), value);
+  return value;
+}
+
+}  // namespace brevio

@@ -1,0 +1,12 @@
+#include "app/PathText.h"
+
+namespace brevio {
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+  std::string path(folder);
+  path += kPathSeparator;
+  path += name;
+  return path;
+}
+
+}  // namespace brevio

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace brevio {
+
+// Texts that start-up sets once and every later piece reads.
+struct ProgramInfo {
+  std::string ProgramTitle;
+  std::string ProgramVersionText;
+  std::string HelpDocumentPath;
+  std::string HostVersionText;
+  std::string StartTimeText;
+};
+
+// "UI-View32 add-on Brevio Server V" + major.minor.revision.
+std::string MakeProgramTitle();
+
+// "BRV V" + major.minor.revision + " by " + the maintainers.
+std::string MakeProgramVersionText();
+
+// major.minor.revision alone.
+std::string ProgramVersionNumber();
+
+}  // namespace brevio

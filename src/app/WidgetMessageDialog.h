@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/MessageDialog.h"
+
+class QWidget;
+
+namespace brevio {
+
+// Message boxes as Qt dialogs, modal to the main window.
+class WidgetMessageDialog : public MessageDialog {
+ public:
+  explicit WidgetMessageDialog(QWidget* parent) : parent_(parent) {}
+  void Show(MessageIcon icon, const std::string& title, const std::string& body) override;
+
+ private:
+  QWidget* parent_;
+};
+
+}  // namespace brevio

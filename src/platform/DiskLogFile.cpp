@@ -1,0 +1,34 @@
+#include "platform/DiskLogFile.h"
+
+#include <QDir>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "app/PathText.h"
+
+namespace brevio {
+
+namespace {
+SystemError LastError() {
+  return {errno, std::strerror(errno)};
+}
+}  // namespace
+
+std::optional<std::string> DiskLogFile::TempFolder() {
+  const QString folder = QDir::tempPath();
+  if (folder.isEmpty()) return std::nullopt;
+  return QDir::toNativeSeparators(folder).toStdString() + kPathSeparator;
+}
+
+std::optional<SystemError> DiskLogFile::Append(const std::string& path, std::string_view bytes) {
+  std::FILE* file = std::fopen(path.c_str(), "ab");
+  if (file == nullptr) return LastError();
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  std::optional<SystemError> error;
+  if (!written) error = LastError();
+  if (std::fclose(file) != 0 && !error) error = LastError();
+  return error;
+}
+
+}  // namespace brevio

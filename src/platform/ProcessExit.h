@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/ProgramEnd.h"
+
+namespace brevio {
+
+// Ends the process with exit status 1, flushing standard output (transmitted frames) first.
+class ProcessExit : public ProgramEnd {
+ public:
+  [[noreturn]] void EndProgram() override;
+};
+
+}  // namespace brevio

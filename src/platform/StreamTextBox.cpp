@@ -1,0 +1,12 @@
+#include "platform/StreamTextBox.h"
+
+#include "platform/TerminalText.h"
+
+namespace brevio {
+
+void StreamTextBox::Append(std::string_view text) {
+  if (out_ == nullptr) return;
+  *out_ << TerminalText(text) << std::flush;
+}
+
+}  // namespace brevio

@@ -1,0 +1,81 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "support/CoreHarness.h"
+
+namespace brevio::test {
+namespace {
+
+using ::testing::ElementsAre;
+
+class StatusLogTest : public ::testing::Test {
+ protected:
+  CoreHarness h;
+};
+
+TEST_F(StatusLogTest, LineIsDateBlankTimeBlankTextCrLf) {
+  h.clock.tick = (10 * 3600 + 5 * 60 + 7) * 1000;
+  h.log.LogStatus("start of Brevio");
+  EXPECT_EQ(h.txtStatus.content, "06.12.2026 10:05:07 start of Brevio\r\n");
+  EXPECT_EQ(h.logFile.files.at("/tmp/brevio-test/BRV.log"),
+            "06.12.2026 10:05:07 start of Brevio\r\n");
+}
+
+TEST_F(StatusLogTest, TrimsOnlyABoxHoldingMoreThan15000Characters) {
+  std::string held(15001, 'x');
+  held.front() = 'a';
+  held[5001] = 'b';  // the first of the last 10000
+  h.txtStatus.content = held;
+  h.log.LogStatus("next");
+  EXPECT_EQ(h.txtStatus.content.substr(0, 10000), held.substr(5001));
+  EXPECT_EQ(h.txtStatus.content.front(), 'b');
+  EXPECT_EQ(h.txtStatus.content.size(), 10000 + std::string("06.12.2026 00:00:00 next\r\n").size());
+
+  h.txtAPRS.content = std::string(15000, 'y');
+  h.log.LogStatus(h.txtAPRS, "next");
+  EXPECT_EQ(h.txtAPRS.content.substr(0, 15000), std::string(15000, 'y'));
+}
+
+TEST_F(StatusLogTest, OnlyStatusLinesReachTheLogFileEachWithItsOwnStamp) {
+  h.clock.stepPerTimeRead = 1000;
+  h.log.LogStatus(h.txtAPRS, "N0CALL>APRS:heard");
+  h.log.LogStatus(h.txtStatus, "status line");
+  h.log.LogStatus("another");
+
+  EXPECT_EQ(h.txtAPRS.content, "06.12.2026 00:00:00 N0CALL>APRS:heard\r\n");
+  EXPECT_EQ(h.txtStatus.content,
+            "06.12.2026 00:00:01 status line\r\n06.12.2026 00:00:03 another\r\n");
+  EXPECT_EQ(h.logFile.Log(), "06.12.2026 00:00:02 status line\r\n06.12.2026 00:00:04 another\r\n");
+}
+
+TEST_F(StatusLogTest, WithoutATemporaryFolderTheLogLiesInTheCurrentFolder) {
+  h.logFile.tempFolder.reset();
+  h.log.WriteLogLine("end of Brevio");
+  EXPECT_EQ(h.logFile.files.count("BRV.log"), 1U);
+  EXPECT_TRUE(h.txtStatus.content.empty());
+}
+
+TEST_F(StatusLogTest, UnopenableLogFileIsCriticalAndNothingRunsAfterIt) {
+  h.logFile.failWith = SystemError{13, "Permission denied"};
+  bool after = false;
+  EXPECT_THROW(
+      {
+        h.log.LogStatus("first");
+        after = true;
+      },
+      ProgramEnded);
+  EXPECT_FALSE(after);
+  ASSERT_EQ(h.dialog.shown.size(), 1U);
+  EXPECT_EQ(h.dialog.shown[0].icon, MessageIcon::Critical);
+  EXPECT_NE(h.dialog.shown[0].body.find(
+                "\r\n\r\nCan not open BRV log file '/tmp/brevio-test/BRV.log'.\r\n"
+                "Error 13 Permission denied \r\n\r\n"),
+            std::string::npos);
+  EXPECT_EQ(h.end.ends, 1);
+  // The box got its line before the file was tried; the file got nothing.
+  EXPECT_THAT(h.StatusLines(), ElementsAre("first"));
+  EXPECT_TRUE(h.logFile.files.empty());
+}
+
+}  // namespace
+}  // namespace brevio::test

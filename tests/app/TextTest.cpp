@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include "app/AnsiText.h"
+#include "app/Clock.h"
+#include "app/NumberText.h"
+#include "app/PathText.h"
+
+namespace brevio {
+namespace {
+
+TEST(AnsiTextTest, UpperCasesAsciiAndCodePageLettersOnly) {
+  EXPECT_EQ(UpperCase("?help me 1{2}"), "?HELP ME 1{2}");
+  // \xe9 e acute, \xff y diaeresis, \x9a s caron, \xf7 division sign, \xdf sharp s.
+  EXPECT_EQ(UpperCase("\xe9\xff\x9a\xf7\xdf"), "\xc9\x9f\x8a\xf7\xdf");
+  EXPECT_EQ(UpperCase(std::string("a\0b", 3)), std::string("A\0B", 3));
+}
+
+TEST(NumberTextTest, ReadsTheLeadingDecimalNumber) {
+  EXPECT_DOUBLE_EQ(LeadingDecimalNumber("2.5"), 2.5);
+  EXPECT_DOUBLE_EQ(LeadingDecimalNumber("  -12.75abc"), -12.75);
+  EXPECT_DOUBLE_EQ(LeadingDecimalNumber("+7"), 7.0);
+  EXPECT_DOUBLE_EQ(LeadingDecimalNumber(".5"), 0.5);
+  EXPECT_DOUBLE_EQ(LeadingDecimalNumber("abc"), 0.0);
+  EXPECT_DOUBLE_EQ(LeadingDecimalNumber("-"), 0.0);
+  EXPECT_DOUBLE_EQ(LeadingDecimalNumber("."), 0.0);
+  EXPECT_DOUBLE_EQ(LeadingDecimalNumber(""), 0.0);
+  EXPECT_DOUBLE_EQ(LeadingDecimalNumber("1e3"), 1.0);
+}
+
+TEST(PathTextTest, JoinsAsTextWithoutNormalising) {
+  const std::string separator(1, kPathSeparator);
+  EXPECT_EQ(JoinPath("dir" + separator, "brv.txt"), "dir" + separator + separator + "brv.txt");
+  EXPECT_EQ(JoinPath("", "brv.txt"), separator + "brv.txt");
+}
+
+TEST(TicksBetweenTest, IsRightAcrossTheSignChangeAndTheWrap) {
+  EXPECT_EQ(TicksBetween(1000, 61000), 60000);
+  EXPECT_EQ(TicksBetween(INT32_MAX - 9999, INT32_MIN + 50000), 60000);  // sign change
+  EXPECT_EQ(TicksBetween(-30000, 30000), 60000);                        // wrap to zero
+  EXPECT_EQ(TicksBetween(61000, 1000), -60000);
+}
+
+}  // namespace
+}  // namespace brevio
