@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "host/aprs/AprsPosition.h"
+#include "host/aprs/AprsTimestamp.h"
+
+namespace brevio {
+
+// An object report with an uncompressed position: ;NAME_____*DDHHMMzPOSITIONcomment, the name
+// padded with blanks to 9 characters, "*" for a live object and "_" for a killed one.
+struct ObjectReport {
+  // 1 to 9 characters, without its padding blanks.
+  std::string name;
+  bool live = true;
+  AprsTimestamp timestamp;
+  AprsPosition position;
+  // Everything after the symbol code, byte for byte.
+  std::string comment;
+
+  bool operator==(const ObjectReport&) const = default;
+};
+
+// Reads an information field that begins with ";". Nothing for a blank name, a status other
+// than "*" or "_", a compressed position or a malformed time stamp or position.
+std::optional<ObjectReport> ParseObjectReport(std::string_view info);
+
+// The information field of `object`. Nothing when the name is empty, longer than 9 or ends in a
+// blank (it would read back without it), or when the time stamp or position cannot be written.
+std::optional<std::string> FormatObjectReport(const ObjectReport& object);
+
+}  // namespace brevio
