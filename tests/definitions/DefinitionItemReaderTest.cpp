@@ -23,6 +23,10 @@ struct ItemCase {
   std::vector<std::string> items;
 };
 
+void PrintTo(const ItemCase& item, std::ostream* out) {
+  *out << item.what;
+}
+
 class DefinitionItemReaderTest : public ::testing::TestWithParam<ItemCase> {};
 
 TEST_P(DefinitionItemReaderTest, SplitsTheFileIntoItems) {
