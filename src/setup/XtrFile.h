@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "app/HostFolder.h"
+#include "app/Messages.h"
+
+namespace brevio {
+
+// "TRUE" for true, "FALSE" for false.
+std::string BoolToText(bool value);
+
+// The host's add-on registration file, which lets the user start the server from the host's
+// File menu.
+class XtrFile {
+ public:
+  XtrFile(HostFolder& hostFolder, Messages& messages)
+      : hostFolder_(hostFolder), messages_(messages) {}
+
+  // Writes the file into the host's folder (or, without one, into the program folder) and tells
+  // the user the outcome; a failure is shown and the program goes on.
+  void CreateXTRFile(const std::string& description, const std::string& baseName,
+                     const std::string& programFolder, bool flag);
+
+ private:
+  HostFolder& hostFolder_;
+  Messages& messages_;
+};
+
+}  // namespace brevio

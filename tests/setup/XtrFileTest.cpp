@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "definitions/TempFolder.h"
+#include "setup/XtrFile.h"
+#include "support/CoreHarness.h"
+
+namespace brevio::test {
+namespace {
+
+class FixedHostFolderSetting : public HostFolderSetting {
+ public:
+  Read read;
+  Read ReadProgramFolder() override { return read; }
+};
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+class XtrFileTest : public ::testing::Test {
+ protected:
+  void Create() { xtr.CreateXTRFile("BRV Brevio server", "ui_brv", program.Path(), true); }
+
+  CoreHarness h;
+  TempFolder host;
+  TempFolder program;
+  FixedHostFolderSetting setting;
+  HostFolder hostFolder{setting, h.messages};
+  XtrFile xtr{hostFolder, h.messages};
+};
+
+TEST_F(XtrFileTest, WithAHostFolderWritesQuotedPathThereAndSaysSo) {
+  setting.read.value = host.Path() + "/";  // joined as stored, no separator added
+  Create();
+  Create();  // a second run replaces the file
+  EXPECT_EQ(ReadAll(host.Path() + "/ui_brv.XTR"),
+            "BRV Brevio server\r\n\"" + program.Path() + "/ui_brv.EXE\"\r\nTRUE\r\nTrue\r\n");
+  ASSERT_EQ(h.dialog.shown.size(), 2U);
+  EXPECT_EQ(h.dialog.shown[1].icon, MessageIcon::Information);
+  EXPECT_EQ(h.dialog.shown[1].body,
+            "\r\n\r\nThe XTR file for ui_brv is created in the UI-View32 folder.\r\nAfter "
+            "restarting UI-View32 you can start ui_brv from the UI-View File menu.");
+}
+
+TEST_F(XtrFileTest, WithoutAHostFolderWritesBarePathIntoTheProgramFolder) {
+  Create();
+  EXPECT_EQ(ReadAll(program.Path() + "/ui_brv.XTR"),
+            "BRV Brevio server\r\n" + program.Path() + "/ui_brv.EXE\r\nTRUE\r\nTrue\r\n");
+  ASSERT_EQ(h.dialog.shown.size(), 1U);
+  EXPECT_EQ(h.dialog.shown[0].body,
+            "\r\n\r\nCannot find the program folder for UI-View32 (or you may be running the "
+            "UI-View 16bits version), so the configuration of UI-View Kestrix cannot not be "
+            "completed\r\n\r\n The XTR file is created in the ui_brv application folder (" +
+                program.Path() +
+                ").\r\nTo complete the XTR setup you should:\r\n - copy the XTR file to the "
+                "UI-View(16) folder,\r\n - check line 2 in the file and convert long pathnames "
+                "to short ones.\r\n   example : change C:\\program files\\uivaddon to "
+                "c:\\progra~1\\uivaddon");
+  xtr.CreateXTRFile("BRV Brevio server", "ui_brv", program.Path(), false);
+  EXPECT_NE(ReadAll(program.Path() + "/ui_brv.XTR").find("\r\nFALSE\r\nTrue\r\n"),
+            std::string::npos);
+}
+
+TEST_F(XtrFileTest, AFolderThatDoesNotExistIsShownAndTheProgramGoesOn) {
+  setting.read.value = host.Path() + "/gone/";
+  Create();
+  ASSERT_EQ(h.dialog.shown.size(), 1U);
+  EXPECT_EQ(h.dialog.shown[0].icon, MessageIcon::Critical);
+  EXPECT_EQ(h.dialog.shown[0].title, "BRV");
+  EXPECT_EQ(h.dialog.shown[0].body,
+            "AN error occurred creating the XTR file. The system error message is 'No such file "
+            "or directory'");
+  EXPECT_EQ(h.end.ends, 0);
+}
+
+TEST_F(XtrFileTest, AnUnreadableSettingIsShownAndTheFileGoesToTheProgramFolder) {
+  setting.read.error = SystemError{5, "Access is denied"};
+  Create();
+  ASSERT_EQ(h.dialog.shown.size(), 2U);
+  EXPECT_EQ(h.dialog.shown[0].body,
+            "An error occurred getting the UIView folder. The system error message is 'Access is "
+            "denied'");
+  EXPECT_FALSE(ReadAll(program.Path() + "/ui_brv.XTR").empty());
+}
+
+}  // namespace
+}  // namespace brevio::test
