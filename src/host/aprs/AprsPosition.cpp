@@ -131,7 +131,10 @@ std::optional<std::string> FormatAprsPosition(const AprsPosition& position) {
   const std::optional<std::string> lon =
       WriteCoordinate(position.longitude, kLongitude, position.ambiguity);
   if (!lat || !lon) return std::nullopt;
-  return *lat + position.symbolTable + *lon + position.symbolCode;
+  std::string text = *lat + position.symbolTable + *lon + position.symbolCode;
+  // A blurred area that reaches past a pole or the date line would not read back.
+  if (!ParseAprsPosition(text)) return std::nullopt;
+  return text;
 }
 
 }  // namespace brevio

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "Mutations.h"
+#include "host/aprs/AprsMessage.h"
+
+namespace brevio {
+namespace {
+
+using Kind = AprsMessage::Kind;
+using namespace std::string_literals;
+
+struct MessageCase {
+  std::string info;
+  AprsMessage expected;
+};
+
+class AprsMessageParse : public ::testing::TestWithParam<MessageCase> {};
+
+TEST_P(AprsMessageParse, ReadsKindAddresseeTextAndNumber) {
+  EXPECT_EQ(ParseAprsMessage(GetParam().info), GetParam().expected) << GetParam().info;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, AprsMessageParse,
+    ::testing::Values(
+        MessageCase{":N0CALL-5 :Hello{12", {Kind::Message, "N0CALL-5", "Hello", "12", "12", ""}},
+        MessageCase{":QDOS     :HELP", {Kind::Message, "QDOS", "HELP", "", "", ""}},
+        MessageCase{":N0CALL   :ack12", {Kind::Ack, "N0CALL", "", "12", "12", ""}},
+        MessageCase{":N0CALL   :ack12  ", {Kind::Ack, "N0CALL", "", "12", "12", ""}},
+        MessageCase{":N0CALL   :rejABCDE", {Kind::Reject, "N0CALL", "", "ABCDE", "ABCDE", ""}},
+        MessageCase{":N0CALL   :Hi{MM}AA", {Kind::Message, "N0CALL", "Hi", "MM}AA", "MM", "AA"}},
+        MessageCase{":N0CALL   :Hi{MM}", {Kind::Message, "N0CALL", "Hi", "MM}", "MM", ""}},
+        MessageCase{":N0CALL   :Hi{7 ", {Kind::Message, "N0CALL", "Hi", "7", "7", ""}},
+        MessageCase{":N0CALL   :ackMM}AA", {Kind::Ack, "N0CALL", "", "MM}AA", "MM", "AA"}},
+        // An addressee shorter than 9 that was not padded.
+        MessageCase{":N0CALL:short{3", {Kind::Message, "N0CALL", "short", "3", "3", ""}},
+        // "{" in odd places: the number follows the last one, and only a number counts.
+        MessageCase{":N0CALL   :a{b}c{7", {Kind::Message, "N0CALL", "a{b}c", "7", "7", ""}},
+        MessageCase{":N0CALL   :see {this one}",
+                    {Kind::Message, "N0CALL", "see {this one}", "", "", ""}},
+        MessageCase{":N0CALL   :open{", {Kind::Message, "N0CALL", "open{", "", "", ""}},
+        MessageCase{":N0CALL   :x{123456", {Kind::Message, "N0CALL", "x{123456", "", "", ""}},
+        MessageCase{":N0CALL   :{1", {Kind::Message, "N0CALL", "", "1", "1", ""}},
+        MessageCase{":N0CALL   :ack{5", {Kind::Message, "N0CALL", "ack", "5", "5", ""}},
+        MessageCase{":N0CALL   :acknowledged ",
+                    {Kind::Message, "N0CALL", "acknowledged ", "", "", ""}},
+        MessageCase{":N0CALL   :\0\xe9\xff:{1"s,
+                    {Kind::Message, "N0CALL", "\0\xe9\xff:"s, "1", "1", ""}}));
+
+TEST(AprsMessage, RefusesWhatIsNoMessage) {
+  for (const std::string info : {"N0CALL   :hi", ":", ":N0CALL", ":         :x", ":TENCHARSXX:x"}) {
+    EXPECT_FALSE(ParseAprsMessage(info)) << info;
+  }
+}
+
+TEST(AprsMessage, FormatsWithTheAddresseePaddedToNine) {
+  EXPECT_EQ(FormatAprsMessage("N0CALL", "Hi {there}", "12"), ":N0CALL   :Hi {there}{12");
+  EXPECT_EQ(FormatAprsMessage("N0CALL-15", "", "MM}"), ":N0CALL-15:{MM}");
+  EXPECT_EQ(FormatAprsAck("N0CALL-5", "MM}AA"), ":N0CALL-5 :ackMM}AA");
+  EXPECT_EQ(FormatAprsReject("QDOS", "1"), ":QDOS     :rej1");
+}
+
+TEST(AprsMessage, FormatRefusesAddresseesAndNumbersThatWouldNotReadBack) {
+  for (const std::string addressee : {"", "TENCHARSXX", "A:B", "AB "}) {
+    EXPECT_FALSE(FormatAprsMessage(addressee, "x", "1")) << addressee;
+  }
+  for (const std::string number : {"", "123456", "1 2", "1{", "}A", "1}2}3"}) {
+    EXPECT_FALSE(FormatAprsAck("N0CALL", number)) << number;
+  }
+}
+
+TEST(AprsMessage, RandomFieldsParseSafelyAndFormatBackConsistently) {
+  const auto inputs = test::MutatedInputs(
+      {":N0CALL-5 :Hello{12", ":N0CALL   :ackMM}AA", ":QDOS     :HELP{ABCDE", ":N0CALL:rej1"},
+      4000);
+  std::size_t decoded = 0;
+  for (const std::string& input : inputs) {
+    const auto message = ParseAprsMessage(input);
+    if (!message || message->number.empty()) continue;
+    ++decoded;
+    const auto info = message->kind == Kind::Message
+                          ? FormatAprsMessage(message->addressee, message->text, message->number)
+                      : message->kind == Kind::Ack
+                          ? FormatAprsAck(message->addressee, message->number)
+                          : FormatAprsReject(message->addressee, message->number);
+    ASSERT_TRUE(info) << input;
+    EXPECT_EQ(ParseAprsMessage(*info), message) << input;
+  }
+  EXPECT_GT(decoded, 400u);
+}
+
+}  // namespace
+}  // namespace brevio

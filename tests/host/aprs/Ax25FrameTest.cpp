@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "Mutations.h"
+#include "host/aprs/Ax25Frame.h"
+
+namespace brevio {
+namespace {
+
+using namespace std::string_literals;
+
+// N0CALL-15 > APRS via WIDE1-1*, "!x", written out by hand.
+const std::string kDestination = "\x82\xA0\xA4\xA6\x40\x40\xE0"s;  // APRS, C bit set
+const std::string kSource = "\x9C\x60\x86\x82\x98\x98\x7E"s;       // N0CALL-15, C bit clear
+const std::string kWide1 = "\xAE\x92\x88\x8A\x62\x40"s;            // WIDE1 before its SSID byte
+const std::string kUiAprs = "\x03\xF0"s;
+
+std::string DigiAddress(unsigned char ssidByte) {
+  return kWide1 + static_cast<char>(ssidByte);
+}
+
+TEST(Ax25Frame, EncodesCallsShiftedWithSsidCommandAndHBits) {
+  const Tnc2Frame frame{"N0CALL-15", "APRS", {{"WIDE1-1", true}}, "!x"};
+  const std::string bytes = kDestination + kSource + DigiAddress(0xE3) + kUiAprs + "!x";
+  EXPECT_EQ(EncodeAx25UiFrame(frame), bytes);
+  EXPECT_EQ(DecodeAx25UiFrame(bytes).frame, frame);
+  // Without a path the source carries the last-address bit; SSID 0 is written without "-0".
+  EXPECT_EQ(EncodeAx25UiFrame({"N0CALL-0", "APRS", {}, ""}),
+            kDestination + "\x9C\x60\x86\x82\x98\x98\x61"s + kUiAprs);
+  EXPECT_EQ(
+      DecodeAx25UiFrame(kDestination + "\x9C\x60\x86\x82\x98\x98\x61"s + kUiAprs).frame->source,
+      "N0CALL");
+}
+
+TEST(Ax25Frame, HBitOnALaterDigipeaterMarksTheEarlierOnesRepeated) {
+  const auto decoded = DecodeAx25UiFrame(kDestination + kSource + DigiAddress(0x62) +
+                                         DigiAddress(0xE3) + kUiAprs + "x");
+  ASSERT_TRUE(decoded.frame) << decoded.fault;
+  EXPECT_EQ(decoded.frame->path, (std::vector<Digipeater>{{"WIDE1-1", true}, {"WIDE1-1", true}}));
+}
+
+TEST(Ax25Frame, EightDigipeatersFitAndNineDoNot) {
+  Tnc2Frame frame{"N0CALL", "APRS", std::vector<Digipeater>(8, {"WIDE2-2", false}), "x"};
+  const auto bytes = EncodeAx25UiFrame(frame);
+  ASSERT_TRUE(bytes);
+  EXPECT_EQ(DecodeAx25UiFrame(*bytes).frame, frame);
+  frame.path.push_back({"WIDE2-2", false});
+  EXPECT_FALSE(EncodeAx25UiFrame(frame));
+  std::string nine = kDestination + kSource;
+  for (int i = 0; i < 9; ++i) nine += DigiAddress(i == 8 ? 0x63 : 0x62);
+  EXPECT_EQ(DecodeAx25UiFrame(nine + kUiAprs).fault, "more than 8 digipeaters");
+}
+
+struct FaultCase {
+  std::string bytes;
+  const char* fault;
+};
+
+class Ax25Faults : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(Ax25Faults, RefusesWithItsReason) {
+  const Ax25Decoded decoded = DecodeAx25UiFrame(GetParam().bytes);
+  EXPECT_FALSE(decoded.frame);
+  EXPECT_EQ(decoded.fault, GetParam().fault);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frames, Ax25Faults,
+    ::testing::Values(
+        FaultCase{"", "frame ends inside the address field"},
+        FaultCase{kDestination + kSource.substr(0, 3), "frame ends inside the address field"},
+        FaultCase{kDestination + "\x9C\x60\x86\x82\x98\x98\x7E"s + kWide1,
+                  "frame ends inside the address field"},
+        FaultCase{"\x82\xA0\xA4\xA6\x40\x40\xE1"s + kSource + kUiAprs,
+                  "address field ends after the destination"},
+        FaultCase{kDestination + "\x9C\x60\x86\x82\x98\x98\x7F"s,
+                  "frame ends before the control field"},
+        FaultCase{kDestination + "\x9C\x60\x86\x82\x98\x98\x7F\x13\xF0"s,
+                  "control 0x13 is not a UI frame"},
+        FaultCase{kDestination + "\x9C\x60\x86\x82\x98\x98\x7F\x03"s, "frame ends before the PID"},
+        FaultCase{kDestination + "\x9C\x60\x86\x82\x98\x98\x7F\x03\xCF"s, "PID 0xCF is not 0xF0"},
+        // Lower-case "n", a call after padding, an odd byte in the call, a blank call.
+        FaultCase{kDestination + "\xDC\x60\x86\x82\x98\x98\x7F\x03\xF0"s,
+                  "bad character in address 2"},
+        FaultCase{"\x82\x40\xA4\xA6\x40\x40\xE0"s + kSource + kUiAprs,
+                  "bad character in address 1"},
+        FaultCase{"\x83\xA0\xA4\xA6\x40\x40\xE0"s + kSource + kUiAprs,
+                  "bad character in address 1"},
+        FaultCase{"\x40\x40\x40\x40\x40\x40\xE0"s + kSource + kUiAprs,
+                  "bad character in address 1"}));
+
+TEST(Ax25Frame, EncodingRefusesCallsThatDoNotFitAx25) {
+  EXPECT_FALSE(EncodeAx25UiFrame({"N0CALL", "APRS", {{"qAR", false}}, "x"}));
+  EXPECT_FALSE(EncodeAx25UiFrame({"TOOLONG", "APRS", {}, "x"}));
+  EXPECT_FALSE(EncodeAx25UiFrame({"N0CALL-16", "APRS", {}, "x"}));
+}
+
+TEST(Ax25Frame, RandomBytesDecodeSafelyAndEncodeBackConsistently) {
+  std::vector<std::string> seeds{kDestination + kSource + DigiAddress(0xE2) + DigiAddress(0x63) +
+                                 kUiAprs + "!4903.50N/07201.75W-"};
+  seeds.push_back(kDestination + "\x9C\x60\x86\x82\x98\x98\x61"s + kUiAprs + "\0\xC0"s);
+  std::size_t decodedCount = 0;
+  for (const std::string& input : test::MutatedInputs(seeds, 4000)) {
+    const Ax25Decoded decoded = DecodeAx25UiFrame(input);
+    EXPECT_NE(decoded.frame.has_value(), !decoded.fault.empty());
+    if (!decoded.frame) continue;
+    ++decodedCount;
+    const auto bytes = EncodeAx25UiFrame(*decoded.frame);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(DecodeAx25UiFrame(*bytes).frame, decoded.frame);
+  }
+  EXPECT_GT(decodedCount, 400u);
+}
+
+}  // namespace
+}  // namespace brevio

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "host/aprs/KissDeframer.h"
+
+namespace brevio {
+namespace {
+
+using namespace std::string_literals;
+
+TEST(KissFrame, EscapesFendAndFescAndPutsThePortInTheHighNibble) {
+  EXPECT_EQ(EncodeKissFrame(0,
+                            "A\xC0"
+                            "B\xDB"
+                            "C"),
+            "\xC0\x00"
+            "A\xDB\xDC"
+            "B\xDB\xDD"
+            "C\xC0"s);
+  EXPECT_EQ(EncodeKissFrame(3, ""), "\xC0\x30\xC0"s);
+  EXPECT_EQ(EncodeKissFrame(12, "x"), "\xC0\xDB\xDCx\xC0"s);  // type byte 0xC0, escaped
+  EXPECT_FALSE(EncodeKissFrame(16, "x"));
+  EXPECT_FALSE(EncodeKissFrame(-1, "x"));
+}
+
+TEST(KissDeframer, RebuildsFramesFedOneByteAtATime) {
+  const std::string stream = "noise" +
+                             EncodeKissFrame(0,
+                                             "A\xC0"
+                                             "B\xDB")
+                                 .value() +
+                             "\xC0\xC0"s + EncodeKissFrame(12, "\xDC\xDD").value();
+  KissDeframer deframer;
+  std::vector<KissFrame> frames;
+  for (const char c : stream) {
+    for (KissFrame& frame : deframer.Feed(std::string(1, c))) frames.push_back(frame);
+  }
+  EXPECT_EQ(frames, (std::vector<KissFrame>{{0,
+                                             "A\xC0"
+                                             "B\xDB"},
+                                            {12, "\xDC\xDD"}}));
+  EXPECT_EQ(deframer.MalformedDropped() + deframer.OverlongDropped(), 0u);
+}
+
+TEST(KissDeframer, DropsAndCountsBadEscapesAndSkipsOtherCommands) {
+  KissDeframer deframer;
+  const auto frames = deframer.Feed(
+      "\xC0\x00"
+      "A\xDB"
+      "B\xC0"  // FESC then a plain byte
+      "\xC0\x00"
+      "A\xDB\xC0"         // FESC then FEND
+      "\xC0\x01\x20\xC0"  // TXDELAY
+      "\xC0\x00ok\xC0"s);
+  EXPECT_EQ(frames, (std::vector<KissFrame>{{0, "ok"}}));
+  EXPECT_EQ(deframer.MalformedDropped(), 2u);
+  EXPECT_EQ(deframer.OtherCommandsSkipped(), 1u);
+}
+
+TEST(KissDeframer, DropsAFrameLongerThanItsBoundAndRecovers) {
+  KissDeframer deframer(4);
+  const auto frames = deframer.Feed(
+      "\xC0\x00"
+      "1234\xC0\x00"
+      "12345678\xC0\x00"
+      "ab\xC0"s);
+  EXPECT_EQ(frames, (std::vector<KissFrame>{{0, "1234"}, {0, "ab"}}));
+  EXPECT_EQ(deframer.OverlongDropped(), 1u);
+}
+
+TEST(KissDeframer, RandomStreamsInRandomChunksYieldOnlyBoundedFramesThatReencode) {
+  std::mt19937 random(7);
+  KissDeframer deframer(64);
+  std::string stream;
+  for (int i = 0; i < 3000; ++i) {
+    if (random() % 3 == 0) {
+      std::string payload(random() % 80, '\0');
+      for (char& c : payload) c = static_cast<char>(random() % 256);
+      stream += EncodeKissFrame(static_cast<int>(random() % 16), payload).value();
+    } else {
+      const char telling[] = {'\xC0', '\xDB', '\xDC', '\xDD', '\x00', 'x'};
+      stream += random() % 2 ? telling[random() % 6] : static_cast<char>(random() % 256);
+    }
+  }
+  std::size_t yielded = 0;
+  for (std::size_t at = 0; at < stream.size();) {
+    const std::size_t chunk = random() % 40;
+    for (const KissFrame& frame : deframer.Feed(std::string_view(stream).substr(at, chunk))) {
+      ++yielded;
+      ASSERT_LE(frame.payload.size(), 64u);
+      KissDeframer again;
+      EXPECT_EQ(again.Feed(EncodeKissFrame(frame.port, frame.payload).value()),
+                std::vector<KissFrame>{frame});
+    }
+    at += chunk;
+  }
+  EXPECT_GT(yielded, 100u);
+  EXPECT_GT(deframer.OverlongDropped(), 0u);
+  EXPECT_GT(deframer.MalformedDropped(), 0u);
+}
+
+}  // namespace
+}  // namespace brevio
