@@ -1,74 +1,44 @@
 // Parses the command line, picks the window or headless mode, builds the pieces and starts.
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <iostream>
-#include <memory>
 
+#include "Wiring.h"
 #include "app/CommandLine.h"
-#include "app/Messages.h"
-#include "app/PathText.h"
 #include "app/ProgramInfo.h"
-#include "app/StatusLog.h"
+#include "app/WidgetMainWindow.h"
 #include "app/WidgetMessageDialog.h"
 #include "app/WidgetTextBox.h"
 #include "app/frmMain.h"
-#include "platform/DiskLogFile.h"
-#include "platform/ProcessExit.h"
+#include "platform/HeadlessWindow.h"
 #include "platform/StreamMessageDialog.h"
 #include "platform/StreamTextBox.h"
-#include "platform/SystemClock.h"
 
 namespace {
 
 using namespace brevio;
 
-ProgramInfo MakeProgramInfo() {
-  const QFileInfo executable(QCoreApplication::applicationFilePath());
-  ProgramInfo info;
-  info.ProgramTitle = MakeProgramTitle();
-  info.ProgramVersionText = MakeProgramVersionText();
-  info.HelpDocumentPath =
-      JoinPath(QDir::toNativeSeparators(executable.absolutePath()).toStdString(),
-               executable.completeBaseName().toStdString() + ".html");
-  return info;
-}
-
-// The pieces that do not depend on the mode.
-struct Services {
-  SystemClock clock;
-  DiskLogFile logFile;
-  ProcessExit end;
-  ProgramInfo info = MakeProgramInfo();
-};
-
-int RunHeadless(int argc, char** argv) {
+int RunHeadless(int argc, char** argv, const CommandLine& line) {
   QCoreApplication app(argc, argv);
-  Services services;
   StreamMessageDialog dialog(std::cerr);
-  Messages messages(dialog, services.end, services.info);
   StreamTextBox txtStatus("txtStatus", &std::cerr);
   StreamTextBox txtAPRS("txtAPRS", nullptr);
-  StatusLog log(txtStatus, txtAPRS, services.clock, services.logFile, messages);
-  log.LogStatus("start of " + services.info.ProgramTitle);
-  return app.exec();
+  HeadlessWindow window;
+  return RunServer(line, {dialog, txtStatus, txtAPRS, window, {}});
 }
 
-int RunWindowed(int argc, char** argv) {
+int RunWindowed(int argc, char** argv, const CommandLine& line) {
   QApplication app(argc, argv);
-  Services services;
-  frmMain window;
-  WidgetMessageDialog dialog(&window);
-  Messages messages(dialog, services.end, services.info);
-  WidgetTextBox txtStatus(*window.txtStatus());
-  WidgetTextBox txtAPRS(*window.txtAPRS());
-  StatusLog log(txtStatus, txtAPRS, services.clock, services.logFile, messages);
-  window.setWindowTitle(QString::fromStdString(services.info.ProgramTitle));
-  window.show();
-  window.CentreOnScreen();
-  log.LogStatus("start of " + services.info.ProgramTitle);
-  return app.exec();
+  frmMain form;
+  WidgetMessageDialog dialog(&form);
+  WidgetTextBox txtStatus(*form.txtStatus());
+  WidgetTextBox txtAPRS(*form.txtAPRS());
+  WidgetMainWindow window(form);
+  return RunServer(line, {dialog, txtStatus, txtAPRS, window, [&form] {
+                            form.showNormal();
+                            form.raise();
+                            form.activateWindow();
+                          }});
 }
 
 }  // namespace
@@ -87,5 +57,5 @@ int main(int argc, char** argv) {
     std::cout << MakeProgramTitle() << "\n";
     return 0;
   }
-  return line.headless ? RunHeadless(argc, argv) : RunWindowed(argc, argv);
+  return line.headless ? RunHeadless(argc, argv, line) : RunWindowed(argc, argv, line);
 }

@@ -4,8 +4,15 @@ namespace brevio {
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   CommandLine line;
-  for (const std::string& argument : arguments) {
-    if (argument == "--headless") {
+  for (auto next = arguments.begin(); next != arguments.end(); ++next) {
+    const std::string& argument = *next;
+    if (argument == "--host-folder" || argument == "--program-folder") {
+      if (next + 1 == arguments.end()) {
+        line.error = "option '" + argument + "' needs a folder";
+        break;
+      }
+      (argument == "--host-folder" ? line.hostFolder : line.programFolder) = *++next;
+    } else if (argument == "--headless") {
       line.headless = true;
     } else if (argument == "--help" || argument == "-h") {
       line.showHelp = true;
@@ -24,9 +31,14 @@ std::string UsageText() {
          "Answers APRS queries (?HELP, ?TIME, operator topics...) for one station.\n"
          "\n"
          "Options:\n"
-         "  --headless   run without a window; status lines and messages go to standard error\n"
-         "  --version    print the program's version and exit\n"
-         "  --help       print this text and exit\n";
+         "  --headless            run without a window; status lines and messages go to\n"
+         "                        standard error\n"
+         "  --host-folder DIR     the host's folder (uiview32.ini, overlays/brv.pos) instead of\n"
+         "                        the stored \"Program Folder\" setting of UI-View32\n"
+         "  --program-folder DIR  the program's folder (brv.txt, the help document) instead of\n"
+         "                        the executable's folder\n"
+         "  --version             print the program's version and exit\n"
+         "  --help                print this text and exit\n";
 }
 
 }  // namespace brevio

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,9 @@ struct CommandLine {
   bool headless = false;
   bool showHelp = false;
   bool showVersion = false;
+  // Folders that replace the host's stored program folder and the executable's folder.
+  std::optional<std::string> hostFolder;
+  std::optional<std::string> programFolder;
   // Set when the arguments cannot be understood; says why.
   std::string error;
 };

@@ -1,0 +1,75 @@
+#include "Wiring.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include "app/CoreServices.h"
+#include "app/HostFolder.h"
+#include "app/Messages.h"
+#include "app/Startup.h"
+#include "app/StatusLog.h"
+#include "platform/DiskLogFile.h"
+#include "platform/IniFileReader.h"
+#include "platform/LocalSingleInstance.h"
+#include "platform/PeVersionReader.h"
+#include "platform/ProcessExit.h"
+#include "platform/ProgramLocation.h"
+#include "platform/QtEventLoop.h"
+#include "platform/QtTimer.h"
+#include "platform/SystemClock.h"
+#include "platform/UserHostFolderSetting.h"
+#include "query/RequestGate.h"
+
+namespace brevio {
+
+namespace {
+
+// No host adapter is built into this program yet, so there is no host to connect to.
+class NoHostConnector : public HostConnector {
+ public:
+  std::unique_ptr<HostLink> Connect() override {
+    throw HostCallFailed("no host link is built into this program");
+  }
+};
+
+// The host the server runs beside: how to connect to it, and where its version comes from.
+struct HostSide {
+  HostConnector& connector;
+  HostVersionSource& version;
+};
+
+}  // namespace
+
+int RunServer(const CommandLine& line, const ModeParts& mode) {
+  // The application title the platform knows the program by.
+  QCoreApplication::setApplicationName("BRV");
+  ProgramInfo info;
+  LocateProgram(info, line.programFolder);
+
+  SystemClock clock;
+  DiskLogFile logFile;
+  ProcessExit end;
+  Messages messages(mode.dialog, end, info);
+  StatusLog log(mode.txtStatus, mode.txtAPRS, clock, logFile, messages);
+  UserHostFolderSetting hostFolderSetting(line.hostFolder);
+  HostFolder hostFolder(hostFolderSetting, messages);
+
+  NoHostConnector noHost;
+  PeVersionReader exeVersion;
+  const HostSide host{noHost, exeVersion};
+
+  QtTimer timer1;
+  RequestGate gate(clock, timer1, log);
+  timer1.OnTick([&gate] { gate.Timer1Tick(); });
+
+  IniFileReader ini;
+  LocalSingleInstance instance(QDir::tempPath());
+  instance.OnActivate(mode.activate);
+  QtEventLoop loop;
+  Startup startup({info, log, messages, clock, hostFolder, host.connector},
+                  {instance, host.version, ini, mode.window, loop}, gate);
+  startup.Run();
+  return 0;
+}
+
+}  // namespace brevio

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+
+#include "app/CommandLine.h"
+#include "app/MainWindow.h"
+#include "app/MessageDialog.h"
+#include "app/TextBox.h"
+
+namespace brevio {
+
+// What differs between the window and headless modes.
+struct ModeParts {
+  MessageDialog& dialog;
+  TextBox& txtStatus;
+  TextBox& txtAPRS;
+  MainWindow& window;
+  // Brings the window forward when a second instance asks for it; empty when headless.
+  std::function<void()> activate;
+};
+
+// Builds the server's pieces over the mode's parts and runs start-up; returns the exit status
+// once the program has ended normally. Needs the Qt application object.
+int RunServer(const CommandLine& line, const ModeParts& mode);
+
+}  // namespace brevio

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace brevio {
+
+// The program's event processing: window, timer and host events run only inside it.
+class EventLoop {
+ public:
+  virtual ~EventLoop() = default;
+
+  // Lets every pending event run, then returns.
+  virtual void ProcessPendingEvents() = 0;
+
+  // Runs events until the program is asked to quit.
+  virtual void Run() = 0;
+};
+
+}  // namespace brevio

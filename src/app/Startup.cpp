@@ -1,0 +1,81 @@
+#include "app/Startup.h"
+
+#include "app/HostFailure.h"
+#include "app/HostVersion.h"
+#include "app/PathText.h"
+#include "app/StationSettings.h"
+
+namespace brevio {
+
+namespace {
+constexpr const char* kDuplicateTitle = "... duplicate instance.";
+}  // namespace
+
+void Startup::Run() {
+  gate_.InitRecentRequests();
+  ComputeProgramTexts();
+  RefuseSecondInstance();
+  CheckHostVersion();
+  ProgramInfo& info = services_.info;
+  info.StartTimeText = services_.clock.ShortDate() + " " + services_.clock.LongTime();
+  ports_.window.SetCaption(info.ProgramTitle);
+  ports_.window.CentreAndShow();
+  services_.log.LogStatus("start of " + info.ProgramTitle);
+
+  ConnectHost();
+  const std::string iniPath = JoinPath(services_.hostFolder.GetHostFolder(), "uiview32.ini");
+  StationSettings(ports_.ini, services_.log, services_.messages)
+      .ReadStationSettings(iniPath, server_->station);
+  server_->topicDefinitions.LoadTopicDefinitions();
+  server_->objectDefinitions.LoadObjectDefinitions();
+
+  ports_.window.CentreAndShow();
+  ports_.loop.ProcessPendingEvents();
+  ports_.loop.Run();
+}
+
+void Startup::ComputeProgramTexts() {
+  ProgramInfo& info = services_.info;
+  info.ProgramTitle = MakeProgramTitle();
+  info.ProgramVersionText = MakeProgramVersionText();
+  info.HelpDocumentPath = JoinPath(info.ProgramFolder, info.ExecutableBaseName + ".html");
+}
+
+void Startup::RefuseSecondInstance() {
+  SingleInstance& instance = ports_.instance;
+  if (!instance.OtherInstanceRunning()) return;
+  const std::string runningTitle = instance.ApplicationTitle();
+  instance.SetApplicationTitle(kDuplicateTitle);
+  ports_.window.SetCaption(kDuplicateTitle);
+  instance.ActivateInstance(runningTitle);
+  services_.messages.ShowCritical("Another instance of this program is already running");
+}
+
+void Startup::CheckHostVersion() {
+  ProgramInfo& info = services_.info;
+  info.HostVersionText = GetHostExeVersion(
+      ports_.hostVersion, JoinPath(services_.hostFolder.GetHostFolder(), "uiview32.exe"));
+  if (IsSupportedHostVersion(info.HostVersionText)) return;
+  if (info.HostVersionText == kNoHostExeVersion) {
+    services_.messages.ShowCritical(
+        "Unable to locate UIVIEW32.EXE, install this add-on in the UIView32 directory");
+  }
+  services_.messages.ShowCritical("Your current version of uiview32 (" + info.HostVersionText +
+                                  ") is invalid for this add-on, minimum version " +
+                                  std::string(kMinimumHostVersion) + ", maximum version " +
+                                  std::string(kMaximumHostVersion) + " is required");
+}
+
+// Without the host there is nothing to serve and no way to serve it, so an unreachable host
+// ends the program like any other setting it cannot run with; the reason is logged first.
+void Startup::ConnectHost() {
+  try {
+    server_ = std::make_unique<Server>(services_.host.Connect(), services_);
+  } catch (const HostCallFailed& failure) {
+    LogHostFailure(services_.log, failure);
+    services_.messages.ShowCritical("Unable to connect to UIView32 (" +
+                                    std::string(failure.what()) + ")");
+  }
+}
+
+}  // namespace brevio

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/CoreServices.h"
+#include "app/EventLoop.h"
+#include "app/HostVersionSource.h"
+#include "app/IniReader.h"
+#include "app/MainWindow.h"
+#include "app/Server.h"
+#include "app/SingleInstance.h"
+#include "query/RequestGate.h"
+
+namespace brevio {
+
+// What start-up asks of the platform and of the host's installation.
+struct StartupPorts {
+  SingleInstance& instance;
+  HostVersionSource& hostVersion;
+  IniReader& ini;
+  MainWindow& window;
+  EventLoop& loop;
+};
+
+// The load of the main window: one fixed sequence that refuses a second instance and a host of
+// an unsupported version, connects to the host, reads and checks the station's settings, loads
+// the definition files and then runs the program's events until it ends. A refusal is a
+// critical message, which ends the program where it is shown.
+class Startup {
+ public:
+  Startup(const CoreServices& services, const StartupPorts& ports, RequestGate& gate)
+      : services_(services), ports_(ports), gate_(gate) {}
+
+  // Returns when the event loop has ended.
+  void Run();
+
+  // The serving pieces; null until start-up has connected to the host.
+  Server* server() { return server_.get(); }
+
+ private:
+  void ComputeProgramTexts();
+  void RefuseSecondInstance();
+  void CheckHostVersion();
+  void ConnectHost();
+
+  CoreServices services_;
+  StartupPorts ports_;
+  RequestGate& gate_;
+  std::unique_ptr<Server> server_;
+};
+
+}  // namespace brevio

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/ProgramInfo.h"
+
+namespace brevio {
+
+// Sets the program's folder (the executable's, or `givenFolder` when the command line names
+// one) and the executable's base name. Needs the Qt application object.
+void LocateProgram(ProgramInfo& info, const std::optional<std::string>& givenFolder);
+
+}  // namespace brevio

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/EventLoop.h"
+
+namespace brevio {
+
+// The Qt application's event loop.
+class QtEventLoop : public EventLoop {
+ public:
+  void ProcessPendingEvents() override;
+  void Run() override;
+};
+
+}  // namespace brevio
