@@ -10,31 +10,23 @@ namespace {
 
 using Form = AprsTimestamp::Form;
 
-TEST(PositionReport, ReadsSignedDegreesSymbolAndComment) {
-  const auto report = ParsePositionReport("!4903.50N/07201.75W-Test 123");
-  ASSERT_TRUE(report);
-  EXPECT_DOUBLE_EQ(report->position.latitude, 49 + 3.5 / 60);
-  EXPECT_DOUBLE_EQ(report->position.longitude, -(72 + 1.75 / 60));
-  EXPECT_EQ(report->position.symbolTable, '/');
-  EXPECT_EQ(report->position.symbolCode, '-');
-  EXPECT_FALSE(report->messaging);
-  EXPECT_FALSE(report->timestamp);
-  EXPECT_EQ(report->comment, "Test 123");
-}
+const AprsPosition kPosition{49 + 3.5 / 60, -(72 + 1.75 / 60), '/', '-', 0};
 
-TEST(PositionReport, ReadsEachDataTypeAndTimestampForm) {
-  const auto plain = ParsePositionReport("=4903.50S\\07201.75E>");
-  ASSERT_TRUE(plain);
-  EXPECT_TRUE(plain->messaging);
-  EXPECT_LT(plain->position.latitude, 0);
-  EXPECT_GT(plain->position.longitude, 0);
-  EXPECT_EQ(ParsePositionReport("/092345z4903.50N/07201.75W>088/036")->timestamp,
-            (AprsTimestamp{Form::DayHourMinuteUtc, 9, 23, 45, 0}));
-  EXPECT_EQ(ParsePositionReport("@092345/4903.50N/07201.75W>")->timestamp,
+TEST(PositionReport, ReadsEachDataTypeInSignedDegrees) {
+  EXPECT_EQ(ParsePositionReport("!4903.50N/07201.75W-Test 123"),
+            (PositionReport{kPosition, false, std::nullopt, "Test 123"}));
+  EXPECT_EQ(
+      ParsePositionReport("=4903.50S\\07201.75E>"),
+      (PositionReport{
+          {-kPosition.latitude, -kPosition.longitude, '\\', '>', 0}, true, std::nullopt, ""}));
+  EXPECT_EQ(ParsePositionReport("/092345z4903.50N/07201.75W-088/036"),
+            (PositionReport{kPosition, false, AprsTimestamp{Form::DayHourMinuteUtc, 9, 23, 45, 0},
+                            "088/036"}));
+  EXPECT_EQ(ParsePositionReport("@092345/4903.50N/07201.75W-")->timestamp,
             (AprsTimestamp{Form::DayHourMinuteLocal, 9, 23, 45, 0}));
-  EXPECT_EQ(ParsePositionReport("@234517h4903.50N/07201.75W>")->timestamp,
-            (AprsTimestamp{Form::HourMinuteSecondUtc, 0, 23, 45, 17}));
-  EXPECT_FALSE(ParsePositionReport("@234517h4903.50N/07201.75W>")->comment.size());
+  EXPECT_EQ(ParsePositionReport("@234517h4903.50N/07201.75W-"),
+            (PositionReport{kPosition, true,
+                            AprsTimestamp{Form::HourMinuteSecondUtc, 0, 23, 45, 17}, ""}));
 }
 
 struct AmbiguityCase {
@@ -84,8 +76,7 @@ TEST(PositionReport, RefusesMalformedReports) {
 }
 
 TEST(AprsPosition, FormatsRoundedToHundredthsOfAMinute) {
-  EXPECT_EQ(FormatAprsPosition({49 + 3.5 / 60, -(72 + 1.75 / 60), '/', '-', 0}),
-            "4903.50N/07201.75W-");
+  EXPECT_EQ(FormatAprsPosition(kPosition), "4903.50N/07201.75W-");
   EXPECT_EQ(FormatAprsPosition({-0.0, 0.0, '\\', 'O', 0}), "0000.00N\\00000.00EO");
   EXPECT_EQ(FormatAprsPosition({49.999999, -72.999999, 'A', '#', 2}), "5000.  NA07300.  W#");
   // The middle of this blurred area would lie past the date line.
