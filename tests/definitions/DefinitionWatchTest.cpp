@@ -1,0 +1,169 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+
+#include "definitions/DefinitionWatch.h"
+#include "definitions/TempFolder.h"
+#include "support/CoreHarness.h"
+#include "support/FakeHost.h"
+
+namespace brevio::test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// A folder notification driven by the test: each wait runs the next scripted step (what
+// happens in the world while the loop waits) and reports whether the folder signalled.
+class ScriptedFolderWatch : public FolderWatch {
+ public:
+  struct Step {
+    std::function<void()> meanwhile;
+    bool signalled;
+  };
+  std::deque<Step> steps;
+  bool creatable = true;
+  int rearms = 0;
+  int closes = 0;
+  std::function<void()> onExhausted;  // runs when the script is over (the test stops the watch)
+
+  bool Create(const std::string&) override { return creatable; }
+  bool Wait(std::int32_t ms) override {
+    EXPECT_LE(ms, 100);
+    if (steps.empty()) {
+      onExhausted();
+      return false;
+    }
+    Step step = steps.front();
+    steps.pop_front();
+    if (step.meanwhile) step.meanwhile();
+    return step.signalled;
+  }
+  void Rearm() override { ++rearms; }
+  void Close() override { ++closes; }
+};
+
+class CountingEventLoop : public EventLoop {
+ public:
+  int processed = 0;
+  void ProcessPendingEvents() override { ++processed; }
+  void Run() override {}
+};
+
+class FixedFolderSetting : public HostFolderSetting {
+ public:
+  explicit FixedFolderSetting(std::string folder) : folder_(std::move(folder)) {}
+  Read ReadProgramFolder() override { return {folder_, std::nullopt}; }
+
+ private:
+  std::string folder_;
+};
+
+class DefinitionWatchTest : public ::testing::Test {
+ protected:
+  DefinitionWatchTest() {
+    h.info.ProgramFolder = program.Path();
+    program.Write("brv.txt", "?WX\n>Sunny\n");
+    host.Write("overlays/brv.pos", "*\n");
+    folder.onExhausted = [this] { watch.StopDefinitionWatch(); };
+  }
+
+  // Runs the watch through the scripted steps and returns the status lines it wrote.
+  std::vector<std::string> Run() {
+    watch.StartDefinitionWatch();
+    return h.StatusLines();
+  }
+
+  void Step(std::function<void()> meanwhile, bool signalled = true) {
+    folder.steps.push_back({std::move(meanwhile), signalled});
+  }
+
+  std::string Reloaded() const { return "File BRV.TXT has changed, reloading definition files. "; }
+
+  TempFolder program;
+  TempFolder host;
+  CoreHarness h;
+  FakeHost fakeHost;
+  std::unique_ptr<HostLink> link = fakeHost.Connector().Connect();
+  FixedFolderSetting setting{host.Path()};
+  HostFolder hostFolder{setting, h.messages};
+  StationConfig station;
+  TopicTable topics;
+  TopicDefinitions topicDefinitions{topics, h.info, h.log, h.messages};
+  ObjectDefinitions objectDefinitions{topics, station, *link, hostFolder, h.log, h.messages};
+  ScriptedFolderWatch folder;
+  CountingEventLoop loop;
+  DefinitionWatch watch{h.info, topicDefinitions, objectDefinitions, folder, loop, h.log};
+};
+
+TEST_F(DefinitionWatchTest, ANewLengthReloadsBothFilesOnceHoweverOftenTheFolderSignals) {
+  Step([&] { program.Write("brv.txt", "?WX\n>Rain\n"); });
+  Step(nullptr);
+  Step(nullptr);
+  const auto lines = Run();
+  EXPECT_THAT(lines, ElementsAre(Reloaded(), ::testing::StartsWith("loading BRV topic definition"),
+                                 ::testing::StartsWith("loading BRV object definitions")));
+  EXPECT_EQ(topics[1].strResponse, "Rain");
+  EXPECT_EQ(folder.rearms, 3);
+  EXPECT_EQ(folder.closes, 1);
+}
+
+TEST_F(DefinitionWatchTest, AttributeChangeReloadsAndSameLengthEditDoesNot) {
+  Step([&] { program.Write("brv.txt", "?WX\n>Snowy\n"); });  // same length as Sunny
+  Step([&] {
+    program.Write("notes.txt", "another file");  // wakes the loop, changes nothing
+  });
+  EXPECT_THAT(Run(), IsEmpty());
+
+  Step([&] {
+    std::filesystem::permissions(std::filesystem::path(program.Path()) / "brv.txt",
+                                 std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+  });
+  EXPECT_THAT(Run(), ::testing::Contains(Reloaded()));
+  EXPECT_EQ(topics[1].strResponse, "Snowy");
+}
+
+TEST_F(DefinitionWatchTest, MenuReloadIsJudgedAgainstTheLastWatchCheck) {
+  Step([&] {
+    host.Write("overlays/brv.pos", "WX!4903.50N/07201.75W-\n");
+    watch.ReloadDefinition();  // an edit of the object file needs the menu command
+    program.Write("brv.txt", "?WX\n>Sunny!\n");
+  });
+  const auto lines = Run();
+  EXPECT_EQ(lines.front(), "Reloading definition files. ");
+  EXPECT_THAT(lines, ::testing::Contains(Reloaded()));
+  EXPECT_EQ(topics[1].strObject, "WX");
+}
+
+TEST_F(DefinitionWatchTest, EventsRunAfterEveryWait) {
+  Step(nullptr, false);
+  Step(nullptr, false);
+  Run();
+  EXPECT_EQ(loop.processed, 3 + 1);  // three waits and the stop's own processing
+  EXPECT_EQ(folder.rearms, 0);
+}
+
+TEST_F(DefinitionWatchTest, WithoutANotificationEveryPassChecksTheFile) {
+  folder.creatable = false;
+  Step([&] { program.Write("brv.txt", "?WX\n>Cloudy\n"); }, false);
+  const auto lines = Run();
+  EXPECT_EQ(lines.front(), "No change notification for " + program.Path() +
+                               "; checking the topic file every 100 ms");
+  EXPECT_THAT(lines, ::testing::Contains(Reloaded()));
+  EXPECT_EQ(folder.closes, 0);
+}
+
+TEST_F(DefinitionWatchTest, ADeletedTopicFileEndsTheProgramWithTheLoadsMessage) {
+  Step([&] { std::filesystem::remove(std::filesystem::path(program.Path()) / "brv.txt"); });
+  EXPECT_THROW(Run(), ProgramEnded);
+  ASSERT_EQ(h.dialog.shown.size(), 1U);
+  EXPECT_NE(h.dialog.shown[0].body.find("Can not open BRV definition file "), std::string::npos);
+  EXPECT_THAT(h.StatusLines(), ::testing::Contains(Reloaded()));
+}
+
+}  // namespace
+}  // namespace brevio::test
