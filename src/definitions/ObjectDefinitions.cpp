@@ -72,8 +72,8 @@ void ObjectDefinitions::UseItem(const std::string& item) {
   if (!item.empty() && item.front() == '*') return;
   for (std::int16_t i = 1; i <= topics_.TopicCount; ++i) {
     TopicEntry& topic = topics_[i];
-    const std::string name = topic.strTopic.substr(1);
     // A topic named "?" alone has no object name to look for.
+    const std::string name = topic.strTopic.size() > 1 ? topic.strTopic.substr(1) : "";
     if (name.empty() || item.find(name + "!") == std::string::npos) continue;
     topic.strObject = name;
     SetObject(topic, item);
