@@ -156,6 +156,11 @@ TEST_F(ObjectDefinitionsTest, WithoutTopicsEveryItemIsReadAndNothingStored) {
   Load("HELP!4903.50N/07201.75W-\n");
   EXPECT_TRUE(host.calls.empty());
   EXPECT_EQ(topics[1].strObject, "");
+  // A topic named "?" alone would otherwise match every "!".
+  Topics({"?"});
+  Load("HELP!4903.50N/07201.75W-\n");
+  EXPECT_TRUE(host.calls.empty());
+  EXPECT_EQ(h.StatusLines().size(), 2U);
 }
 
 TEST_F(ObjectDefinitionsTest, MissingFileIsCritical) {
