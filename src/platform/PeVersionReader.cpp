@@ -29,13 +29,16 @@ class FileBytes {
 
   std::optional<std::uint32_t> Number(std::uint64_t offset, std::size_t width) {
     std::array<unsigned char, 4> bytes{};
-    if (width > bytes.size() || offset > size_ || width > size_ - offset) return std::nullopt;
+    if (width > bytes.size() || !Holds(offset, width)) return std::nullopt;
     if (!file_.seek(static_cast<qint64>(offset))) return std::nullopt;
     const auto count = static_cast<qint64>(width);
     if (file_.read(reinterpret_cast<char*>(bytes.data()), count) != count) return std::nullopt;
     std::uint32_t value = 0;
     for (std::size_t i = width; i-- > 0;) value = (value << 8) | bytes[i];
     return value;
+  }
+  bool Holds(std::uint64_t offset, std::uint64_t count) const {
+    return offset <= size_ && count <= size_ - offset;
   }
   std::optional<std::uint32_t> U16(std::uint64_t offset) { return Number(offset, 2); }
   std::optional<std::uint32_t> U32(std::uint64_t offset) { return Number(offset, 4); }
@@ -85,7 +88,7 @@ class VersionResource {
     const auto dataSize = bytes_.U32(resources_ + *leaf + 4);
     if (!dataRva || !dataSize) return std::nullopt;
     const auto data = FileOffset(*dataRva);
-    if (!data) return std::nullopt;
+    if (!data || !bytes_.Holds(*data, *dataSize)) return std::nullopt;
     return FixedInfo(*data, *dataSize);
   }
 

@@ -14,6 +14,21 @@ TEST(CommandLineTest, ReadsTheModeAndTheInformationRequests) {
   EXPECT_TRUE(line.error.empty());
 }
 
+TEST(CommandLineTest, ReadsTheFoldersThatReplaceTheStoredOnes) {
+  const CommandLine line =
+      ParseCommandLine({"--host-folder", "/srv/uiview", "--headless", "--program-folder", "."});
+  EXPECT_EQ(line.hostFolder, "/srv/uiview");
+  EXPECT_EQ(line.programFolder, ".");
+  EXPECT_TRUE(line.headless);
+  EXPECT_FALSE(ParseCommandLine({}).hostFolder);
+  EXPECT_EQ(ParseCommandLine({"--host-folder", "--headless"}).hostFolder, "--headless");
+}
+
+TEST(CommandLineTest, AFolderOptionWithoutItsFolderIsAnError) {
+  EXPECT_EQ(ParseCommandLine({"--headless", "--program-folder"}).error,
+            "option '--program-folder' needs a folder");
+}
+
 TEST(CommandLineTest, AnUnknownArgumentIsAnError) {
   EXPECT_EQ(ParseCommandLine({"--headless", "--colour"}).error, "unknown argument '--colour'");
 }

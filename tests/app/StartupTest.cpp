@@ -1,0 +1,479 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/PathText.h"
+#include "app/Startup.h"
+#include "definitions/TempFolder.h"
+#include "platform/IniFileReader.h"
+#include "support/CoreHarness.h"
+#include "support/FakeHost.h"
+#include "support/ManualTimer.h"
+
+namespace brevio::test {
+namespace {
+
+class FixedFolderSetting : public HostFolderSetting {
+ public:
+  explicit FixedFolderSetting(std::string folder) : folder_(std::move(folder)) {}
+  Read ReadProgramFolder() override { return {folder_, std::nullopt}; }
+
+ private:
+  std::string folder_;
+};
+
+class FakeHostVersion : public HostVersionSource {
+ public:
+  std::optional<FixedFileVersion> version = FixedFileVersion{2, 0, 0, 3};
+  std::vector<std::string> paths;
+
+  std::optional<FixedFileVersion> HostFileVersion(const std::string& exePath) override {
+    paths.push_back(exePath);
+    return version;
+  }
+};
+
+// Window, instance and event loop calls, each with the number of status lines written before it.
+class Trace {
+ public:
+  explicit Trace(const CoreHarness& core) : core_(core) {}
+  void Add(const std::string& call) {
+    calls.push_back(call + " @" + std::to_string(core_.StatusLines().size()));
+  }
+  std::vector<std::string> calls;
+
+ private:
+  const CoreHarness& core_;
+};
+
+class FakeInstance : public SingleInstance {
+ public:
+  explicit FakeInstance(Trace& trace) : trace_(trace) {}
+  bool otherRunning = false;
+  std::string title = "BRV";
+
+  bool OtherInstanceRunning() override { return otherRunning; }
+  std::string ApplicationTitle() override { return title; }
+  void SetApplicationTitle(const std::string& text) override {
+    title = text;
+    trace_.Add("title " + text);
+  }
+  void ActivateInstance(const std::string& text) override { trace_.Add("activate " + text); }
+
+ private:
+  Trace& trace_;
+};
+
+class RecordingWindow : public MainWindow {
+ public:
+  explicit RecordingWindow(Trace& trace) : trace_(trace) {}
+  void SetCaption(const std::string& caption) override { trace_.Add("caption " + caption); }
+  void CentreAndShow() override { trace_.Add("show"); }
+
+ private:
+  Trace& trace_;
+};
+
+class RecordingLoop : public EventLoop {
+ public:
+  explicit RecordingLoop(Trace& trace) : trace_(trace) {}
+  void ProcessPendingEvents() override { trace_.Add("pending events"); }
+  void Run() override { trace_.Add("run"); }
+
+ private:
+  Trace& trace_;
+};
+
+const std::vector<std::string> kStationLines = {
+    "[STATION]",  "CALLSIGN=PA3XYZ-5", "LATITUDE=5212.34N", "LONGITUDE=00512.34W",
+    "[MESSAGES]", "REMOTE_COMMANDS=2", "NOT_FROM_ME=FALSE", "DEFAULT_PORT=1"};
+
+// The station's settings file, with the line of `key` replaced by key=value, or left out when
+// `value` is null.
+std::string StationIni(const std::string& key = "", const char* value = "") {
+  std::string ini;
+  for (const std::string& line : kStationLines) {
+    if (!key.empty() && line.rfind(key + "=", 0) == 0) {
+      if (value != nullptr) ini += key + "=" + value + "\r\n";
+    } else {
+      ini += line + "\r\n";
+    }
+  }
+  return ini;
+}
+
+class StartupTest : public ::testing::Test {
+ protected:
+  StartupTest() {
+    core.info.ProgramFolder = programFolder.Path();
+    core.info.ExecutableBaseName = "brevio";
+    hostFolder.Write("uiview32.ini", StationIni());
+    programFolder.Write("brv.txt", "?WX\r\n>Sunny, 20 C\r\n?NET\r\n>Mondays 20:00\r\n");
+    hostFolder.Write("overlays/brv.pos", "WX!5212.00N/00512.00W_\r\n");
+  }
+
+  // Runs start-up; true when it came to its end, false when a critical message ended it.
+  bool Run() {
+    try {
+      startup.Run();
+      return true;
+    } catch (const ProgramEnded&) {
+      return false;
+    }
+  }
+
+  // The text of the critical message that ended start-up, without the frame around it.
+  std::string Critical() const {
+    if (core.dialog.shown.empty()) return "(no message)";
+    const ShownMessage& shown = core.dialog.shown.back();
+    if (shown.icon != MessageIcon::Critical) return "(no critical message)";
+    const std::size_t start = shown.body.find("\r\n\r\n") + 4;
+    return shown.body.substr(start, shown.body.rfind("\r\n\r\n") - start);
+  }
+
+  std::vector<std::string> Informational() const {
+    std::vector<std::string> texts;
+    for (const ShownMessage& shown : core.dialog.shown) {
+      if (shown.icon == MessageIcon::Information) texts.push_back(shown.body);
+    }
+    return texts;
+  }
+
+  TempFolder hostFolder;
+  TempFolder programFolder;
+  CoreHarness core;
+  FakeHost host;
+  FixedFolderSetting setting{hostFolder.Path()};
+  HostFolder folder{setting, core.messages};
+  FakeHostVersion version;
+  Trace trace{core};
+  FakeInstance instance{trace};
+  RecordingWindow window{trace};
+  RecordingLoop loop{trace};
+  IniFileReader ini;
+  ManualTimer timer1;
+  RequestGate gate{core.clock, timer1, core.log};
+  Startup startup{{core.info, core.log, core.messages, core.clock, folder, host.Connector()},
+                  {instance, version, ini, window, loop},
+                  gate};
+};
+
+TEST_F(StartupTest, RunsEveryStepInOrderAndEndsInTheEventLoop) {
+  gate.AdmitRequest("PA0AAA", "?WX", "7");
+  core.txtStatus.content.clear();
+  core.logFile.files.clear();
+  core.clock.tick = 3723000;
+  ASSERT_TRUE(Run()) << Critical();
+
+  const std::string title = MakeProgramTitle();
+  EXPECT_EQ(core.StatusLines(),
+            (std::vector<std::string>{
+                "start of " + title,
+                "getting station-id from uiview32.ini",
+                " -> station-id = PA3XYZ-5",
+                "getting station position form uiview32.ini",
+                "checking if remote commands from ANYBODY are allowed",
+                "checking if the Message option 'Don't show from me' is unchecked",
+                "Get DEFAULT_PORT from [MESSAGES] in UIVIEW32.INI",
+                "DEFAULT_PORT = 1",
+                "loading BRV topic definition from " + JoinPath(programFolder.Path(), "brv.txt"),
+                "loading BRV object definitions from " +
+                    JoinPath(JoinPath(hostFolder.Path(), "overlays"), "brv.pos"),
+            }));
+  EXPECT_EQ(core.LogFileLines(), core.StatusLines());
+  EXPECT_EQ(trace.calls, (std::vector<std::string>{"caption " + title + " @0", "show @0",
+                                                   "show @10", "pending events @10", "run @10"}));
+  EXPECT_TRUE(core.dialog.shown.empty());
+
+  EXPECT_EQ(gate.RecentRequests(1).messageId, "-1");
+  EXPECT_EQ(core.info.ProgramTitle, title);
+  EXPECT_EQ(core.info.ProgramVersionText, MakeProgramVersionText());
+  EXPECT_EQ(core.info.HelpDocumentPath, JoinPath(programFolder.Path(), "brevio.html"));
+  EXPECT_EQ(core.info.HostVersionText, "2.03");
+  EXPECT_EQ(version.paths, std::vector<std::string>{JoinPath(hostFolder.Path(), "uiview32.exe")});
+  EXPECT_EQ(core.info.StartTimeText, "06.12.2026 01:02:03");
+
+  Server& server = *startup.server();
+  EXPECT_EQ(host.connections, 1);
+  EXPECT_EQ(server.station.StationCall, "PA3XYZ-5");
+  EXPECT_NEAR(server.station.StationLat, 52.0 + 12.34 / 60.0, 1e-5);
+  EXPECT_NEAR(server.station.StationLong, -(5.0 + 12.34 / 60.0), 1e-5);
+  EXPECT_EQ(server.station.DefaultPort, 1);
+  EXPECT_EQ(server.topics.TopicCount, 2);
+  EXPECT_EQ(server.topics[1].strObject, "WX");
+  EXPECT_EQ(host.CallsOf("DistanceBearing").size(), 1U);
+}
+
+TEST_F(StartupTest, SecondInstanceTakesTheDuplicateTitleAndActivatesTheRunningOne) {
+  instance.otherRunning = true;
+  EXPECT_FALSE(Run());
+  EXPECT_EQ(trace.calls,
+            (std::vector<std::string>{"title ... duplicate instance. @0",
+                                      "caption ... duplicate instance. @0", "activate BRV @0"}));
+  EXPECT_EQ(host.connections, 0);
+  EXPECT_TRUE(version.paths.empty());
+}
+
+struct HostVersionCase {
+  FixedFileVersion version;
+  const char* text;
+};
+
+class StartupHostVersionTest : public StartupTest,
+                               public ::testing::WithParamInterface<HostVersionCase> {};
+
+// The versions compare as texts: 2.100 lies between 1.99 and 2.99.
+TEST_P(StartupHostVersionTest, AcceptsVersionsFrom199To299AsText) {
+  version.version = GetParam().version;
+  EXPECT_TRUE(Run()) << Critical();
+  EXPECT_EQ(core.info.HostVersionText, GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Accepted, StartupHostVersionTest,
+                         ::testing::Values(HostVersionCase{{1, 9, 0, 9}, "1.99"},
+                                           HostVersionCase{{2, 9, 7, 9}, "2.99"},
+                                           HostVersionCase{{2, 10, 0, 0}, "2.100"}));
+
+struct MessageOption {
+  const char* key;
+  const char* value;    // null: the key is missing
+  const char* warning;  // the status line and the informational message, or "" for none
+  const char* message;
+};
+
+class StartupMessageOptionTest : public StartupTest,
+                                 public ::testing::WithParamInterface<MessageOption> {};
+
+TEST_P(StartupMessageOptionTest, WarnsOnlyForItsOwnValueAndGoesOn) {
+  const MessageOption& option = GetParam();
+  hostFolder.Write("uiview32.ini", StationIni(option.key, option.value));
+  ASSERT_TRUE(Run()) << Critical();
+  const std::vector<std::string> lines = core.StatusLines();
+  const bool warned = *option.warning != '\0';
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), option.warning), warned ? 1 : 0);
+  EXPECT_EQ(lines.size(), warned ? 11U : 10U);
+  EXPECT_EQ(Informational(),
+            warned ? std::vector<std::string>{std::string("\r\n\r\n") + option.message}
+                   : std::vector<std::string>{});
+}
+
+constexpr const char* kOnlyMe =
+    "Only remote topics from 'Only me' are allowed!, program will continue, but you should "
+    "allow Anyone to send remote topics";
+constexpr const char* kOnlyMeMessage =
+    "You should first set the UIView32 menu 'Options, Remote topics' option to 'Anyone'\r\nYou "
+    "now only can process your own remote topics!";
+constexpr const char* kNotFromMe =
+    "The Message option 'Don't show from me' is checked: you can not send remote commands to "
+    "your own BRV server (using the same callsign), the program will continue, but you should "
+    "uncheck the option.";
+constexpr const char* kNotFromMeMessage =
+    "You should uncheck the Message option 'Don't show from me'\r\n you can not send remote "
+    "commands to your own BRV server (using the same callsign)!";
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, StartupMessageOptionTest,
+    ::testing::Values(MessageOption{"REMOTE_COMMANDS", "1", kOnlyMe, kOnlyMeMessage},
+                      MessageOption{"REMOTE_COMMANDS", "2", "", ""},
+                      MessageOption{"REMOTE_COMMANDS", "3", "", ""},
+                      MessageOption{"REMOTE_COMMANDS", "", "", ""},
+                      MessageOption{"NOT_FROM_ME", "TRUE", kNotFromMe, kNotFromMeMessage},
+                      MessageOption{"NOT_FROM_ME", "True", "", ""},
+                      MessageOption{"NOT_FROM_ME", "true", "", ""},
+                      MessageOption{"NOT_FROM_ME", nullptr, "", ""}));
+
+struct PortCase {
+  const char* value;  // null: the key is missing
+  std::int16_t port;
+};
+
+class StartupDefaultPortTest : public StartupTest,
+                               public ::testing::WithParamInterface<PortCase> {};
+
+// The leading number, rounded half to even; 0 when the text has none.
+TEST_P(StartupDefaultPortTest, ReadsTheLeadingNumberRoundedHalfToEven) {
+  hostFolder.Write("uiview32.ini", StationIni("DEFAULT_PORT", GetParam().value));
+  ASSERT_TRUE(Run()) << Critical();
+  EXPECT_EQ(startup.server()->station.DefaultPort, GetParam().port);
+  EXPECT_EQ(core.StatusLines().at(7), "DEFAULT_PORT = " + std::to_string(GetParam().port));
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, StartupDefaultPortTest,
+                         ::testing::Values(PortCase{"2.5", 2}, PortCase{"3.5", 4},
+                                           PortCase{"abc", 0}, PortCase{"", 0},
+                                           PortCase{nullptr, 1}, PortCase{"7 (VHF)", 7},
+                                           PortCase{"-2.5", -2}, PortCase{"32767.49", 32767},
+                                           PortCase{"-32768.5", -32768}));
+
+struct Refusal {
+  const char* what;
+  std::string ini;
+  std::optional<FixedFileVersion> version;
+  bool otherInstance;
+  bool hostUnreachable;
+  const char* critical;
+  // The last status lines before the message; none at all when empty.
+  std::vector<std::string> lastStatusLines;
+};
+
+class StartupRefusalTest : public StartupTest, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(StartupRefusalTest, EndsWithItsCriticalMessage) {
+  const Refusal& refusal = GetParam();
+  hostFolder.Write("uiview32.ini", refusal.ini);
+  version.version = refusal.version;
+  instance.otherRunning = refusal.otherInstance;
+  host.refuseConnections = refusal.hostUnreachable;
+
+  EXPECT_FALSE(Run());
+  EXPECT_EQ(Critical(), refusal.critical);
+  const std::vector<std::string> lines = core.StatusLines();
+  const std::size_t count = refusal.lastStatusLines.size();
+  if (count == 0) {
+    EXPECT_TRUE(lines.empty());
+  }
+  ASSERT_GE(lines.size(), count);
+  EXPECT_EQ(std::vector<std::string>(lines.end() - static_cast<std::ptrdiff_t>(count), lines.end()),
+            refusal.lastStatusLines);
+  // The window is shown only once the host's version is accepted; the loop is never entered.
+  EXPECT_EQ(std::count(trace.calls.begin(), trace.calls.end(), "show @0"), lines.empty() ? 0 : 1);
+  EXPECT_TRUE(std::none_of(trace.calls.begin(), trace.calls.end(),
+                           [](const std::string& call) { return call.rfind("run", 0) == 0; }));
+}
+
+constexpr FixedFileVersion k203{2, 0, 0, 3};
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, StartupRefusalTest,
+    ::testing::Values(
+        Refusal{"SecondInstance",
+                StationIni(),
+                k203,
+                true,
+                false,
+                "Another instance of this program is already running",
+                {}},
+        Refusal{"MissingExecutable",
+                StationIni(),
+                std::nullopt,
+                false,
+                false,
+                "Unable to locate UIVIEW32.EXE, install this add-on in the UIView32 directory",
+                {}},
+        Refusal{"HostVersion198",
+                StationIni(),
+                FixedFileVersion{1, 9, 0, 8},
+                false,
+                false,
+                "Your current version of uiview32 (1.98) is invalid for this add-on, minimum "
+                "version 1.99, maximum version 2.99 is required",
+                {}},
+        Refusal{"HostVersion300",
+                StationIni(),
+                FixedFileVersion{3, 0, 0, 0},
+                false,
+                false,
+                "Your current version of uiview32 (3.00) is invalid for this add-on, minimum "
+                "version 1.99, maximum version 2.99 is required",
+                {}},
+        Refusal{"HostUnreachable",
+                StationIni(),
+                k203,
+                false,
+                true,
+                "Unable to connect to UIView32 (no host running)",
+                {"Host call failed: no host running"}},
+        Refusal{"NoSettingsFile",
+                "",
+                k203,
+                false,
+                false,
+                "Error getting station callsign from UIView32.INI",
+                {"getting station-id from uiview32.ini", " -> station-id = NOCALL"}},
+        Refusal{"NOCALL",
+                StationIni("CALLSIGN", "NOCALL"),
+                k203,
+                false,
+                false,
+                "Error getting station callsign from UIView32.INI",
+                {" -> station-id = NOCALL"}},
+        Refusal{"EmptyCallsign",
+                StationIni("CALLSIGN", ""),
+                k203,
+                false,
+                false,
+                "Error getting station callsign from UIView32.INI",
+                {" -> station-id = "}},
+        Refusal{"MissingLatitude",
+                StationIni("LATITUDE", nullptr),
+                k203,
+                false,
+                false,
+                "Error getting station latitude from UIView32.INI",
+                {"getting station position form uiview32.ini"}},
+        Refusal{"LatitudeNoPosition",
+                StationIni("LATITUDE", "52.2N"),
+                k203,
+                false,
+                false,
+                "Error getting station latitude from UIView32.INI",
+                {"getting station position form uiview32.ini"}},
+        Refusal{"LatitudeGivenAsLongitude",
+                StationIni("LATITUDE", "00512.34E"),
+                k203,
+                false,
+                false,
+                "Error getting station latitude from UIView32.INI",
+                {"getting station position form uiview32.ini"}},
+        Refusal{"MissingLongitude",
+                StationIni("LONGITUDE", nullptr),
+                k203,
+                false,
+                false,
+                "Error getting station longitude from UIView32.INI",
+                {"getting station position form uiview32.ini"}},
+        Refusal{"EmptyLongitude",
+                StationIni("LONGITUDE", ""),
+                k203,
+                false,
+                false,
+                "Error getting station longitude from UIView32.INI",
+                {"getting station position form uiview32.ini"}},
+        Refusal{"RemoteCommands0",
+                StationIni("REMOTE_COMMANDS", "0"),
+                k203,
+                false,
+                false,
+                "You must first set the UIView32 menu 'Options, Remote topics' option to "
+                "'Anyone'",
+                {"checking if remote commands from ANYBODY are allowed",
+                 "remote topics from ANYBODY are NOT allowed!, program will be halted"}},
+        Refusal{"RemoteCommandsMissing",
+                StationIni("REMOTE_COMMANDS", nullptr),
+                k203,
+                false,
+                false,
+                "You must first set the UIView32 menu 'Options, Remote topics' option to "
+                "'Anyone'",
+                {"remote topics from ANYBODY are NOT allowed!, program will be halted"}},
+        Refusal{"DefaultPortAbove16Bits",
+                StationIni("DEFAULT_PORT", "32767.5"),
+                k203,
+                false,
+                false,
+                "Error getting DEFAULT_PORT from UIView32.INI",
+                {"Get DEFAULT_PORT from [MESSAGES] in UIVIEW32.INI"}},
+        Refusal{"DefaultPortBelow16Bits",
+                StationIni("DEFAULT_PORT", "-32769"),
+                k203,
+                false,
+                false,
+                "Error getting DEFAULT_PORT from UIView32.INI",
+                {"Get DEFAULT_PORT from [MESSAGES] in UIVIEW32.INI"}}),
+    [](const auto& testCase) { return std::string(testCase.param.what); });
+
+}  // namespace
+}  // namespace brevio::test
