@@ -45,6 +45,7 @@ int RunServer(const CommandLine& line, const ModeParts& mode) {
   QCoreApplication::setApplicationName("BRV");
   ProgramInfo info;
   LocateProgram(info, line.programFolder);
+  if (mode.connectHelp) mode.connectHelp(info);
 
   SystemClock clock;
   DiskLogFile logFile;

@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/MessageDialog.h"
+#include "app/ProgramInfo.h"
 #include "app/TextBox.h"
 
 namespace brevio {
@@ -17,6 +18,8 @@ struct ModeParts {
   MainWindow& window;
   // Brings the window forward when a second instance asks for it; empty when headless.
   std::function<void()> activate;
+  // Connects the window's Help menu to the program's texts; empty when headless.
+  std::function<void(const ProgramInfo&)> connectHelp;
 };
 
 // Builds the server's pieces over the mode's parts and runs start-up; returns the exit status

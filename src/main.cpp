@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <iostream>
+#include <optional>
 
 #include "Wiring.h"
 #include "app/CommandLine.h"
@@ -13,6 +14,8 @@
 #include "platform/HeadlessWindow.h"
 #include "platform/StreamMessageDialog.h"
 #include "platform/StreamTextBox.h"
+#include "setup/DesktopUrlOpener.h"
+#include "setup/HelpMenu.h"
 
 namespace {
 
@@ -24,7 +27,7 @@ int RunHeadless(int argc, char** argv, const CommandLine& line) {
   StreamTextBox txtStatus("txtStatus", &std::cerr);
   StreamTextBox txtAPRS("txtAPRS", nullptr);
   HeadlessWindow window;
-  return RunServer(line, {dialog, txtStatus, txtAPRS, window, {}});
+  return RunServer(line, {dialog, txtStatus, txtAPRS, window, {}, {}});
 }
 
 int RunWindowed(int argc, char** argv, const CommandLine& line) {
@@ -34,11 +37,15 @@ int RunWindowed(int argc, char** argv, const CommandLine& line) {
   WidgetTextBox txtStatus(*form.txtStatus());
   WidgetTextBox txtAPRS(*form.txtAPRS());
   WidgetMainWindow window(form);
-  return RunServer(line, {dialog, txtStatus, txtAPRS, window, [&form] {
+  DesktopUrlOpener opener;
+  std::optional<HelpMenu> help;
+  return RunServer(line, {dialog, txtStatus, txtAPRS, window,
+                          [&form] {
                             form.showNormal();
                             form.raise();
                             form.activateWindow();
-                          }});
+                          },
+                          [&](const ProgramInfo& info) { help.emplace(form, info, opener); }});
 }
 
 }  // namespace

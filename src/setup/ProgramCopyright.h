@@ -1,0 +1,8 @@
+#pragma once
+
+namespace brevio {
+
+// The copyright text of the program's version information.
+inline constexpr char kProgramCopyright[] = "Copyright (C) 2026 the Brevio team";
+
+}  // namespace brevio
