@@ -1,0 +1,29 @@
+// Information fields of position reports.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "FuzzInput.h"
+#include "host/aprs/PositionReport.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace brevio;
+  const std::string_view info = fuzz::AsText(data, size);
+  const std::optional<PositionReport> report = ParsePositionReport(info);
+  if (!report) return 0;
+
+  const std::optional<std::string> position = FormatAprsPosition(report->position);
+  fuzz::Require(position.has_value(), "a position read can be written");
+  std::string rewritten(info.substr(0, 1));
+  if (report->timestamp) {
+    const std::optional<std::string> timestamp = FormatAprsTimestamp(*report->timestamp);
+    fuzz::Require(timestamp.has_value(), "a time stamp read can be written");
+    rewritten += *timestamp;
+  }
+  rewritten += *position + report->comment;
+  fuzz::Require(ParsePositionReport(rewritten) == report, "a report written reads back the same");
+  return 0;
+}
