@@ -20,9 +20,13 @@ LocalSingleInstance::LocalSingleInstance(const QString& folder)
 }
 
 bool LocalSingleInstance::OtherInstanceRunning() {
-  if (!lock_.tryLock(0)) return true;
-  Listen();
-  return false;
+  if (lock_.tryLock(0)) {
+    Listen();
+    return false;
+  }
+  // Only a lock held by a live instance means one runs. A folder that cannot take the lock says
+  // nothing about other instances; the log file beside it will report the folder's trouble.
+  return lock_.error() == QLockFile::LockFailedError;
 }
 
 void LocalSingleInstance::Listen() {

@@ -36,55 +36,30 @@ class FakeHostVersion : public HostVersionSource {
   }
 };
 
-// Window, instance and event loop calls, each with the number of status lines written before it.
-class Trace {
+// The instance check, the window and the event loop, recording each call with the number of
+// status lines written before it.
+class RecordingPlatform : public SingleInstance, public MainWindow, public EventLoop {
  public:
-  explicit Trace(const CoreHarness& core) : core_(core) {}
-  void Add(const std::string& call) {
-    calls.push_back(call + " @" + std::to_string(core_.StatusLines().size()));
-  }
-  std::vector<std::string> calls;
+  explicit RecordingPlatform(const CoreHarness& core) : core_(core) {}
 
- private:
-  const CoreHarness& core_;
-};
-
-class FakeInstance : public SingleInstance {
- public:
-  explicit FakeInstance(Trace& trace) : trace_(trace) {}
   bool otherRunning = false;
   std::string title = "BRV";
+  std::vector<std::string> calls;
 
   bool OtherInstanceRunning() override { return otherRunning; }
   std::string ApplicationTitle() override { return title; }
-  void SetApplicationTitle(const std::string& text) override {
-    title = text;
-    trace_.Add("title " + text);
+  void SetApplicationTitle(const std::string& text) override { Add("title " + (title = text)); }
+  void ActivateInstance(const std::string& text) override { Add("activate " + text); }
+  void SetCaption(const std::string& caption) override { Add("caption " + caption); }
+  void CentreAndShow() override { Add("show"); }
+  void ProcessPendingEvents() override { Add("pending events"); }
+  void Run() override { Add("run"); }
+
+ private:
+  void Add(const std::string& call) {
+    calls.push_back(call + " @" + std::to_string(core_.StatusLines().size()));
   }
-  void ActivateInstance(const std::string& text) override { trace_.Add("activate " + text); }
-
- private:
-  Trace& trace_;
-};
-
-class RecordingWindow : public MainWindow {
- public:
-  explicit RecordingWindow(Trace& trace) : trace_(trace) {}
-  void SetCaption(const std::string& caption) override { trace_.Add("caption " + caption); }
-  void CentreAndShow() override { trace_.Add("show"); }
-
- private:
-  Trace& trace_;
-};
-
-class RecordingLoop : public EventLoop {
- public:
-  explicit RecordingLoop(Trace& trace) : trace_(trace) {}
-  void ProcessPendingEvents() override { trace_.Add("pending events"); }
-  void Run() override { trace_.Add("run"); }
-
- private:
-  Trace& trace_;
+  const CoreHarness& core_;
 };
 
 const std::vector<std::string> kStationLines = {
@@ -149,15 +124,12 @@ class StartupTest : public ::testing::Test {
   FixedFolderSetting setting{hostFolder.Path()};
   HostFolder folder{setting, core.messages};
   FakeHostVersion version;
-  Trace trace{core};
-  FakeInstance instance{trace};
-  RecordingWindow window{trace};
-  RecordingLoop loop{trace};
+  RecordingPlatform platform{core};
   IniFileReader ini;
   ManualTimer timer1;
   RequestGate gate{core.clock, timer1, core.log};
   Startup startup{{core.info, core.log, core.messages, core.clock, folder, host.Connector()},
-                  {instance, version, ini, window, loop},
+                  {platform, version, ini, platform, platform},
                   gate};
 };
 
@@ -184,8 +156,9 @@ TEST_F(StartupTest, RunsEveryStepInOrderAndEndsInTheEventLoop) {
                     JoinPath(JoinPath(hostFolder.Path(), "overlays"), "brv.pos"),
             }));
   EXPECT_EQ(core.LogFileLines(), core.StatusLines());
-  EXPECT_EQ(trace.calls, (std::vector<std::string>{"caption " + title + " @0", "show @0",
-                                                   "show @10", "pending events @10", "run @10"}));
+  EXPECT_EQ(platform.calls,
+            (std::vector<std::string>{"caption " + title + " @0", "show @0", "show @10",
+                                      "pending events @10", "run @10"}));
   EXPECT_TRUE(core.dialog.shown.empty());
 
   EXPECT_EQ(gate.RecentRequests(1).messageId, "-1");
@@ -208,9 +181,9 @@ TEST_F(StartupTest, RunsEveryStepInOrderAndEndsInTheEventLoop) {
 }
 
 TEST_F(StartupTest, SecondInstanceTakesTheDuplicateTitleAndActivatesTheRunningOne) {
-  instance.otherRunning = true;
+  platform.otherRunning = true;
   EXPECT_FALSE(Run());
-  EXPECT_EQ(trace.calls,
+  EXPECT_EQ(platform.calls,
             (std::vector<std::string>{"title ... duplicate instance. @0",
                                       "caption ... duplicate instance. @0", "activate BRV @0"}));
   EXPECT_EQ(host.connections, 0);
@@ -325,7 +298,7 @@ TEST_P(StartupRefusalTest, EndsWithItsCriticalMessage) {
   const Refusal& refusal = GetParam();
   hostFolder.Write("uiview32.ini", refusal.ini);
   version.version = refusal.version;
-  instance.otherRunning = refusal.otherInstance;
+  platform.otherRunning = refusal.otherInstance;
   host.refuseConnections = refusal.hostUnreachable;
 
   EXPECT_FALSE(Run());
@@ -339,8 +312,9 @@ TEST_P(StartupRefusalTest, EndsWithItsCriticalMessage) {
   EXPECT_EQ(std::vector<std::string>(lines.end() - static_cast<std::ptrdiff_t>(count), lines.end()),
             refusal.lastStatusLines);
   // The window is shown only once the host's version is accepted; the loop is never entered.
-  EXPECT_EQ(std::count(trace.calls.begin(), trace.calls.end(), "show @0"), lines.empty() ? 0 : 1);
-  EXPECT_TRUE(std::none_of(trace.calls.begin(), trace.calls.end(),
+  EXPECT_EQ(std::count(platform.calls.begin(), platform.calls.end(), "show @0"),
+            lines.empty() ? 0 : 1);
+  EXPECT_TRUE(std::none_of(platform.calls.begin(), platform.calls.end(),
                            [](const std::string& call) { return call.rfind("run", 0) == 0; }));
 }
 

@@ -56,12 +56,16 @@ TEST_F(LocalSingleInstanceTest, TheLockOfAnInstanceThatDiedIsTakenOver) {
   QFile lock(folder_.path() + "/BRV.lock");
   ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
   // As a lock file records its owner: process, program, host, machine and boot.
-  lock.write(QByteArray::number(pid) + "\nbrevio\n" +
-             QSysInfo::machineHostName().toUtf8() + "\n" + QSysInfo::machineUniqueId() + "\n" +
-             QSysInfo::bootUniqueId() + "\n");
+  lock.write(QByteArray::number(pid) + "\nbrevio\n" + QSysInfo::machineHostName().toUtf8() + "\n" +
+             QSysInfo::machineUniqueId() + "\n" + QSysInfo::bootUniqueId() + "\n");
   lock.close();
 
   LocalSingleInstance instance(folder_.path());
+  EXPECT_FALSE(instance.OtherInstanceRunning());
+}
+
+TEST_F(LocalSingleInstanceTest, AFolderThatCannotHoldTheLockIsNoOtherInstance) {
+  LocalSingleInstance instance(folder_.path() + "/missing");
   EXPECT_FALSE(instance.OtherInstanceRunning());
 }
 
