@@ -62,7 +62,6 @@ frmAbout::frmAbout(const std::string& programTitle, const std::string& copyright
   Command1_->setObjectName("Command1");
   Command1_->setFont(DesignFont(true));
   Command1_->setGeometry(PixelRect(5280, 3480, 975, 375));
-  Command1_->setDefault(true);
   connect(Command1_, &QPushButton::clicked, this, &QWidget::close);
 
   CentreOnScreen();
