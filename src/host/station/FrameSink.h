@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "host/aprs/Tnc2Frame.h"
+
+namespace brevio {
+
+// Where a transport puts the frames it hears.
+class FrameSink {
+ public:
+  virtual ~FrameSink() = default;
+
+  // `port` is the host port the frame came in on, or nothing for a link that has no port
+  // numbers (the station's default port then stands for it).
+  virtual void FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> port) = 0;
+};
+
+}  // namespace brevio

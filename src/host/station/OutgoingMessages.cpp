@@ -1,0 +1,60 @@
+#include "host/station/OutgoingMessages.h"
+
+#include <algorithm>
+
+#include "app/AnsiText.h"
+#include "host/aprs/AprsMessage.h"
+#include "host/station/Ticks.h"
+
+namespace brevio {
+
+namespace {
+
+constexpr int kLargestNumber = 99999;
+
+}  // namespace
+
+bool OutgoingMessages::Send(Tnc2Frame envelope, std::string_view addressee, std::string_view text,
+                            std::int16_t port, std::int32_t now) {
+  const int next = lastNumber_ == kLargestNumber ? 1 : lastNumber_ + 1;
+  const std::string number = std::to_string(next);
+  const std::optional<std::string> info = FormatAprsMessage(addressee, text, number);
+  if (!info) return false;
+  lastNumber_ = next;
+  envelope.info = *info;
+  waiting_.push_back(
+      {UpperCase(addressee), number, envelope, port, 1, TicksAfter(now, kRetryDelaysMs[0])});
+  transport_.Transmit(envelope, port);
+  return true;
+}
+
+void OutgoingMessages::Acknowledged(std::string_view from, std::string_view number) {
+  const std::string station = UpperCase(from);
+  std::erase_if(waiting_, [&](const Unacked& message) {
+    return message.addressee == station && message.number == number;
+  });
+}
+
+// Frames go out only once the list is settled, so a transport that answers at once finds it
+// whole.
+void OutgoingMessages::Poll(std::int32_t now) {
+  std::vector<std::pair<Tnc2Frame, std::int16_t>> due;
+  for (Unacked& message : waiting_) {
+    if (TicksBetween(message.due, now) < 0) continue;
+    due.emplace_back(message.frame, message.port);
+    ++message.tries;
+    if (message.tries < kMaxTries) {
+      message.due = TicksAfter(now, kRetryDelaysMs[static_cast<std::size_t>(message.tries - 1)]);
+    }
+  }
+  std::erase_if(waiting_, [](const Unacked& message) { return message.tries >= kMaxTries; });
+  for (const auto& [frame, port] : due) transport_.Transmit(frame, port);
+}
+
+std::optional<std::int32_t> OutgoingMessages::NextDue() const {
+  std::optional<std::int32_t> earliest;
+  for (const Unacked& entry : waiting_) earliest = EarlierDeadline(earliest, entry.due);
+  return earliest;
+}
+
+}  // namespace brevio

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/Clock.h"
+#include "app/HostFolder.h"
+#include "app/IniReader.h"
+#include "host/HostLink.h"
+#include "host/aprs/AprsMessage.h"
+#include "host/station/FrameSink.h"
+#include "host/station/OutgoingMessages.h"
+#include "host/station/RecentMessages.h"
+#include "host/station/StationHostConfig.h"
+#include "host/station/StationHostOptions.h"
+#include "host/station/StationObjects.h"
+#include "host/station/Transport.h"
+#include "host/station/UtcClock.h"
+#include "query/Timer.h"
+
+namespace brevio {
+
+// What the station host needs from the platform.
+struct StationPorts {
+  IniReader& ini;
+  HostFolder& hostFolder;
+  Transport& transport;
+  Clock& clock;
+  UtcClock& utc;
+  // Fires when the next retry or object report is due; its tick handler calls Poll.
+  Timer& timer;
+};
+
+// The station host: plays the host's part for a station on its transport. It holds what every
+// connection to it (StationHost) shares: the station's settings, the latest monitored traffic,
+// the messages awaiting their acks and the objects on the map. The events of a heard frame go to
+// every connection that has connected its events.
+//
+// For each frame heard: DataAvailable; then, for an APRS message to the station, an ack of each
+// numbered copy, the end of retries for whatever it acks, and NotifyRemotecommand for a first
+// copy (see RecentMessages) whose text begins with "?" when REMOTE_COMMANDS lets the sender ask;
+// for a position report, NotifyBeacon.
+class Station : public HostConnector, public FrameSink {
+ public:
+  Station(const StationPorts& ports, StationHostOptions options = {});
+
+  std::unique_ptr<HostLink> Connect() override;
+  void FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> port) override;
+
+  // The link has ended for good (the end of standard input): the host closes, so each
+  // connection gets UIView32IsClosing.
+  void HostClosing();
+
+  // The timer's tick: sends the retries and object reports that are due.
+  void Poll();
+
+  // The settings from the host's uiview32.ini, read on first use.
+  const StationHostConfig& Config();
+
+  // What the connections ask of the station.
+  void ConnectEvents(const HostLink* link, HostEvents* events);
+  const std::string& ReceivedData() const { return receivedData_; }
+  void SendAPRSMessage(const std::string& destination, const std::string& path, std::int16_t port,
+                       const std::string& messageType, const std::string& text);
+  std::int16_t CreateObject(const HostMapObject& object);
+  bool DeleteObject(const std::string& name);
+  std::vector<std::string> ObjectList() const { return objects_.List(); }
+
+ private:
+  void Take(const Tnc2Frame& frame, std::int16_t port);
+  void TakeMessage(const Tnc2Frame& frame, const AprsMessage& message, std::int16_t port);
+  void SendAck(const std::string& to, const std::string& number, std::int16_t port);
+  bool MayAsk(const std::string& sender);
+  // A frame of our own: source, destination and the digipeaters of `path` (the default path when
+  // empty). Throws HostCallFailed when a call cannot be sent.
+  Tnc2Frame Envelope(const std::string& path);
+  void Reschedule();
+  // Calls `raise` with the events of each connection that has them.
+  template <typename Raise>
+  void RaiseEvents(Raise raise);
+
+  StationPorts ports_;
+  StationHostOptions options_;
+  std::optional<StationHostConfig> config_;
+  std::vector<std::pair<const HostLink*, HostEvents*>> sinks_;
+  std::string receivedData_;
+  OutgoingMessages outgoing_;
+  StationObjects objects_;
+  RecentMessages recent_;
+  // Frames heard while the events of an earlier one run wait here, so that each frame's events
+  // see its own ReceivedData.
+  std::deque<std::pair<Tnc2Frame, std::int16_t>> heard_;
+  bool raising_ = false;
+};
+
+}  // namespace brevio

@@ -1,0 +1,29 @@
+#include "host/station/StationHostConfig.h"
+
+#include "app/AnsiText.h"
+#include "app/StationSettings.h"
+
+namespace brevio {
+
+namespace {
+
+RemoteCommands RemoteCommandsFromText(const std::string& text) {
+  if (text == "0") return RemoteCommands::Nobody;
+  if (text == "1") return RemoteCommands::OnlyMe;
+  return RemoteCommands::Anyone;
+}
+
+}  // namespace
+
+StationHostConfig ReadStationHostConfig(IniReader& ini, const std::string& iniPath) {
+  StationHostConfig config;
+  config.call = UpperCase(ini.ReadIniValue(iniPath, "STATION", "CALLSIGN", "NOCALL"));
+  config.remoteCommands =
+      RemoteCommandsFromText(ini.ReadIniValue(iniPath, "MESSAGES", "REMOTE_COMMANDS", "0"));
+  // Start-up refuses a port beyond 16 bits; until it does, port 1 stands in.
+  config.defaultPort =
+      DefaultPortFromText(ini.ReadIniValue(iniPath, "MESSAGES", "DEFAULT_PORT", "1")).value_or(1);
+  return config;
+}
+
+}  // namespace brevio

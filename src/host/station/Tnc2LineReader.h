@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "host/station/FrameSink.h"
+
+namespace brevio {
+
+// Cuts a byte stream of TNC2 monitor lines (each ended by LF or CR LF), fed in chunks of any
+// size, into frames for a FrameSink. Calls may be as APRS-IS writes them. Empty lines and lines
+// that begin with "#" (comments, as APRS-IS servers send them) are skipped. A line longer than
+// the bound is dropped whole, and a line that is no frame is dropped; both are counted.
+class Tnc2LineReader {
+ public:
+  // The line bound of APRS-IS, which is also plenty for any frame heard on the air.
+  static constexpr std::size_t kMaxLine = 512;
+
+  explicit Tnc2LineReader(FrameSink& sink) : sink_(sink) {}
+
+  void Feed(std::string_view bytes);
+
+  // The stream has ended: a last line without its line end is still taken.
+  void Finish();
+
+  std::size_t FramesRead() const { return framesRead_; }
+  std::size_t MalformedDropped() const { return malformedDropped_; }
+  std::size_t OverlongDropped() const { return overlongDropped_; }
+
+ private:
+  void TakeLine();
+
+  FrameSink& sink_;
+  std::string line_;
+  // Set while the rest of an over-long line is being skipped.
+  bool discarding_ = false;
+  std::size_t framesRead_ = 0;
+  std::size_t malformedDropped_ = 0;
+  std::size_t overlongDropped_ = 0;
+};
+
+}  // namespace brevio
