@@ -28,11 +28,15 @@ class ScratchFolder {
 
   std::string Path() const { return path_.string(); }
 
-  // Replaces the file `name` inside the folder with exactly `bytes`.
+  // Replaces the file `name` inside the folder with exactly `bytes`. The old file is removed
+  // first: ext4 flushes a file truncated in place to disk on close, which slowed the fuzzers
+  // thirtyfold.
   void Write(const std::string& name, std::string_view bytes) const {
     const std::filesystem::path file = path_ / name;
     std::filesystem::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    std::error_code ignored;
+    std::filesystem::remove(file, ignored);
+    std::ofstream out(file, std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   }
 
