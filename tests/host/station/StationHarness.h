@@ -1,0 +1,88 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/HostFolder.h"
+#include "host/aprs/Tnc2Line.h"
+#include "host/station/Station.h"
+#include "support/CoreHarness.h"
+#include "support/ManualTimer.h"
+
+namespace brevio::test {
+
+// Every frame sent, as a TNC2 line with its port: "1 N0CALL-10>APZBRV,...:info".
+class FakeTransport : public Transport {
+ public:
+  std::vector<std::string> sent;
+  void Transmit(const Tnc2Frame& frame, std::int16_t port) override {
+    sent.push_back(std::to_string(port) + " " + FormatTnc2Line(frame));
+  }
+};
+
+class MemoryIni : public IniReader {
+ public:
+  std::map<std::string, std::string> values;  // "SECTION/KEY" -> value
+  std::vector<std::string> paths;
+  std::string ReadIniValue(const std::string& path, const std::string& section,
+                           const std::string& key, const std::string& defaultValue) override {
+    paths.push_back(path);
+    const auto found = values.find(section + "/" + key);
+    return found == values.end() ? defaultValue : found->second;
+  }
+};
+
+class FixedFolderSetting : public HostFolderSetting {
+ public:
+  Read ReadProgramFolder() override { return {"/srv/uiview", std::nullopt}; }
+};
+
+class ManualUtcClock : public UtcClock {
+ public:
+  std::chrono::system_clock::time_point now =
+      std::chrono::sys_days{std::chrono::December / 6 / 2026} + std::chrono::hours(7) +
+      std::chrono::minutes(22);
+  std::chrono::system_clock::time_point UtcNow() override { return now; }
+};
+
+// Each event as a line, such as "NotifyBeacon(N0CALL|52.5|4.25)".
+class RecordingEvents : public HostEvents {
+ public:
+  std::vector<std::string> events;
+  std::vector<std::string> receivedData;  // ReceivedData read in each DataAvailable
+  HostLink* link = nullptr;               // where ReceivedData is read
+  std::function<void()> onDataAvailable;
+
+  void DataAvailable() override;
+  void NotifyBeacon(std::string& strCallsign, float& sngLat, float& sngLong) override;
+  void NotifyRemotecommand(std::string& strCallsign, std::string& strEffectiveDigiPath,
+                           std::string& srReturnDigiPath, std::int16_t& intPort,
+                           std::string& strMessType, std::string& strText,
+                           bool& blnDoneIt) override;
+  void UIView32IsClosing() override { events.push_back("UIView32IsClosing"); }
+};
+
+// A station N0CALL-10 with DEFAULT_PORT 3 and the REMOTE_COMMANDS given (none: the key is
+// missing), its main connection's events recorded.
+struct StationHarness {
+  explicit StationHarness(std::optional<std::string> remoteCommands = "2");
+
+  // Feeds one TNC2 line as heard on the default port.
+  void Hear(const std::string& line);
+
+  CoreHarness core;
+  MemoryIni ini;
+  FixedFolderSetting folderSetting;
+  HostFolder hostFolder{folderSetting, core.messages};
+  FakeTransport transport;
+  ManualUtcClock utc;
+  ManualTimer timer;
+  Station station{{ini, hostFolder, transport, core.clock, utc, timer}};
+  RecordingEvents events;
+  std::unique_ptr<HostLink> link;
+};
+
+}  // namespace brevio::test

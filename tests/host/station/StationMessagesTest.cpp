@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "StationHarness.h"
+
+namespace brevio::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+constexpr const char* kFirst = "1 N0CALL-10>APZBRV,WIDE::N0CALL   :Hello{1";
+
+TEST(StationMessages, EachMessageGetsTheNextNumberAndHonoursPathAndPort) {
+  StationHarness h;
+  h.link->SendAPRSMessage("N0CALL", "WIDE", 1, "A", "Hello");
+  h.link->SendAPRSMessage("N0CALL-7", "", 3, "A", " ?WX?HELP");
+  h.link->SendAPRSMessage("AB1CD", "WIDE2-2", 2, "A", "");
+  EXPECT_EQ(h.transport.sent,
+            (Lines{kFirst, "3 N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL-7 : ?WX?HELP{2",
+                   "2 N0CALL-10>APZBRV,WIDE2-2::AB1CD    :{3"}));
+}
+
+// Tries at 0, 30, 90, 210 and 450 seconds; nothing after the fifth.
+TEST(StationMessages, UnackedMessageIsRetriedOnItsScheduleAndThenGivenUp) {
+  StationHarness h;
+  h.link->SendAPRSMessage("N0CALL", "WIDE", 1, "A", "Hello");
+  EXPECT_TRUE(h.timer.enabled);
+  std::vector<std::int32_t> intervals{h.timer.interval};
+  for (const std::int32_t step : {29999, 1, 60000, 120000, 240000}) {
+    h.core.clock.Advance(step);
+    h.station.Poll();
+    if (h.timer.enabled) intervals.push_back(h.timer.interval);
+  }
+  EXPECT_EQ(h.transport.sent, Lines(5, kFirst));
+  EXPECT_EQ(intervals, (std::vector<std::int32_t>{30000, 1, 60000, 120000, 240000}));
+  EXPECT_FALSE(h.timer.enabled);
+}
+
+struct AckCase {
+  std::string line;
+  bool stopsRetries;
+};
+
+class AckTest : public ::testing::TestWithParam<AckCase> {};
+
+TEST_P(AckTest, AnswerFromTheAddresseeStopsTheRetries) {
+  StationHarness h;
+  h.link->SendAPRSMessage("N0CALL", "WIDE", 1, "A", "Hello");
+  h.Hear(GetParam().line);
+  h.transport.sent.erase(
+      std::remove_if(h.transport.sent.begin(), h.transport.sent.end(),
+                     [](const std::string& line) { return line.find(":ack") != line.npos; }),
+      h.transport.sent.end());
+  h.core.clock.Advance(30000);
+  h.station.Poll();
+  EXPECT_EQ(h.transport.sent.size(), GetParam().stopsRetries ? 1u : 2u);
+  EXPECT_EQ(h.timer.enabled, !GetParam().stopsRetries);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, AckTest,
+                         ::testing::Values(AckCase{"N0CALL>APRS,WIDE1-1*::N0CALL-10:ack1", true},
+                                           AckCase{"n0call>APRS::N0CALL-10:ack1  ", true},
+                                           AckCase{"N0CALL>APRS::N0CALL-10:rej1", true},
+                                           AckCase{"N0CALL>APRS::N0CALL-10:Thanks{MM}1", true},
+                                           AckCase{"N0CALL>APRS::N0CALL-10:ack2", false},
+                                           AckCase{"OTHER>APRS::N0CALL-10:ack1", false},
+                                           AckCase{"N0CALL>APRS::N0CALL-9 :ack1", false}));
+
+TEST(StationMessages, MessagesThatCannotBeSentFailTheCallAndUseNoNumber) {
+  StationHarness h;
+  const std::vector<std::vector<std::string>> refused = {{"N0CALL", "", "B", "bulletin"},
+                                                         {"N0CALL", "", "A", "two\nlines"},
+                                                         {"N0CALL", "", "A", "cr\r"},
+                                                         {"N0CALL", "wide2-2", "A", "x"},
+                                                         {"N0CALL", "WIDE2-2,TCP:IP", "A", "x"},
+                                                         {"N0CALL", "A,B,C,D,E,F,G,H,I", "A", "x"},
+                                                         {"TENCHARSXY", "", "A", "x"},
+                                                         {"", "", "A", "x"}};
+  for (const auto& call : refused) {
+    EXPECT_THROW(h.link->SendAPRSMessage(call[0], call[1], 1, call[2], call[3]), HostCallFailed)
+        << call[0] << " " << call[1] << " " << call[3];
+  }
+  EXPECT_TRUE(h.transport.sent.empty());
+  EXPECT_FALSE(h.timer.enabled);
+  h.link->SendAPRSMessage("N0CALL", "WIDE,,", 1, "A", "Hello");
+  EXPECT_EQ(h.transport.sent, Lines{kFirst});
+}
+
+}  // namespace
+}  // namespace brevio::test

@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include "StationHarness.h"
+#include "query/MonitoredText.h"
+
+namespace brevio::test {
+namespace {
+
+using Events = std::vector<std::string>;
+
+struct MonitoredCase {
+  std::string line;
+  std::string receivedData;
+  std::string viaPath;  // as the server reads it
+};
+
+class MonitoredTextTest : public ::testing::TestWithParam<MonitoredCase> {};
+
+// The server must read sender, via path, addressee and number from what the station host gives.
+TEST_P(MonitoredTextTest, ServerReadsSenderAndViaPathFromReceivedData) {
+  StationHarness h;
+  h.Hear(GetParam().line);
+  ASSERT_EQ(h.events.receivedData, Events{GetParam().receivedData});
+  const MonitoredText parsed = ParseMonitoredText(h.events.receivedData[0]);
+  EXPECT_EQ(parsed.sender, "N0CALL");
+  EXPECT_EQ(parsed.viaPath, GetParam().viaPath);
+  EXPECT_TRUE(parsed.isMessage);
+  EXPECT_EQ(parsed.addressee, "QDOS     ");
+  EXPECT_EQ(parsed.messageText, "HELP");
+  EXPECT_EQ(parsed.messageNumber, "12");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, MonitoredTextTest,
+    ::testing::Values(
+        MonitoredCase{"N0CALL>APRS,WIDE1-1::QDOS     :HELP{12",
+                      "N0CALL>APRS,WIDE1-1 <UI>\r\n:QDOS     :HELP{12\r\n", "WIDE1-1"},
+        MonitoredCase{"N0CALL>APRS,DIGI1,WIDE1*,WIDE2-1::QDOS     :HELP{12",
+                      "N0CALL>APRS,DIGI1,WIDE1*,WIDE2-1 <UI>\r\n:QDOS     :HELP{12\r\n",
+                      "DIGI1,WIDE1*,WIDE2-1"},
+        // Without digipeaters the server takes the destination (and its blank) for the path.
+        MonitoredCase{"N0CALL>APRS::QDOS     :HELP{12",
+                      "N0CALL>APRS <UI>\r\n:QDOS     :HELP{12\r\n", "APRS "},
+        MonitoredCase{"N0CALL>APRS,D1,D2,D3,D4,D5,D6,D7,D8*::QDOS     :HELP{12",
+                      "N0CALL>APRS,D1,D2,D3,D4,D5,D6,D7,D8* <UI>\r\n:QDOS     :HELP{12\r\n",
+                      "D1,D2,D3,D4,D5,D6,D7,D8*"}));
+
+TEST(StationTraffic, InformationFieldKeepsEveryByte) {
+  StationHarness h;
+  const Tnc2Frame frame{"N0CALL", "APRS", {}, std::string(">\0\xE9\xFF ", 5)};
+  h.station.FrameReceived(frame, std::nullopt);
+  EXPECT_EQ(h.events.receivedData,
+            Events{"N0CALL>APRS <UI>\r\n" + std::string(">\0\xE9\xFF ", 5) + "\r\n"});
+}
+
+TEST(StationTraffic, DirectedQueryIsAckedThenRaisedWithTheDigipeatersItCameThrough) {
+  StationHarness h;
+  h.Hear("N0CALL>APRS,DIGI1*,WIDE2-1::N0CALL-10:?time{5");
+  EXPECT_EQ(h.transport.sent, Events{"3 N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL   :ack5"});
+  EXPECT_EQ(h.events.events,
+            (Events{"DataAvailable",
+                    "NotifyRemotecommand(N0CALL|DIGI1|WIDE1-1,WIDE2-1|3|A|?time|false)"}));
+  EXPECT_EQ(h.ini.paths.front(), "/srv/uiview/uiview32.ini");
+}
+
+TEST(StationTraffic, PortOfTheLinkIsPassedOnAndAcksGoOutOnIt) {
+  StationHarness h;
+  h.station.FrameReceived(*ParseTnc2Line("N0CALL>APRS::N0CALL-10:?UP{AB}7", CallSignRule::AprsIs),
+                          std::int16_t{2});
+  EXPECT_EQ(h.transport.sent, Events{"2 N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL   :ackAB}7"});
+  EXPECT_EQ(h.events.events.back(), "NotifyRemotecommand(N0CALL||WIDE1-1,WIDE2-1|2|A|?UP|false)");
+}
+
+TEST(StationTraffic, EveryCopyIsAckedButRaisedOnceWithinItsWindow) {
+  StationHarness h;
+  const std::string query = "N0CALL>APRS,WIDE1-1*::N0CALL-10:?TIME{5";
+  const auto raised = [&h] {
+    return std::count_if(h.events.events.begin(), h.events.events.end(),
+                         [](const std::string& e) { return e.starts_with("NotifyRemote"); });
+  };
+  h.Hear(query);
+  h.Hear("N0CALL>APRS::N0CALL-10:?TIME{6");  // a new number is a new question
+  EXPECT_EQ(raised(), 2);
+  // Each copy restarts the window: 29 minutes apart, 58 minutes after the first.
+  for (int copy = 0; copy < 2; ++copy) {
+    h.core.clock.Advance(29 * 60000);
+    h.Hear(query);
+  }
+  EXPECT_EQ(raised(), 2);
+  EXPECT_EQ(std::count(h.events.events.begin(), h.events.events.end(), "DataAvailable"), 4);
+  h.core.clock.Advance(30 * 60000 + 1);
+  h.Hear(query);
+  EXPECT_EQ(raised(), 3);
+  EXPECT_EQ(h.transport.sent.size(), 5u);
+}
+
+TEST(StationTraffic, UnnumberedCopiesAreRaisedOnceWithinThirtySecondsAndNeverAcked) {
+  StationHarness h;
+  h.Hear("N0CALL>APRS::N0CALL-10:?TIME");
+  h.core.clock.Advance(30000);
+  h.Hear("N0CALL>APRS::N0CALL-10:?TIME");
+  h.core.clock.Advance(30001);
+  h.Hear("N0CALL>APRS::N0CALL-10:?TIME");
+  EXPECT_TRUE(h.transport.sent.empty());
+  EXPECT_EQ(std::count_if(h.events.events.begin(), h.events.events.end(),
+                          [](const std::string& e) { return e.starts_with("NotifyRemote"); }),
+            2);
+}
+
+struct RemoteCase {
+  std::optional<std::string> setting;
+  std::string sender;
+  bool raised;
+};
+
+class RemoteCommandsTest : public ::testing::TestWithParam<RemoteCase> {};
+
+TEST_P(RemoteCommandsTest, SettingDecidesWhoMayAskButEveryMessageIsAcked) {
+  StationHarness h(GetParam().setting);
+  h.Hear(GetParam().sender + ">APRS::N0CALL-10:?HELP{1");
+  EXPECT_EQ(h.transport.sent.size(), 1u);
+  EXPECT_EQ(h.events.events.back().starts_with("NotifyRemotecommand("), GetParam().raised);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, RemoteCommandsTest,
+    ::testing::Values(RemoteCase{"0", "N0CALL-10", false},
+                      RemoteCase{std::nullopt, "N0CALL-7", false},
+                      RemoteCase{"1", "N0CALL-7", true}, RemoteCase{"1", "n0call", true},
+                      RemoteCase{"1", "N0CAL", false}, RemoteCase{"1", "N0CALLX-1", false},
+                      RemoteCase{"2", "OTHER-1", true}, RemoteCase{"3", "OTHER-1", true},
+                      RemoteCase{"", "OTHER-1", true}));
+
+TEST(StationTraffic, OnlyMessagesToTheStationAreAckedAndOnlyQuestionsRaised) {
+  StationHarness h;
+  h.Hear("N0CALL>APRS::N0CALL-10:Hello there{7");
+  h.Hear("N0CALL>APRS::N0CALL-1 :?TIME{8");
+  h.Hear("N0CALL>APRS::QDOS     :HELP{9");
+  EXPECT_EQ(h.transport.sent, Events{"3 N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL   :ack7"});
+  EXPECT_EQ(h.events.events, Events(3, "DataAvailable"));
+}
+
+TEST(StationTraffic, PositionReportsRaiseNotifyBeacon) {
+  StationHarness h;
+  h.Hear("N0CALL-7>APRS,WIDE2-1:=5230.00N/00415.00E>mobile");
+  h.Hear("N0CALL-8>APRS:@061230z4903.50N/07201.75W-");
+  h.Hear("N0CALL-9>APRS:!9903.50N/07201.75W-");  // no position: only monitored
+  EXPECT_EQ(h.events.events,
+            (Events{"DataAvailable", "NotifyBeacon(N0CALL-7|52.5|4.25)", "DataAvailable",
+                    "NotifyBeacon(N0CALL-8|49.0583|-72.0292)", "DataAvailable"}));
+}
+
+TEST(StationTraffic, EventsGoOnlyToConnectionsThatConnectedThem) {
+  StationHarness h;
+  RecordingEvents other;
+  auto second = h.station.Connect();
+  auto third = h.station.Connect();
+  third->ConnectEvents(&other);
+  h.Hear("N0CALL>APRS:>one");
+  third.reset();
+  h.Hear("N0CALL>APRS:>two");
+  h.link->ConnectEvents(nullptr);
+  h.Hear("N0CALL>APRS:>three");
+  EXPECT_EQ(h.events.events, Events(2, "DataAvailable"));
+  EXPECT_EQ(other.events, Events{"DataAvailable"});
+  EXPECT_EQ(second->ReceivedData(), "N0CALL>APRS <UI>\r\n>three\r\n");
+}
+
+// A frame heard while another one's events run waits its turn, so each event reads its own text.
+TEST(StationTraffic, FrameHeardDuringAnEventIsTakenAfterIt) {
+  StationHarness h;
+  h.events.onDataAvailable = [&h] {
+    h.events.onDataAvailable = nullptr;
+    h.Hear("N0CALL>APRS:>second");
+    EXPECT_EQ(h.events.link->ReceivedData(), "N0CALL>APRS <UI>\r\n>first\r\n");
+  };
+  h.Hear("N0CALL>APRS:>first");
+  EXPECT_EQ(h.events.receivedData,
+            (Events{"N0CALL>APRS <UI>\r\n>first\r\n", "N0CALL>APRS <UI>\r\n>second\r\n"}));
+}
+
+TEST(StationTraffic, HostClosingReachesEveryConnectedSink) {
+  StationHarness h;
+  h.station.HostClosing();
+  EXPECT_EQ(h.events.events, Events{"UIView32IsClosing"});
+}
+
+}  // namespace
+}  // namespace brevio::test
