@@ -10,6 +10,7 @@
 #include "app/StatusLog.h"
 #include "platform/DiskLogFile.h"
 #include "platform/IniFileReader.h"
+#include "platform/InotifyFolderWatch.h"
 #include "platform/LocalSingleInstance.h"
 #include "platform/PeVersionReader.h"
 #include "platform/ProcessExit.h"
@@ -19,6 +20,7 @@
 #include "platform/SystemClock.h"
 #include "platform/UserHostFolderSetting.h"
 #include "query/RequestGate.h"
+#include "setup/XtrFile.h"
 
 namespace brevio {
 
@@ -54,6 +56,10 @@ int RunServer(const CommandLine& line, const ModeParts& mode) {
   StatusLog log(mode.txtStatus, mode.txtAPRS, clock, logFile, messages);
   UserHostFolderSetting hostFolderSetting(line.hostFolder);
   HostFolder hostFolder(hostFolderSetting, messages);
+  if (line.createXtr) {
+    XtrFile(hostFolder, messages, info).MenuCommand();
+    return 0;
+  }
 
   NoHostConnector noHost;
   PeVersionReader exeVersion;
@@ -67,9 +73,15 @@ int RunServer(const CommandLine& line, const ModeParts& mode) {
   LocalSingleInstance instance(QDir::tempPath());
   instance.OnActivate(mode.activate);
   QtEventLoop loop;
+  InotifyFolderWatch folderWatch;
   Startup startup({info, log, messages, clock, hostFolder, host.connector},
-                  {instance, host.version, ini, mode.window, loop}, gate);
+                  {instance, host.version, ini, mode.window, loop, folderWatch}, gate);
   startup.Run();
+  // Another window of the program (the about window) keeps it running until it is closed,
+  // unless the host asked the program to end.
+  if (mode.runWhileWindowsOpen && !startup.server()->shutdown.EndAtOnce()) {
+    mode.runWhileWindowsOpen();
+  }
   return 0;
 }
 

@@ -20,6 +20,8 @@ struct ModeParts {
   std::function<void()> activate;
   // Connects the window's Help menu to the program's texts; empty when headless.
   std::function<void(const ProgramInfo&)> connectHelp;
+  // Runs events while other windows of the program are still open; empty when headless.
+  std::function<void()> runWhileWindowsOpen;
 };
 
 // Builds the server's pieces over the mode's parts and runs start-up; returns the exit status

@@ -1,6 +1,7 @@
 // Parses the command line, picks the window or headless mode, builds the pieces and starts.
 #include <QApplication>
 #include <QCoreApplication>
+#include <algorithm>
 #include <iostream>
 #include <optional>
 
@@ -25,9 +26,17 @@ int RunHeadless(int argc, char** argv, const CommandLine& line) {
   QCoreApplication app(argc, argv);
   StreamMessageDialog dialog(std::cerr);
   StreamTextBox txtStatus("txtStatus", &std::cerr);
-  StreamTextBox txtAPRS("txtAPRS", nullptr);
-  HeadlessWindow window;
-  return RunServer(line, {dialog, txtStatus, txtAPRS, window, {}, {}});
+  StreamTextBox txtAPRS("txtAPRS", line.echo ? &std::cerr : nullptr);
+  HeadlessWindow window(std::cerr);
+  return RunServer(line, {dialog, txtStatus, txtAPRS, window, {}, {}, {}});
+}
+
+// The about window may outlive the main window; the program ends when it is closed.
+void RunWhileWindowsOpen() {
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  if (std::any_of(windows.cbegin(), windows.cend(), [](QWidget* w) { return w->isVisible(); })) {
+    QApplication::exec();
+  }
 }
 
 int RunWindowed(int argc, char** argv, const CommandLine& line) {
@@ -45,7 +54,8 @@ int RunWindowed(int argc, char** argv, const CommandLine& line) {
                             form.raise();
                             form.activateWindow();
                           },
-                          [&](const ProgramInfo& info) { help.emplace(form, info, opener); }});
+                          [&](const ProgramInfo& info) { help.emplace(form, info, opener); },
+                          RunWhileWindowsOpen});
 }
 
 }  // namespace

@@ -18,6 +18,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       line.showHelp = true;
     } else if (argument == "--version") {
       line.showVersion = true;
+    } else if (argument == "--create-xtr") {
+      line.createXtr = true;
+    } else if (argument == "--echo") {
+      line.echo = true;
     } else {
       line.error = "unknown argument '" + argument + "'";
       break;
@@ -37,8 +41,13 @@ std::string UsageText() {
          "                        the stored \"Program Folder\" setting of UI-View32\n"
          "  --program-folder DIR  the program's folder (brv.txt, the help document) instead of\n"
          "                        the executable's folder\n"
+         "  --echo                with --headless: also print the monitored traffic\n"
+         "  --create-xtr          write the add-on registration file (XTR) and exit\n"
          "  --version             print the program's version and exit\n"
-         "  --help                print this text and exit\n";
+         "  --help                print this text and exit\n"
+         "\n"
+         "Headless, signals stand for the menu commands: SIGHUP reloads the definition files,\n"
+         "SIGTERM and SIGINT exit, SIGUSR1 turns scanning for QDOS and QUERY messages over.\n";
 }
 
 }  // namespace brevio

@@ -11,6 +11,10 @@ struct CommandLine {
   bool headless = false;
   bool showHelp = false;
   bool showVersion = false;
+  // Write the add-on registration file and exit.
+  bool createXtr = false;
+  // Print monitored traffic (the APRS data box) on standard error too, when headless.
+  bool echo = false;
   // Folders that replace the host's stored program folder and the executable's folder.
   std::optional<std::string> hostFolder;
   std::optional<std::string> programFolder;

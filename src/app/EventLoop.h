@@ -9,9 +9,6 @@ class EventLoop {
 
   // Lets every pending event run, then returns.
   virtual void ProcessPendingEvents() = 0;
-
-  // Runs events until the program is asked to quit.
-  virtual void Run() = 0;
 };
 
 }  // namespace brevio

@@ -24,6 +24,7 @@ void Startup::Run() {
 
   ConnectHost();
   const std::string iniPath = JoinPath(services_.hostFolder.GetHostFolder(), "uiview32.ini");
+  server_->traffic.SetScanForQdos(true);
   StationSettings(ports_.ini, services_.log, services_.messages)
       .ReadStationSettings(iniPath, server_->station);
   server_->topicDefinitions.LoadTopicDefinitions();
@@ -31,7 +32,7 @@ void Startup::Run() {
 
   ports_.window.CentreAndShow();
   ports_.loop.ProcessPendingEvents();
-  ports_.loop.Run();
+  server_->watch.StartDefinitionWatch();
 }
 
 void Startup::ComputeProgramTexts() {
@@ -70,12 +71,15 @@ void Startup::CheckHostVersion() {
 // ends the program like any other setting it cannot run with; the reason is logged first.
 void Startup::ConnectHost() {
   try {
-    server_ = std::make_unique<Server>(services_.host.Connect(), services_);
+    server_ = std::make_unique<Server>(
+        services_.host.Connect(), services_,
+        ServingPorts{gate_, ports_.folderWatch, ports_.loop, ports_.window});
   } catch (const HostCallFailed& failure) {
     LogHostFailure(services_.log, failure);
     services_.messages.ShowCritical("Unable to connect to UIView32 (" +
                                     std::string(failure.what()) + ")");
   }
+  ports_.window.ConnectCommands(*server_);
 }
 
 }  // namespace brevio

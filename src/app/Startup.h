@@ -10,6 +10,7 @@
 #include "app/MainWindow.h"
 #include "app/Server.h"
 #include "app/SingleInstance.h"
+#include "definitions/FolderWatch.h"
 #include "query/RequestGate.h"
 
 namespace brevio {
@@ -21,6 +22,7 @@ struct StartupPorts {
   IniReader& ini;
   MainWindow& window;
   EventLoop& loop;
+  FolderWatch& folderWatch;
 };
 
 // The load of the main window: one fixed sequence that refuses a second instance and a host of
@@ -32,7 +34,7 @@ class Startup {
   Startup(const CoreServices& services, const StartupPorts& ports, RequestGate& gate)
       : services_(services), ports_(ports), gate_(gate) {}
 
-  // Returns when the event loop has ended.
+  // Returns when the definition watch, the program's main loop, has ended.
   void Run();
 
   // The serving pieces; null until start-up has connected to the host.

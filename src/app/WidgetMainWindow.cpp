@@ -1,8 +1,25 @@
 #include "app/WidgetMainWindow.h"
 
+#include <QAction>
+
+#include "app/Server.h"
 #include "platform/AnsiQString.h"
 
 namespace brevio {
+
+namespace {
+
+template <typename Command>
+void Connect(QAction* item, Command command) {
+  QObject::connect(item, &QAction::triggered, item, command);
+  item->setEnabled(true);
+}
+
+}  // namespace
+
+void ActionCheckMark::SetChecked(bool checked) {
+  action_.setChecked(checked);
+}
 
 void WidgetMainWindow::SetCaption(const std::string& caption) {
   window_.setWindowTitle(FromAnsi(caption));
@@ -12,6 +29,20 @@ void WidgetMainWindow::CentreAndShow() {
   // The frame's size is known only once the window is shown.
   window_.show();
   window_.CentreOnScreen();
+}
+
+void WidgetMainWindow::ConnectCommands(Server& server) {
+  Connect(window_.mnuFileXTR(), [&server] { server.xtr.MenuCommand(); });
+  Connect(window_.mnuFileExit(), [&server] { server.shutdown.Unload(); });
+  Connect(window_.mnuOptionsReloadDefinition(), [&server] { server.watch.ReloadDefinition(); });
+  // The check mark follows the flag, not the click.
+  Connect(window_.mnuOptionsScan(), [&server] { server.traffic.ToggleScanForQdos(); });
+  window_.OnClose([&server] { server.shutdown.Unload(); });
+}
+
+void WidgetMainWindow::Release() {
+  window_.OnClose(nullptr);
+  window_.hide();
 }
 
 }  // namespace brevio

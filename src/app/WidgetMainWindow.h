@@ -5,16 +5,31 @@
 
 namespace brevio {
 
-// Start-up's view of frmMain.
+// The check mark of a menu item.
+class ActionCheckMark : public CheckMark {
+ public:
+  explicit ActionCheckMark(QAction& action) : action_(action) {}
+  void SetChecked(bool checked) override;
+
+ private:
+  QAction& action_;
+};
+
+// The server's view of frmMain: each menu item calls one server operation.
 class WidgetMainWindow : public MainWindow {
  public:
-  explicit WidgetMainWindow(frmMain& window) : window_(window) {}
+  explicit WidgetMainWindow(frmMain& window)
+      : window_(window), scanMark_(*window.mnuOptionsScan()) {}
 
   void SetCaption(const std::string& caption) override;
   void CentreAndShow() override;
+  CheckMark& ScanForQdosMark() override { return scanMark_; }
+  void ConnectCommands(Server& server) override;
+  void Release() override;
 
  private:
   frmMain& window_;
+  ActionCheckMark scanMark_;
 };
 
 }  // namespace brevio

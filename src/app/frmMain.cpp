@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMenuBar>
@@ -64,6 +65,11 @@ void frmMain::CentreOnScreen() {
   const QRect area = screen()->availableGeometry();
   move(area.x() + (area.width() - frameGeometry().width()) / 2,
        area.y() + (area.height() - frameGeometry().height()) / 2);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  if (onClose_) onClose_();
+  event->accept();
 }
 
 }  // namespace brevio

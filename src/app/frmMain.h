@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 
 class QAction;
 class QLabel;
@@ -30,6 +31,12 @@ class frmMain : public QMainWindow {
   // Centres the window on its screen.
   void CentreOnScreen();
 
+  // What closing the window by the user does (nothing when empty).
+  void OnClose(std::function<void()> handler) { onClose_ = std::move(handler); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   QPlainTextEdit* AddBox(const char* labelName, const QString& caption, const char* boxName,
                          int stretch);
@@ -43,6 +50,7 @@ class frmMain : public QMainWindow {
   QAction* mnuOptionsReloadDefinition_ = nullptr;
   QAction* mnuHelpHelp_ = nullptr;
   QAction* mnuHelpAbout_ = nullptr;
+  std::function<void()> onClose_;
 };
 
 }  // namespace brevio

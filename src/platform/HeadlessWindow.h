@@ -1,14 +1,38 @@
 #pragma once
 
+#include <memory>
+#include <ostream>
+
 #include "app/MainWindow.h"
+#include "platform/PosixSignalEvents.h"
 
 namespace brevio {
 
-// The main window when there is none: headless, start-up's window steps change nothing.
+// The main window when there is none. Its commands come as signals, as a daemon's do:
+// SIGHUP reloads the definitions, SIGTERM and SIGINT exit through the normal unload, SIGUSR1
+// turns scanning for QDOS over. The scan check mark is reported on `out`.
 class HeadlessWindow : public MainWindow {
  public:
+  explicit HeadlessWindow(std::ostream& out) : scanMark_(out) {}
+
   void SetCaption(const std::string&) override {}
   void CentreAndShow() override {}
+  CheckMark& ScanForQdosMark() override { return scanMark_; }
+  void ConnectCommands(Server& server) override;
+  void Release() override {}
+
+ private:
+  class StreamCheckMark : public CheckMark {
+   public:
+    explicit StreamCheckMark(std::ostream& out) : out_(out) {}
+    void SetChecked(bool checked) override;
+
+   private:
+    std::ostream& out_;
+  };
+
+  StreamCheckMark scanMark_;
+  std::unique_ptr<PosixSignalEvents> signals_;
 };
 
 }  // namespace brevio

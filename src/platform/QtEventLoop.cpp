@@ -8,8 +8,4 @@ void QtEventLoop::ProcessPendingEvents() {
   QCoreApplication::processEvents();
 }
 
-void QtEventLoop::Run() {
-  QCoreApplication::exec();
-}
-
 }  // namespace brevio

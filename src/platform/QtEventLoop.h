@@ -8,7 +8,6 @@ namespace brevio {
 class QtEventLoop : public EventLoop {
  public:
   void ProcessPendingEvents() override;
-  void Run() override;
 };
 
 }  // namespace brevio

@@ -4,6 +4,7 @@
 
 #include "app/HostFolder.h"
 #include "app/Messages.h"
+#include "app/ProgramInfo.h"
 
 namespace brevio {
 
@@ -14,8 +15,13 @@ std::string BoolToText(bool value);
 // File menu.
 class XtrFile {
  public:
-  XtrFile(HostFolder& hostFolder, Messages& messages)
-      : hostFolder_(hostFolder), messages_(messages) {}
+  XtrFile(HostFolder& hostFolder, Messages& messages, const ProgramInfo& info)
+      : hostFolder_(hostFolder), messages_(messages), info_(info) {}
+
+  // The menu command "Create XTR file": the file for this program.
+  void MenuCommand() {
+    CreateXTRFile("BRV Brevio server", info_.ExecutableBaseName, info_.ProgramFolder, true);
+  }
 
   // Writes the file into the host's folder (or, without one, into the program folder) and tells
   // the user the outcome; a failure is shown and the program goes on.
@@ -25,6 +31,7 @@ class XtrFile {
  private:
   HostFolder& hostFolder_;
   Messages& messages_;
+  const ProgramInfo& info_;
 };
 
 }  // namespace brevio

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,11 +37,17 @@ class FakeHostVersion : public HostVersionSource {
   }
 };
 
-// The instance check, the window and the event loop, recording each call with the number of
-// status lines written before it.
-class RecordingPlatform : public SingleInstance, public MainWindow, public EventLoop {
+// The instance check, the window, the event loop and the folder watch, recording each call with
+// the number of status lines written before it. Each wait runs `onWait`.
+class RecordingPlatform : public SingleInstance,
+                          public MainWindow,
+                          public EventLoop,
+                          public FolderWatch,
+                          public CheckMark {
  public:
   explicit RecordingPlatform(const CoreHarness& core) : core_(core) {}
+
+  std::function<void()> onWait;
 
   bool otherRunning = false;
   std::string title = "BRV";
@@ -52,8 +59,22 @@ class RecordingPlatform : public SingleInstance, public MainWindow, public Event
   void ActivateInstance(const std::string& text) override { Add("activate " + text); }
   void SetCaption(const std::string& caption) override { Add("caption " + caption); }
   void CentreAndShow() override { Add("show"); }
+  CheckMark& ScanForQdosMark() override { return *this; }
+  void SetChecked(bool checked) override { Add(checked ? "scan on" : "scan off"); }
+  void ConnectCommands(Server&) override { Add("commands"); }
+  void Release() override { Add("release"); }
   void ProcessPendingEvents() override { Add("pending events"); }
-  void Run() override { Add("run"); }
+  bool Create(const std::string&) override {
+    Add("watch");
+    return true;
+  }
+  bool Wait(std::int32_t) override {
+    Add("wait");
+    onWait();
+    return false;
+  }
+  void Rearm() override { Add("rearm"); }
+  void Close() override { Add("close"); }
 
  private:
   void Add(const std::string& call) {
@@ -83,6 +104,7 @@ std::string StationIni(const std::string& key = "", const char* value = "") {
 class StartupTest : public ::testing::Test {
  protected:
   StartupTest() {
+    platform.onWait = [this] { startup.server()->shutdown.Unload(); };
     core.info.ProgramFolder = programFolder.Path();
     core.info.ExecutableBaseName = "brevio";
     hostFolder.Write("uiview32.ini", StationIni());
@@ -129,11 +151,11 @@ class StartupTest : public ::testing::Test {
   ManualTimer timer1;
   RequestGate gate{core.clock, timer1, core.log};
   Startup startup{{core.info, core.log, core.messages, core.clock, folder, host.Connector()},
-                  {platform, version, ini, platform, platform},
+                  {platform, version, ini, platform, platform, platform},
                   gate};
 };
 
-TEST_F(StartupTest, RunsEveryStepInOrderAndEndsInTheEventLoop) {
+TEST_F(StartupTest, RunsEveryStepInOrderThenServesInTheWatchUntilTheUnload) {
   gate.AdmitRequest("PA0AAA", "?WX", "7");
   core.txtStatus.content.clear();
   core.logFile.files.clear();
@@ -154,11 +176,17 @@ TEST_F(StartupTest, RunsEveryStepInOrderAndEndsInTheEventLoop) {
                 "loading BRV topic definition from " + JoinPath(programFolder.Path(), "brv.txt"),
                 "loading BRV object definitions from " +
                     JoinPath(JoinPath(hostFolder.Path(), "overlays"), "brv.pos"),
+                "Start of deleting objects",
+                "End of deleting objects",
             }));
-  EXPECT_EQ(core.LogFileLines(), core.StatusLines());
+  std::vector<std::string> logged = core.StatusLines();
+  logged.push_back("end of " + title);
+  EXPECT_EQ(core.LogFileLines(), logged);
   EXPECT_EQ(platform.calls,
-            (std::vector<std::string>{"caption " + title + " @0", "show @0", "show @10",
-                                      "pending events @10", "run @10"}));
+            (std::vector<std::string>{"caption " + title + " @0", "show @0", "commands @1",
+                                      "scan on @1", "show @10", "pending events @10", "watch @10",
+                                      "wait @10", "pending events @10", "close @10", "release @12",
+                                      "pending events @12"}));
   EXPECT_TRUE(core.dialog.shown.empty());
 
   EXPECT_EQ(gate.RecentRequests(1).messageId, "-1");
@@ -227,7 +255,7 @@ TEST_P(StartupMessageOptionTest, WarnsOnlyForItsOwnValueAndGoesOn) {
   const std::vector<std::string> lines = core.StatusLines();
   const bool warned = *option.warning != '\0';
   EXPECT_EQ(std::count(lines.begin(), lines.end(), option.warning), warned ? 1 : 0);
-  EXPECT_EQ(lines.size(), warned ? 11U : 10U);
+  EXPECT_EQ(lines.size(), warned ? 13U : 12U);  // with the unload's two lines
   EXPECT_EQ(Informational(),
             warned ? std::vector<std::string>{std::string("\r\n\r\n") + option.message}
                    : std::vector<std::string>{});
@@ -311,11 +339,11 @@ TEST_P(StartupRefusalTest, EndsWithItsCriticalMessage) {
   ASSERT_GE(lines.size(), count);
   EXPECT_EQ(std::vector<std::string>(lines.end() - static_cast<std::ptrdiff_t>(count), lines.end()),
             refusal.lastStatusLines);
-  // The window is shown only once the host's version is accepted; the loop is never entered.
+  // The window is shown only once the host's version is accepted; the watch is never entered.
   EXPECT_EQ(std::count(platform.calls.begin(), platform.calls.end(), "show @0"),
             lines.empty() ? 0 : 1);
   EXPECT_TRUE(std::none_of(platform.calls.begin(), platform.calls.end(),
-                           [](const std::string& call) { return call.rfind("run", 0) == 0; }));
+                           [](const std::string& call) { return call.rfind("watch", 0) == 0; }));
 }
 
 constexpr FixedFileVersion k203{2, 0, 0, 3};

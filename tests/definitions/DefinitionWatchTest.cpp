@@ -50,7 +50,6 @@ class CountingEventLoop : public EventLoop {
  public:
   int processed = 0;
   void ProcessPendingEvents() override { ++processed; }
-  void Run() override {}
 };
 
 class FixedFolderSetting : public HostFolderSetting {

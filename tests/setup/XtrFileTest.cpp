@@ -25,14 +25,19 @@ std::string ReadAll(const std::string& path) {
 
 class XtrFileTest : public ::testing::Test {
  protected:
-  void Create() { xtr.CreateXTRFile("BRV Brevio server", "ui_brv", program.Path(), true); }
+  XtrFileTest() {
+    h.info.ProgramFolder = program.Path();
+    h.info.ExecutableBaseName = "ui_brv";
+  }
+
+  void Create() { xtr.MenuCommand(); }
 
   CoreHarness h;
   TempFolder host;
   TempFolder program;
   FixedHostFolderSetting setting;
   HostFolder hostFolder{setting, h.messages};
-  XtrFile xtr{hostFolder, h.messages};
+  XtrFile xtr{hostFolder, h.messages, h.info};
 };
 
 TEST_F(XtrFileTest, WithAHostFolderWritesQuotedPathThereAndSaysSo) {

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/MainWindow.h"
+#include "app/ProgramInfo.h"
+#include "app/StatusLog.h"
+#include "definitions/DefinitionWatch.h"
+#include "definitions/MapObjects.h"
+
+namespace brevio {
+
+// The orderly end of the program: the menu's Exit, the window closed, or the host closing.
+class Shutdown {
+ public:
+  Shutdown(DefinitionWatch& watch, MapObjects& objects, MainWindow& window, StatusLog& log,
+           const ProgramInfo& info)
+      : watch_(watch), objects_(objects), window_(window), log_(log), info_(info) {}
+
+  // The unload of the main window. Runs once, whichever trigger comes first.
+  void Unload();
+
+  // The host's closing event: logged, then the unload, after which the program ends at once.
+  void UIView32IsClosing();
+
+  // True once the host asked the program to end, whatever other windows are still open.
+  bool EndAtOnce() const { return endAtOnce_; }
+
+ private:
+  bool unloaded_ = false;
+  bool endAtOnce_ = false;
+
+  DefinitionWatch& watch_;
+  MapObjects& objects_;
+  MainWindow& window_;
+  StatusLog& log_;
+  const ProgramInfo& info_;
+};
+
+}  // namespace brevio

@@ -1,0 +1,30 @@
+#include "platform/HeadlessWindow.h"
+
+#include <csignal>
+
+#include "app/Server.h"
+
+namespace brevio {
+
+void HeadlessWindow::StreamCheckMark::SetChecked(bool checked) {
+  out_ << "Scan for QDOS: " << (checked ? "on" : "off") << std::endl;
+}
+
+void HeadlessWindow::ConnectCommands(Server& server) {
+  signals_ = std::make_unique<PosixSignalEvents>(
+      std::initializer_list<int>{SIGHUP, SIGTERM, SIGINT, SIGUSR1}, [&server](int number) {
+        switch (number) {
+          case SIGHUP:
+            server.watch.ReloadDefinition();
+            break;
+          case SIGUSR1:
+            server.traffic.ToggleScanForQdos();
+            break;
+          default:
+            server.shutdown.Unload();
+            break;
+        }
+      });
+}
+
+}  // namespace brevio
