@@ -1,6 +1,7 @@
 #include "app/NumberText.h"
 
 #include <charconv>
+#include <cmath>
 #include <string>
 
 namespace brevio {
@@ -27,7 +28,15 @@ double LeadingDecimalNumber(std::string_view text) {
   }
   if (!digits) return 0.0;
   double value = 0.0;
-  std::from_chars(number.data(), number.data() + number.size(), value);
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+  // Out of range is either too large (a nonzero digit before the point) or too small to tell
+  // from 0.
+  if (result.ec == std::errc::result_out_of_range) {
+    const std::string whole = number.substr(0, number.find('.'));
+    value = whole.find_first_of("123456789") == std::string::npos ? 0.0
+            : number.front() == '-'                               ? -HUGE_VAL
+                                                                  : HUGE_VAL;
+  }
   return value;
 }
 

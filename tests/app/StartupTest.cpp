@@ -8,7 +8,8 @@
 
 #include "app/PathText.h"
 #include "app/Startup.h"
-#include "definitions/TempFolder.h"
+#include "support/FixedFolderSetting.h"
+#include "support/TempFolder.h"
 #include "platform/IniFileReader.h"
 #include "support/CoreHarness.h"
 #include "support/FakeHost.h"
@@ -16,15 +17,6 @@
 
 namespace brevio::test {
 namespace {
-
-class FixedFolderSetting : public HostFolderSetting {
- public:
-  explicit FixedFolderSetting(std::string folder) : folder_(std::move(folder)) {}
-  Read ReadProgramFolder() override { return {folder_, std::nullopt}; }
-
- private:
-  std::string folder_;
-};
 
 class FakeHostVersion : public HostVersionSource {
  public:

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/AnsiText.h"
 #include "app/Clock.h"
 #include "app/NumberText.h"
@@ -25,6 +27,9 @@ TEST(NumberTextTest, ReadsTheLeadingDecimalNumber) {
   EXPECT_DOUBLE_EQ(LeadingDecimalNumber("."), 0.0);
   EXPECT_DOUBLE_EQ(LeadingDecimalNumber(""), 0.0);
   EXPECT_DOUBLE_EQ(LeadingDecimalNumber("1e3"), 1.0);
+  EXPECT_EQ(LeadingDecimalNumber(std::string(400, '9')), HUGE_VAL);
+  EXPECT_EQ(LeadingDecimalNumber("-" + std::string(400, '9')), -HUGE_VAL);
+  EXPECT_DOUBLE_EQ(LeadingDecimalNumber("0." + std::string(400, '0') + "1"), 0.0);
 }
 
 TEST(PathTextTest, JoinsAsTextWithoutNormalising) {

@@ -6,7 +6,8 @@
 #include <functional>
 
 #include "definitions/DefinitionWatch.h"
-#include "definitions/TempFolder.h"
+#include "support/FixedFolderSetting.h"
+#include "support/TempFolder.h"
 #include "support/CoreHarness.h"
 #include "support/FakeHost.h"
 
@@ -50,15 +51,6 @@ class CountingEventLoop : public EventLoop {
  public:
   int processed = 0;
   void ProcessPendingEvents() override { ++processed; }
-};
-
-class FixedFolderSetting : public HostFolderSetting {
- public:
-  explicit FixedFolderSetting(std::string folder) : folder_(std::move(folder)) {}
-  Read ReadProgramFolder() override { return {folder_, std::nullopt}; }
-
- private:
-  std::string folder_;
 };
 
 class DefinitionWatchTest : public ::testing::Test {

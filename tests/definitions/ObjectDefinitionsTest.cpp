@@ -5,21 +5,13 @@
 
 #include "app/PathText.h"
 #include "definitions/ObjectDefinitions.h"
-#include "definitions/TempFolder.h"
+#include "support/FixedFolderSetting.h"
+#include "support/TempFolder.h"
 #include "support/CoreHarness.h"
 #include "support/FakeHost.h"
 
 namespace brevio::test {
 namespace {
-
-class FixedFolderSetting : public HostFolderSetting {
- public:
-  explicit FixedFolderSetting(std::string folder) : folder_(std::move(folder)) {}
-  Read ReadProgramFolder() override { return {folder_, std::nullopt}; }
-
- private:
-  std::string folder_;
-};
 
 class ObjectDefinitionsTest : public ::testing::Test {
  protected:

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/PathText.h"
-#include "definitions/TempFolder.h"
+#include "support/TempFolder.h"
 #include "definitions/TopicDefinitions.h"
 #include "support/CoreHarness.h"
 

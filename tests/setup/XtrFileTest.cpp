@@ -3,18 +3,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "definitions/TempFolder.h"
+#include "support/FixedFolderSetting.h"
+#include "support/TempFolder.h"
 #include "setup/XtrFile.h"
 #include "support/CoreHarness.h"
 
 namespace brevio::test {
 namespace {
-
-class FixedHostFolderSetting : public HostFolderSetting {
- public:
-  Read read;
-  Read ReadProgramFolder() override { return read; }
-};
 
 std::string ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -35,7 +30,7 @@ class XtrFileTest : public ::testing::Test {
   CoreHarness h;
   TempFolder host;
   TempFolder program;
-  FixedHostFolderSetting setting;
+  FixedFolderSetting setting;
   HostFolder hostFolder{setting, h.messages};
   XtrFile xtr{hostFolder, h.messages, h.info};
 };

@@ -16,7 +16,7 @@ class TempFolder {
   TempFolder() {
     std::random_device random;
     path_ = std::filesystem::temp_directory_path() /
-            ("brevio-defs-" + std::to_string(random()) + "-" + std::to_string(random()));
+            ("brevio-test-" + std::to_string(random()) + "-" + std::to_string(random()));
     std::filesystem::create_directories(path_);
   }
   ~TempFolder() {

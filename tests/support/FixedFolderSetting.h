@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "app/HostFolder.h"
+
+namespace brevio::test {
+
+// The host's "Program Folder" setting as the test sets it, failure included.
+class FixedFolderSetting : public HostFolderSetting {
+ public:
+  explicit FixedFolderSetting(std::string folder = "") { read.value = std::move(folder); }
+
+  Read read;
+  Read ReadProgramFolder() override { return read; }
+};
+
+}  // namespace brevio::test
