@@ -1,13 +1,20 @@
 #include "Wiring.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
+#include <cstdio>
+#include <optional>
 
 #include "app/CoreServices.h"
 #include "app/HostFolder.h"
 #include "app/Messages.h"
 #include "app/Startup.h"
 #include "app/StatusLog.h"
+#include "host/net/StdioTransport.h"
+#include "host/station/Station.h"
+#include "host/station/StationHostVersion.h"
 #include "platform/DiskLogFile.h"
 #include "platform/IniFileReader.h"
 #include "platform/InotifyFolderWatch.h"
@@ -18,6 +25,7 @@
 #include "platform/QtEventLoop.h"
 #include "platform/QtTimer.h"
 #include "platform/SystemClock.h"
+#include "platform/SystemUtcClock.h"
 #include "platform/UserHostFolderSetting.h"
 #include "query/RequestGate.h"
 #include "setup/XtrFile.h"
@@ -32,6 +40,22 @@ class NoHostConnector : public HostConnector {
   std::unique_ptr<HostLink> Connect() override {
     throw HostCallFailed("no host link is built into this program");
   }
+};
+
+// The station host on the stdio link. The end of standard input closes the host, which ends the
+// program through its orderly unload.
+struct StdioStation {
+  StdioStation(IniReader& ini, HostFolder& hostFolder, Clock& clock)
+      : station({ini, hostFolder, transport, clock, utc, timer}) {
+    timer.OnTick([this] { station.Poll(); });
+    transport.Start(station, [this] { station.HostClosing(); });
+  }
+
+  StdioTransport transport{STDIN_FILENO, stdout};
+  SystemUtcClock utc;
+  QtTimer timer;
+  Station station;
+  StationHostVersion version;
 };
 
 // The host the server runs beside: how to connect to it, and where its version comes from.
@@ -61,15 +85,18 @@ int RunServer(const CommandLine& line, const ModeParts& mode) {
     return 0;
   }
 
+  IniFileReader ini;
   NoHostConnector noHost;
   PeVersionReader exeVersion;
-  const HostSide host{noHost, exeVersion};
+  std::optional<StdioStation> stdioStation;
+  if (line.tnc == "stdio") stdioStation.emplace(ini, hostFolder, clock);
+  const HostSide host = stdioStation ? HostSide{stdioStation->station, stdioStation->version}
+                                     : HostSide{noHost, exeVersion};
 
   QtTimer timer1;
   RequestGate gate(clock, timer1, log);
   timer1.OnTick([&gate] { gate.Timer1Tick(); });
 
-  IniFileReader ini;
   LocalSingleInstance instance(QDir::tempPath());
   instance.OnActivate(mode.activate);
   QtEventLoop loop;

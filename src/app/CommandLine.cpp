@@ -12,6 +12,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         break;
       }
       (argument == "--host-folder" ? line.hostFolder : line.programFolder) = *++next;
+    } else if (argument == "--tnc") {
+      if (next + 1 == arguments.end() || *(next + 1) != "stdio") {
+        line.error = "option '--tnc' needs a link: stdio";
+        break;
+      }
+      line.tnc = *++next;
     } else if (argument == "--headless") {
       line.headless = true;
     } else if (argument == "--help" || argument == "-h") {
@@ -41,6 +47,8 @@ std::string UsageText() {
          "                        the stored \"Program Folder\" setting of UI-View32\n"
          "  --program-folder DIR  the program's folder (brv.txt, the help document) instead of\n"
          "                        the executable's folder\n"
+         "  --tnc stdio           play the host as a station whose link is standard input (TNC2\n"
+         "                        lines heard) and standard output (the frames it sends)\n"
          "  --echo                with --headless: also print the monitored traffic\n"
          "  --create-xtr          write the add-on registration file (XTR) and exit\n"
          "  --version             print the program's version and exit\n"

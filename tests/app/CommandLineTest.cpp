@@ -29,6 +29,13 @@ TEST(CommandLineTest, AFolderOptionWithoutItsFolderIsAnError) {
             "option '--program-folder' needs a folder");
 }
 
+TEST(CommandLineTest, ReadsTheStationLink) {
+  EXPECT_EQ(ParseCommandLine({"--headless", "--tnc", "stdio"}).tnc, "stdio");
+  EXPECT_EQ(ParseCommandLine({}).tnc, "");
+  EXPECT_EQ(ParseCommandLine({"--tnc"}).error, "option '--tnc' needs a link: stdio");
+  EXPECT_EQ(ParseCommandLine({"--tnc", "serial"}).error, "option '--tnc' needs a link: stdio");
+}
+
 TEST(CommandLineTest, AnUnknownArgumentIsAnError) {
   EXPECT_EQ(ParseCommandLine({"--headless", "--colour"}).error, "unknown argument '--colour'");
 }

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+// The binary run headless as the station N0CALL-10 on the stdio link, in a station of the
+// test's making: host folder, program folder, temporary folder and user settings of its own.
+class StdioStationTest : public ::testing::Test {
+ protected:
+  StdioStationTest() {
+    Write(host_.path() + "/uiview32.ini",
+          "[STATION]\r\nCALLSIGN=N0CALL-10\r\nLATITUDE=4903.50N\r\nLONGITUDE=07201.75W\r\n"
+          "[MESSAGES]\r\nREMOTE_COMMANDS=2\r\nDEFAULT_PORT=1\r\n");
+    Write(host_.path() + "/overlays/brv.pos", "WX!4905.20N/07158.30W_\r\n");
+    Write(program_.path() + "/brv.txt", "?WX\r\n>Sunny\r\n");
+  }
+
+  static void Write(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+
+  void Start() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("TMPDIR", tmp_.path());
+    env.insert("XDG_CONFIG_HOME", config_.path());
+    process_.setProcessEnvironment(env);
+    process_.start(BREVIO_BINARY, {"--headless", "--tnc", "stdio", "--host-folder", host_.path(),
+                                   "--program-folder", program_.path()});
+    ASSERT_TRUE(process_.waitForStarted());
+  }
+
+  // The lines on standard output once there are `count` of them, or after ten seconds.
+  QStringList SentLines(int count) {
+    for (int i = 0; i < 100 && sent_.count('\n') < count; ++i) {
+      process_.waitForReadyRead(100);
+      sent_ += process_.readAllStandardOutput();
+    }
+    return QString::fromLatin1(sent_).split('\n', Qt::SkipEmptyParts);
+  }
+
+  QByteArray LogFile() const {
+    QFile log(tmp_.path() + "/BRV.log");
+    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+  }
+
+  QTemporaryDir tmp_;
+  QTemporaryDir config_;
+  QTemporaryDir host_;
+  QTemporaryDir program_;
+  QProcess process_;
+  QByteArray sent_;
+};
+
+TEST_F(StdioStationTest, AnswersAQdosQueryAndADirectedQueryOnStandardOutput) {
+  Start();
+  process_.write("N0CALL>APRS,WIDE1-1::QDOS     :HELP{12\n");
+  process_.write("N0CALL>APRS,WIDE1-1*::N0CALL-10:?TIME{5\r\n");
+  const QStringList sent = SentLines(3);
+  ASSERT_EQ(sent.size(), 3) << sent.join('\n').toStdString();
+  // The monitored query is answered over one hop ("WIDE"), the directed one on the station's path.
+  EXPECT_EQ(sent[0], "N0CALL-10>APZBRV,WIDE::N0CALL   : ?WX{1");
+  EXPECT_EQ(sent[1], "N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL   :ack5");
+  EXPECT_TRUE(sent[2].startsWith("N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL   :"))
+      << sent[2].toStdString();
+  EXPECT_TRUE(sent[2].endsWith("{2")) << sent[2].toStdString();
+
+  // The end of standard input ends the program through its orderly unload.
+  process_.closeWriteChannel();
+  ASSERT_TRUE(process_.waitForFinished(10000));
+  EXPECT_EQ(process_.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(process_.exitCode(), 0) << process_.readAllStandardError().toStdString();
+
+  const QByteArray log = LogFile();
+  const QByteArray bar = QByteArray(40, '=') + "\r\n";
+  for (const QByteArray& line :
+       {" = begin query " + bar, QByteArray(" from [N0CALL]\r\n"),
+        QByteArray(" message = [HELP]\r\n"), QByteArray(" digipath = WIDE1-1\r\n"),
+        QByteArray(" reversed digipath = WIDE\r\n"), QByteArray(" honored\r\n"),
+        QByteArray(" message = [?TIME]\r\n"), " = end query " + bar,
+        QByteArray(" Received IsClosing event from UIView32\r\n")}) {
+    EXPECT_TRUE(log.contains(line)) << line.toStdString() << "\n" << log.toStdString();
+  }
+  EXPECT_TRUE(log.endsWith(" end of UI-View32 add-on Brevio Server V1.0.0\r\n"))
+      << log.toStdString();
+}
+
+TEST_F(StdioStationTest, IgnoresWhatIsNoFrameAndKillsItsTopicObjectAtTheEnd) {
+  Start();
+  process_.write(QByteArray("no frame\n>:\n\0\xff\n", 15) + QByteArray(5000, 'x') + "\n");
+  process_.write("N0CALL>APRS::N0CALL-10:?WX{7\n");
+  QStringList sent = SentLines(3);
+  ASSERT_EQ(sent.size(), 3) << sent.join('\n').toStdString();
+  EXPECT_EQ(sent[0], "N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL   :ack7");
+  EXPECT_EQ(sent[1], "N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL   :Sunny{1");
+  EXPECT_TRUE(sent[2].startsWith("N0CALL-10>APZBRV,WIDE1-1,WIDE2-1:;WX0      *"));
+  EXPECT_TRUE(sent[2].endsWith("z4905.20N/07158.30W_Sunny")) << sent[2].toStdString();
+
+  process_.closeWriteChannel();
+  ASSERT_TRUE(process_.waitForFinished(10000));
+  EXPECT_EQ(process_.exitCode(), 0);
+  sent = SentLines(4);
+  ASSERT_EQ(sent.size(), 4);
+  EXPECT_TRUE(sent[3].startsWith("N0CALL-10>APZBRV,WIDE1-1,WIDE2-1:;WX0      _"));
+}
+
+}  // namespace
