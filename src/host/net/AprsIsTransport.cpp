@@ -1,0 +1,74 @@
+#include "host/net/AprsIsTransport.h"
+
+#include "host/aprs/AprsIsLogin.h"
+#include "host/aprs/AprsIsOutputLine.h"
+#include "host/aprs/CallSign.h"
+#include "host/net/TncAddress.h"
+
+namespace brevio {
+
+AprsIsTransport::AprsIsTransport(const std::string& host, std::uint16_t port,
+                                 std::function<std::string()> loginCall, std::string version,
+                                 LinkLog log, AprsIsOptions options)
+    : name_("APRS-IS " + FormatTncAddress({TncAddress::Kind::AprsIs, host, port})),
+      loginCall_(std::move(loginCall)),
+      version_(std::move(version)),
+      log_(log),
+      link_(name_, host, port, std::move(log), options.link) {
+  keepAlive_.setInterval(options.keepAliveMs);
+  QObject::connect(&keepAlive_, &QTimer::timeout, &keepAlive_,
+                   [this] { link_.SendSessionBytes("# brevio keepalive\r\n"); });
+}
+
+void AprsIsTransport::Start(FrameSink& sink) {
+  sink_ = &sink;
+  link_.Start({[this] { LogIn(); }, [this](std::string_view bytes) { Receive(bytes); },
+               [this] {
+                 keepAlive_.stop();
+                 loggedIn_ = false;
+                 reader_.Reset();
+               }});
+}
+
+void AprsIsTransport::Transmit(const Tnc2Frame& frame, std::int16_t) {
+  std::optional<std::string> line = AprsIsOutputLine(frame);
+  if (!line) {
+    log_(name_ + ": a frame from " + frame.source + " does not fit one line; not sent");
+    return;
+  }
+  link_.Send(std::move(*line));
+}
+
+void AprsIsTransport::LogIn() {
+  const std::string call = loginCall_();
+  if (!IsValidCallSign(call, CallSignRule::AprsIs)) {
+    link_.Reconnect("no call sign to log in with");
+    return;
+  }
+  link_.SendSessionBytes(FormatAprsIsLogin(call, version_, AprsIsMessageFilter(call)));
+  keepAlive_.start();
+}
+
+void AprsIsTransport::Receive(std::string_view bytes) {
+  for (const AprsIsLine& line : reader_.Feed(bytes)) {
+    if (const auto* response = std::get_if<AprsIsLogResponse>(&line)) {
+      LoggedIn(*response);
+    } else {
+      // A server that feeds frames has taken the login, whether or not it said so.
+      if (!loggedIn_) link_.OpenSession();
+      loggedIn_ = true;
+      sink_->FrameReceived(std::get<Tnc2Frame>(line), std::nullopt);
+    }
+  }
+}
+
+void AprsIsTransport::LoggedIn(const AprsIsLogResponse& response) {
+  std::string text = name_ + ": logged in as " + response.call;
+  text += response.verified ? ", verified" : ", not verified (the server passes on no frames)";
+  if (!response.server.empty()) text += ", server " + response.server;
+  log_(text);
+  loggedIn_ = true;
+  link_.OpenSession();
+}
+
+}  // namespace brevio

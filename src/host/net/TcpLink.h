@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "host/net/SendQueue.h"
+
+namespace brevio {
+
+// A line for the status log.
+using LinkLog = std::function<void(const std::string&)>;
+
+// How a TcpLink waits, retries and queues.
+struct TcpLinkOptions {
+  // The wait before the next try starts here and doubles with each failure up to the longest;
+  // a connection that lasted the longest wait starts it afresh.
+  int firstRetryMs = 1000;
+  int longestRetryMs = 60000;
+  // A connection attempt (name lookup included) that takes longer has failed.
+  int connectTimeoutMs = 10000;
+  // Bytes that the peer does not take for this long mean a stalled connection.
+  int writeStallMs = 30000;
+  // A connection that brings nothing for this long has stalled; 0 when a quiet peer is normal.
+  int silenceMs = 0;
+  // Frames that wait for the link (see SendQueue).
+  std::size_t queueBound = 200;
+};
+
+// A TCP connection that keeps itself up: it connects when the event loop runs, reconnects with
+// back-off after a failure, a loss or a stall, and logs each. Frames sent while the link is
+// down wait in a bounded queue until the peer is ready for them again. Everything runs on the
+// event loop; nothing blocks.
+class TcpLink {
+ public:
+  struct Handlers {
+    // The connection is up: the peer's session may begin (a login, say).
+    std::function<void()> connected;
+    std::function<void(std::string_view)> received;
+    // The connection has gone: the next bytes received start a new stream.
+    std::function<void()> lost;
+  };
+
+  // `name` says which link the log lines are about.
+  TcpLink(std::string name, std::string host, std::uint16_t port, LinkLog log,
+          TcpLinkOptions options = {});
+  ~TcpLink();
+  TcpLink(const TcpLink&) = delete;
+  TcpLink& operator=(const TcpLink&) = delete;
+
+  void Start(Handlers handlers);
+
+  // Sends a frame's bytes when the peer is ready for frames; they wait otherwise.
+  void Send(std::string frame);
+  // Writes bytes of the session itself (a login, a keep-alive) when connected; never queued.
+  void SendSessionBytes(std::string_view bytes);
+  // The peer is ready for frames: the waiting ones go out in order, and later ones at once.
+  void OpenSession();
+  // Gives up this connection for `reason` and tries again after the back-off.
+  void Reconnect(const std::string& reason);
+
+  bool Connected() const { return state_ == State::Connected; }
+  const SendQueue& Queue() const { return queue_; }
+
+ private:
+  enum class State { Waiting, Connecting, Connected };
+
+  void Connect();
+  void OnConnected();
+  void OnReadyRead();
+  void OnBytesWritten(qint64 count);
+  void Write(const std::string& bytes);
+  void Flush();
+  void Lost(const std::string& reason);
+  // The wait before the next try, doubled for the one after.
+  int NextWait();
+  void LogRetry(const std::string& reason, int waitMs);
+
+  std::string name_;
+  QString host_;
+  std::uint16_t port_;
+  LinkLog log_;
+  TcpLinkOptions options_;
+  Handlers handlers_;
+  QTcpSocket socket_;
+  QTimer retryTimer_;
+  QTimer connectTimer_;
+  QTimer stallTimer_;
+  QTimer silenceTimer_;
+  QElapsedTimer connectedFor_;
+  State state_ = State::Waiting;
+  bool sessionOpen_ = false;
+  int nextWaitMs_;
+  // What the log said last about a failure: the same failure at the longest wait is not
+  // repeated every time.
+  std::string loggedReason_;
+  int loggedWaitMs_ = 0;
+  std::size_t droppedLogged_ = 0;
+  SendQueue queue_;
+};
+
+}  // namespace brevio
