@@ -10,6 +10,7 @@
 #include "host/aprs/Tnc2Line.h"
 #include "host/station/Station.h"
 #include "support/CoreHarness.h"
+#include "support/FixedFolderSetting.h"
 #include "support/ManualTimer.h"
 
 namespace brevio::test {
@@ -35,11 +36,6 @@ class MemoryIni : public IniReader {
   }
 };
 
-class FixedFolderSetting : public HostFolderSetting {
- public:
-  Read ReadProgramFolder() override { return {"/srv/uiview", std::nullopt}; }
-};
-
 class ManualUtcClock : public UtcClock {
  public:
   std::chrono::system_clock::time_point now =
@@ -62,7 +58,7 @@ class RecordingEvents : public HostEvents {
                            std::string& srReturnDigiPath, std::int16_t& intPort,
                            std::string& strMessType, std::string& strText,
                            bool& blnDoneIt) override;
-  void UIView32IsClosing() override { events.push_back("UIView32IsClosing"); }
+  void UIView32IsClosing() override {}
 };
 
 // A station N0CALL-10 with DEFAULT_PORT 3 and the REMOTE_COMMANDS given (none: the key is
@@ -75,7 +71,7 @@ struct StationHarness {
 
   CoreHarness core;
   MemoryIni ini;
-  FixedFolderSetting folderSetting;
+  FixedFolderSetting folderSetting{"/srv/uiview"};
   HostFolder hostFolder{folderSetting, core.messages};
   FakeTransport transport;
   ManualUtcClock utc;

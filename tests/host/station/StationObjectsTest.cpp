@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "StationHarness.h"
-#include "app/HostVersion.h"
-#include "host/station/StationHostVersion.h"
 
 namespace brevio::test {
 namespace {
@@ -99,11 +97,6 @@ TEST(StationHost, DistanceBearingIsTheGreatCircleCourse) {
     EXPECT_NEAR(distance, c.km, 0.01) << c.lat1 << " " << c.long1;
     EXPECT_NEAR(bearing, c.bearing, 0.05) << c.lat1 << " " << c.long1;
   }
-}
-
-TEST(StationHost, ReportsTheHostInterfaceVersionItHonours) {
-  StationHostVersion version;
-  EXPECT_EQ(GetHostExeVersion(version, "/nowhere/uiview32.exe"), "2.03");
 }
 
 }  // namespace
