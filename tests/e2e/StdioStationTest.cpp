@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
 
 namespace {
 
@@ -48,6 +50,25 @@ class StdioStationTest : public ::testing::Test {
     return QString::fromLatin1(sent_).split('\n', Qt::SkipEmptyParts);
   }
 
+  // Standard error until it holds `text`, or after ten seconds.
+  bool ErrorShows(const QByteArray& text) {
+    for (int i = 0; i < 100 && !error_.contains(text); ++i) {
+      process_.waitForReadyRead(100);
+      error_ += process_.readAllStandardError();
+    }
+    return error_.contains(text);
+  }
+
+  // Voluntary context switches of the process so far: each is one wake-up from a wait.
+  long WakeUps() const {
+    QFile status(QString("/proc/%1/status").arg(process_.processId()));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+      if (line.startsWith("voluntary_ctxt_switches:")) return line.mid(24).trimmed().toLong();
+    }
+    return -1;
+  }
+
   QByteArray LogFile() const {
     QFile log(tmp_.path() + "/BRV.log");
     return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
@@ -59,6 +80,7 @@ class StdioStationTest : public ::testing::Test {
   QTemporaryDir program_;
   QProcess process_;
   QByteArray sent_;
+  QByteArray error_;
 };
 
 TEST_F(StdioStationTest, AnswersAQdosQueryAndADirectedQueryOnStandardOutput) {
@@ -94,6 +116,37 @@ TEST_F(StdioStationTest, AnswersAQdosQueryAndADirectedQueryOnStandardOutput) {
   }
   EXPECT_TRUE(log.endsWith(" end of UI-View32 add-on Brevio Server V1.0.0\r\n"))
       << log.toStdString();
+}
+
+// Headless, signals stand for the menu commands and the folder watch serves as the main loop.
+TEST_F(StdioStationTest, SignalsAndTheWatchDriveTheServerAsTheMenusWould) {
+  Start();
+  ASSERT_TRUE(ErrorShows("loading BRV object definitions from"));
+
+  // Idle, the loop wakes about ten times a second and no more.
+  const long before = WakeUps();
+  QThread::msleep(2000);
+  const long wakeUps = WakeUps() - before;
+  EXPECT_GT(wakeUps, 5);
+  EXPECT_LT(wakeUps, 2 * 30) << "wake-ups in two idle seconds";
+
+  kill(static_cast<pid_t>(process_.processId()), SIGHUP);
+  EXPECT_TRUE(ErrorShows("Reloading definition files. "));
+  kill(static_cast<pid_t>(process_.processId()), SIGUSR1);
+  EXPECT_TRUE(ErrorShows("Scan for QDOS: off"));
+
+  // A new length of the topic file reloads it without a command.
+  Write(program_.path() + "/brv.txt", "?WX\r\n>Rain and wind\r\n");
+  EXPECT_TRUE(ErrorShows("File BRV.TXT has changed, reloading definition files. "));
+  process_.write("N0CALL>APRS::N0CALL-10:?WX{7\n");
+  EXPECT_TRUE(SentLines(2).join('\n').contains(":Rain and wind{1"));
+
+  kill(static_cast<pid_t>(process_.processId()), SIGTERM);
+  ASSERT_TRUE(process_.waitForFinished(10000));
+  EXPECT_EQ(process_.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(process_.exitCode(), 0);
+  EXPECT_TRUE(ErrorShows("End of deleting objects"));
+  EXPECT_TRUE(LogFile().endsWith(" end of UI-View32 add-on Brevio Server V1.0.0\r\n"));
 }
 
 }  // namespace
