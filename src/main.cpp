@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <algorithm>
+#include <csignal>
 #include <iostream>
 #include <optional>
 
@@ -74,5 +75,7 @@ int main(int argc, char** argv) {
     std::cout << MakeProgramTitle() << "\n";
     return 0;
   }
+  // A reader of the frames on standard output that goes away is a write error, not the end.
+  std::signal(SIGPIPE, SIG_IGN);
   return line.headless ? RunHeadless(argc, argv, line) : RunWindowed(argc, argv, line);
 }
