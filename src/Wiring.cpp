@@ -4,14 +4,18 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTimer>
 #include <cstdio>
 #include <optional>
 
 #include "app/CoreServices.h"
 #include "app/HostFolder.h"
 #include "app/Messages.h"
+#include "app/ProgramInfo.h"
 #include "app/Startup.h"
 #include "app/StatusLog.h"
+#include "host/net/AprsIsTransport.h"
+#include "host/net/KissTcpTransport.h"
 #include "host/net/StdioTransport.h"
 #include "host/station/Station.h"
 #include "host/station/StationHostVersion.h"
@@ -19,7 +23,6 @@
 #include "platform/IniFileReader.h"
 #include "platform/InotifyFolderWatch.h"
 #include "platform/LocalSingleInstance.h"
-#include "platform/PeVersionReader.h"
 #include "platform/ProcessExit.h"
 #include "platform/ProgramLocation.h"
 #include "platform/QtEventLoop.h"
@@ -34,34 +37,44 @@ namespace brevio {
 
 namespace {
 
-// No host adapter is built into this program yet, so there is no host to connect to.
-class NoHostConnector : public HostConnector {
+// The station host on the link --tnc names. The end of standard input closes the host, which
+// ends the program through its orderly unload; a TCP link that is lost is tried again while the
+// server keeps running.
+class LinkedStation {
  public:
-  std::unique_ptr<HostLink> Connect() override {
-    throw HostCallFailed("no host link is built into this program");
-  }
-};
-
-// The station host on the stdio link. The end of standard input closes the host, which ends the
-// program through its orderly unload.
-struct StdioStation {
-  StdioStation(IniReader& ini, HostFolder& hostFolder, Clock& clock)
-      : station({ini, hostFolder, transport, clock, utc, timer}) {
-    timer.OnTick([this] { station.Poll(); });
-    transport.Start(station, [this] { station.HostClosing(); });
+  LinkedStation(const TncAddress& tnc, IniReader& ini, HostFolder& hostFolder, Clock& clock,
+                StatusLog& log)
+      : station_({ini, hostFolder, OpenTransport(tnc, log), clock, utc_, timer_}) {
+    timer_.OnTick([this] { station_.Poll(); });
   }
 
-  StdioTransport transport{STDIN_FILENO, stdout};
-  SystemUtcClock utc;
-  QtTimer timer;
-  Station station;
-  StationHostVersion version;
-};
+  // Starts moving frames, once the event loop runs.
+  void Start() {
+    if (stdio_) stdio_->Start(station_, [this] { station_.HostClosing(); });
+    if (kiss_) kiss_->Start(station_);
+    if (aprsIs_) aprsIs_->Start(station_);
+  }
 
-// The host the server runs beside: how to connect to it, and where its version comes from.
-struct HostSide {
-  HostConnector& connector;
-  HostVersionSource& version;
+  Station& station() { return station_; }
+  HostVersionSource& version() { return version_; }
+
+ private:
+  Transport& OpenTransport(const TncAddress& tnc, StatusLog& log) {
+    const LinkLog logLine = [&log](const std::string& text) { log.LogStatus(text); };
+    if (tnc.kind == TncAddress::Kind::Stdio) return stdio_.emplace(STDIN_FILENO, stdout);
+    if (tnc.kind == TncAddress::Kind::Kiss) return kiss_.emplace(tnc.host, tnc.port, logLine);
+    return aprsIs_.emplace(
+        tnc.host, tnc.port, [this] { return station_.Config().call; }, ProgramVersionNumber(),
+        logLine);
+  }
+
+  std::optional<StdioTransport> stdio_;
+  std::optional<KissTcpTransport> kiss_;
+  std::optional<AprsIsTransport> aprsIs_;
+  SystemUtcClock utc_;
+  QtTimer timer_;
+  Station station_;
+  StationHostVersion version_;
 };
 
 }  // namespace
@@ -86,12 +99,15 @@ int RunServer(const CommandLine& line, const ModeParts& mode) {
   }
 
   IniFileReader ini;
-  NoHostConnector noHost;
-  PeVersionReader exeVersion;
-  std::optional<StdioStation> stdioStation;
-  if (line.tnc == "stdio") stdioStation.emplace(ini, hostFolder, clock);
-  const HostSide host = stdioStation ? HostSide{stdioStation->station, stdioStation->version}
-                                     : HostSide{noHost, exeVersion};
+  LinkedStation host(line.tnc, ini, hostFolder, clock, log);
+  // The link's first lines follow those of start-up.
+  QTimer::singleShot(0, [&] {
+    if (!line.tncGiven) {
+      log.LogStatus("No --tnc given: the station's TNC is " + FormatTncAddress(line.tnc) +
+                    ", where Direwolf listens by default");
+    }
+    host.Start();
+  });
 
   QtTimer timer1;
   RequestGate gate(clock, timer1, log);
@@ -101,8 +117,8 @@ int RunServer(const CommandLine& line, const ModeParts& mode) {
   instance.OnActivate(mode.activate);
   QtEventLoop loop;
   InotifyFolderWatch folderWatch;
-  Startup startup({info, log, messages, clock, hostFolder, host.connector},
-                  {instance, host.version, ini, mode.window, loop, folderWatch}, gate);
+  Startup startup({info, log, messages, clock, hostFolder, host.station()},
+                  {instance, host.version(), ini, mode.window, loop, folderWatch}, gate);
   startup.Run();
   // Another window of the program (the about window) keeps it running until it is closed,
   // unless the host asked the program to end.

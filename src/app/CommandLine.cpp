@@ -13,11 +13,16 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       }
       (argument == "--host-folder" ? line.hostFolder : line.programFolder) = *++next;
     } else if (argument == "--tnc") {
-      if (next + 1 == arguments.end() || *(next + 1) != "stdio") {
-        line.error = "option '--tnc' needs a link: stdio";
+      const std::optional<TncAddress> tnc =
+          next + 1 == arguments.end() ? std::nullopt : ParseTncAddress(*(next + 1));
+      if (!tnc) {
+        line.error = "option '--tnc' needs a link: stdio, kiss://HOST:PORT or aprsis://HOST:PORT";
+        if (next + 1 != arguments.end()) line.error += ", not '" + *(next + 1) + "'";
         break;
       }
-      line.tnc = *++next;
+      line.tnc = *tnc;
+      line.tncGiven = true;
+      ++next;
     } else if (argument == "--headless") {
       line.headless = true;
     } else if (argument == "--help" || argument == "-h") {
@@ -47,8 +52,15 @@ std::string UsageText() {
          "                        the stored \"Program Folder\" setting of UI-View32\n"
          "  --program-folder DIR  the program's folder (brv.txt, the help document) instead of\n"
          "                        the executable's folder\n"
-         "  --tnc stdio           play the host as a station whose link is standard input (TNC2\n"
-         "                        lines heard) and standard output (the frames it sends)\n"
+         "  --tnc LINK            the station's link to the radio or the network, one of\n"
+         "                          kiss://HOST:PORT    a TNC offering KISS over TCP, such as\n"
+         "                                              Direwolf; host port N is KISS port N-1\n"
+         "                          aprsis://HOST:PORT  an APRS-IS server, such as\n"
+         "                                              rotate.aprs2.net:14580\n"
+         "                          stdio               TNC2 lines heard on standard input,\n"
+         "                                              frames sent on standard output\n"
+         "                        without --tnc: kiss://127.0.0.1:8001, where Direwolf listens\n"
+         "                        by default; a TCP link that is lost is tried again\n"
          "  --echo                with --headless: also print the monitored traffic\n"
          "  --create-xtr          write the add-on registration file (XTR) and exit\n"
          "  --version             print the program's version and exit\n"

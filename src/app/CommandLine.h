@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "host/net/TncAddress.h"
+
 namespace brevio {
 
 // What the command line asks for.
@@ -15,9 +17,9 @@ struct CommandLine {
   bool createXtr = false;
   // Print monitored traffic (the APRS data box) on standard error too, when headless.
   bool echo = false;
-  // The station host's link (--tnc): "stdio" for TNC2 lines on standard input and output.
-  // Empty: no host link.
-  std::string tnc;
+  // The station host's link (--tnc); Direwolf's KISS port on this machine when none is given.
+  TncAddress tnc = kDefaultTnc;
+  bool tncGiven = false;
   // Folders that replace the host's stored program folder and the executable's folder.
   std::optional<std::string> hostFolder;
   std::optional<std::string> programFolder;

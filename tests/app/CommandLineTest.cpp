@@ -29,11 +29,22 @@ TEST(CommandLineTest, AFolderOptionWithoutItsFolderIsAnError) {
             "option '--program-folder' needs a folder");
 }
 
-TEST(CommandLineTest, ReadsTheStationLink) {
-  EXPECT_EQ(ParseCommandLine({"--headless", "--tnc", "stdio"}).tnc, "stdio");
-  EXPECT_EQ(ParseCommandLine({}).tnc, "");
-  EXPECT_EQ(ParseCommandLine({"--tnc"}).error, "option '--tnc' needs a link: stdio");
-  EXPECT_EQ(ParseCommandLine({"--tnc", "serial"}).error, "option '--tnc' needs a link: stdio");
+TEST(CommandLineTest, ReadsTheStationLinkAndTakesDirewolfsKissPortWithoutOne) {
+  const CommandLine aprsIs = ParseCommandLine({"--tnc", "aprsis://rotate.aprs2.net:14580"});
+  EXPECT_EQ(aprsIs.tnc, (TncAddress{TncAddress::Kind::AprsIs, "rotate.aprs2.net", 14580}));
+  EXPECT_TRUE(aprsIs.tncGiven);
+  EXPECT_EQ(ParseCommandLine({"--headless", "--tnc", "stdio"}).tnc, TncAddress{});
+  EXPECT_EQ(ParseCommandLine({}).tnc, (TncAddress{TncAddress::Kind::Kiss, "127.0.0.1", 8001}));
+  EXPECT_FALSE(ParseCommandLine({}).tncGiven);
+}
+
+TEST(CommandLineTest, ALinkThatCannotBeReadIsAnError) {
+  const std::string forms =
+      "option '--tnc' needs a link: stdio, kiss://HOST:PORT or aprsis://HOST:PORT";
+  EXPECT_EQ(ParseCommandLine({"--tnc"}).error, forms);
+  EXPECT_EQ(ParseCommandLine({"--tnc", "kiss://localhost"}).error,
+            forms + ", not 'kiss://localhost'");
+  EXPECT_EQ(ParseCommandLine({"--tnc", "--headless"}).error, forms + ", not '--headless'");
 }
 
 TEST(CommandLineTest, AnUnknownArgumentIsAnError) {

@@ -4,13 +4,18 @@
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
+#include <QTcpServer>
 #include <QTemporaryDir>
-
-#include "support/PeImageBuilder.h"
+#include <algorithm>
 
 namespace {
 
-using brevio::test::PeImageBuilder;
+// A loopback port that nothing listens on.
+QString ClosedPort() {
+  QTcpServer server;
+  server.listen(QHostAddress::LocalHost);
+  return QString::number(server.serverPort());
+}
 
 // The binary started headless on a machine without a display, with its own temporary folder
 // and its own user settings, beside a host folder and a program folder of the test's making.
@@ -37,6 +42,27 @@ class HeadlessTest : public ::testing::Test {
     return process_.exitCode();
   }
 
+  // Waits up to ten seconds for standard error to hold one of `texts`.
+  bool WaitUntilSaid(std::initializer_list<std::string> texts) {
+    const auto said = [&] {
+      return std::any_of(texts.begin(), texts.end(), [&](const std::string& t) { return Said(t); });
+    };
+    for (int i = 0; i < 100 && !said(); ++i) {
+      process_.waitForReadyRead(100);
+      error_ += process_.readAllStandardError().toStdString();
+    }
+    return said();
+  }
+
+  // Ends the running binary as SIGTERM does; returns its exit status.
+  int Terminate() {
+    EXPECT_EQ(process_.state(), QProcess::Running) << error_;
+    process_.terminate();
+    EXPECT_TRUE(process_.waitForFinished(10000));
+    error_ += process_.readAllStandardError().toStdString();
+    return process_.exitCode();
+  }
+
   QStringList Folders() const {
     return {"--host-folder", host_.path(), "--program-folder", program_.path()};
   }
@@ -48,14 +74,8 @@ class HeadlessTest : public ::testing::Test {
     file.write(bytes);
   }
 
-  // A host of version a.b (as UI-View32 numbers it), its settings and the definition files.
-  void InstallHost(std::uint16_t a, std::uint16_t b, std::uint16_t d) {
-    PeImageBuilder exe;
-    exe.a = a;
-    exe.b = b;
-    exe.d = d;
-    const std::string image = exe.Build();
-    Write(host_.path() + "/uiview32.exe", QByteArray(image.data(), std::ssize(image)));
+  // The host's settings and the definition files.
+  void InstallHost() {
     Write(host_.path() + "/uiview32.ini",
           "[STATION]\r\nCALLSIGN=PA3XYZ\r\nLATITUDE=5212.34N\r\nLONGITUDE=00512.34E\r\n"
           "[MESSAGES]\r\nREMOTE_COMMANDS=2\r\n");
@@ -79,39 +99,52 @@ class HeadlessTest : public ::testing::Test {
   std::string error_;
 };
 
-TEST_F(HeadlessTest, StartsUpToTheHostWithoutADisplay) {
-  InstallHost(2, 0, 3);
-  EXPECT_EQ(Run(Folders()), 1);
+TEST_F(HeadlessTest, WithoutATncStartsUpAndLooksForDirewolfsKissPortUntilTerminated) {
+  InstallHost();
+  Start(QStringList{"--headless"} + Folders());
+  // Once start-up has ended, the link connects or tries again a second after its first try.
+  ASSERT_TRUE(WaitUntilSaid({"8001: connected\n", "8001: Connection refused; next try in 2 s\n"}))
+      << error_;
+  EXPECT_TRUE(Said("TNC kiss://127.0.0.1:8001: connecting\n")) << error_;
   EXPECT_TRUE(Said(" start of UI-View32 add-on Brevio Server V1.0.0\n")) << error_;
+  EXPECT_TRUE(
+      Said(" No --tnc given: the station's TNC is kiss://127.0.0.1:8001, where Direwolf "
+           "listens by default\n"))
+      << error_;
+  EXPECT_EQ(Terminate(), 0) << error_;
   EXPECT_TRUE(LogFile().contains(" start of UI-View32 add-on Brevio Server V1.0.0\r\n"));
-  // No host link is built in yet, so start-up ends where it connects to the host.
-  EXPECT_TRUE(Said("Unable to connect to UIView32 (")) << error_;
+  EXPECT_TRUE(LogFile().endsWith(" end of UI-View32 add-on Brevio Server V1.0.0\r\n"));
   EXPECT_EQ(process_.readAllStandardOutput(), QByteArray());  // kept for transmitted frames
 }
 
-TEST_F(HeadlessTest, RefusesAHostOfAnUnsupportedVersionFoundThroughTheStoredFolder) {
-  InstallHost(1, 9, 8);
-  Write(config_.path() + "/Peak Systems/UI-View32.ini",
-        "[General]\nProgram%20Folder=" + host_.path().toUtf8() + "\n");
-  EXPECT_EQ(Run({"--program-folder", program_.path()}), 1);
-  EXPECT_TRUE(Said("--- critical: UI-View32 add-on Brevio Server V1.0.0 Error message")) << error_;
-  EXPECT_TRUE(
-      Said("Your current version of uiview32 (1.98) is invalid for this "
-           "add-on, minimum version 1.99, maximum version 2.99 is required"))
-      << error_;
-  EXPECT_FALSE(Said("start of"));
-  EXPECT_EQ(LogFile(), QByteArray());
+TEST_F(HeadlessTest, KeepsServingAndRetryingWhileTheTncIsMissing) {
+  InstallHost();
+  const std::string tnc = "TNC kiss://127.0.0.1:" + ClosedPort().toStdString();
+  Start(QStringList{"--headless", "--tnc", QString::fromStdString(tnc.substr(4))} + Folders());
+  ASSERT_TRUE(WaitUntilSaid({tnc + ": Connection refused; next try in 2 s\n"})) << error_;
+  EXPECT_TRUE(Said(tnc + ": Connection refused; next try in 1 s\n")) << error_;
+  EXPECT_EQ(Terminate(), 0) << error_;
 }
 
-TEST_F(HeadlessTest, WithoutAHostEndsWithTheMissingExecutableMessage) {
+TEST_F(HeadlessTest, FindsTheHostThroughTheStoredFolder) {
+  InstallHost();
+  Write(config_.path() + "/Peak Systems/UI-View32.ini",
+        "[General]\nProgram%20Folder=" + host_.path().toUtf8() + "\n");
+  Start({"--headless", "--program-folder", program_.path(), "--tnc",
+         "kiss://127.0.0.1:" + ClosedPort()});
+  ASSERT_TRUE(WaitUntilSaid({"; next try in 2 s\n"})) << error_;
+  EXPECT_TRUE(Said(" -> station-id = PA3XYZ\n")) << error_;
+  EXPECT_EQ(Terminate(), 0) << error_;
+}
+
+TEST_F(HeadlessTest, WithoutAHostFolderEndsForWantOfTheStationsCall) {
   EXPECT_EQ(Run({"--program-folder", program_.path()}), 1);
-  EXPECT_TRUE(Said("Unable to locate UIVIEW32.EXE, install this add-on in the UIView32 directory"))
-      << error_;
+  EXPECT_TRUE(Said("Error getting station callsign from UIView32.INI")) << error_;
   EXPECT_TRUE(Said("(" + program_.path().toStdString() + "/brevio.html)")) << error_;
 }
 
 TEST_F(HeadlessTest, ASecondInstanceEndsWithItsMessage) {
-  InstallHost(2, 0, 3);
+  InstallHost();
   QLockFile running(tmp_.path() + "/BRV.lock");
   ASSERT_TRUE(running.tryLock());
   EXPECT_EQ(Run(Folders()), 1);
@@ -128,7 +161,9 @@ TEST_F(HeadlessTest, VersionAndHelpAnswerWithoutStarting) {
   Start({"--help"});
   ASSERT_TRUE(process_.waitForFinished());
   EXPECT_EQ(process_.exitCode(), 0);
-  EXPECT_TRUE(process_.readAllStandardOutput().contains("--host-folder DIR"));
+  const QByteArray help = process_.readAllStandardOutput();
+  EXPECT_TRUE(help.contains("--host-folder DIR"));
+  EXPECT_TRUE(help.contains("without --tnc: kiss://127.0.0.1:8001, where Direwolf listens"));
   EXPECT_FALSE(QFile::exists(tmp_.path() + "/BRV.log"));
 }
 
@@ -137,6 +172,13 @@ TEST_F(HeadlessTest, UnknownArgumentExitsWithStatus2) {
   ASSERT_TRUE(process_.waitForFinished());
   EXPECT_EQ(process_.exitCode(), 2);
   EXPECT_TRUE(process_.readAllStandardError().contains("unknown argument '--frobnicate'"));
+
+  Start({"--headless", "--tnc", "kiss://127.0.0.1"});
+  ASSERT_TRUE(process_.waitForFinished());
+  EXPECT_EQ(process_.exitCode(), 2);
+  EXPECT_TRUE(process_.readAllStandardError().contains(
+      "option '--tnc' needs a link: stdio, kiss://HOST:PORT or aprsis://HOST:PORT, not "
+      "'kiss://127.0.0.1'"));
 }
 
 }  // namespace
