@@ -44,8 +44,10 @@ TcpLink::TcpLink(std::string name, std::string host, std::uint16_t port, LinkLog
                    [this] { Lost("the connection was closed"); });
 }
 
-// A socket that goes reports its end; nothing is left here to hear it.
+// Frames sent last (the killed objects of an unload) leave before the socket closes; a socket
+// that goes reports its end, and nothing is left here to hear it.
 TcpLink::~TcpLink() {
+  if (state_ == State::Connected) socket_.flush();
   socket_.disconnect();
 }
 

@@ -109,6 +109,15 @@ TEST_F(KissTcpTransportTest, DeliversFramesSentWhileTheLinkWasDownAfterItReconne
                          Name() + ": connected, 2 frames waiting"}));
 }
 
+TEST_F(KissTcpTransportTest, AFrameSentJustBeforeTheProgramEndsStillLeaves) {
+  Start(peer_.Port());
+  ASSERT_TRUE(WaitFor([&] { return transport_->Link().Connected(); }));
+  transport_->Transmit(Frame("N0CALL-10>APZBRV:;WX0      _killed"), 1);
+  transport_.reset();
+  ASSERT_TRUE(WaitFor([&] { return !FramesAt(peer_.received[0]).empty(); }));
+  EXPECT_EQ(FramesAt(peer_.received[0]), Lines{"0 N0CALL-10>APZBRV:;WX0      _killed"});
+}
+
 TEST_F(KissTcpTransportTest, RetriesWithDoublingWaitsAndLogsTheLongestOnlyOnce) {
   quint16 port = 0;
   {
