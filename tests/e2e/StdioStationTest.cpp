@@ -1,86 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 #include <csignal>
 
+#include "e2e/StationProcess.h"
+
 namespace {
 
-// The binary run headless as the station N0CALL-10 on the stdio link, in a station of the
-// test's making: host folder, program folder, temporary folder and user settings of its own.
-class StdioStationTest : public ::testing::Test {
+class StdioStationTest : public brevio::test::StationProcessTest {
  protected:
-  StdioStationTest() {
-    Write(host_.path() + "/uiview32.ini",
-          "[STATION]\r\nCALLSIGN=N0CALL-10\r\nLATITUDE=4903.50N\r\nLONGITUDE=07201.75W\r\n"
-          "[MESSAGES]\r\nREMOTE_COMMANDS=2\r\nDEFAULT_PORT=1\r\n");
-    Write(host_.path() + "/overlays/brv.pos", "WX!4905.20N/07158.30W_\r\n");
-    Write(program_.path() + "/brv.txt", "?WX\r\n>Sunny\r\n");
-  }
-
-  static void Write(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-  }
-
-  void Start() {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
-    env.insert("TMPDIR", tmp_.path());
-    env.insert("XDG_CONFIG_HOME", config_.path());
-    process_.setProcessEnvironment(env);
-    process_.start(BREVIO_BINARY, {"--headless", "--tnc", "stdio", "--host-folder", host_.path(),
-                                   "--program-folder", program_.path()});
-    ASSERT_TRUE(process_.waitForStarted());
-  }
-
-  // The lines on standard output once there are `count` of them, or after ten seconds.
-  QStringList SentLines(int count) {
-    for (int i = 0; i < 100 && sent_.count('\n') < count; ++i) {
-      process_.waitForReadyRead(100);
-      sent_ += process_.readAllStandardOutput();
-    }
-    return QString::fromLatin1(sent_).split('\n', Qt::SkipEmptyParts);
-  }
-
-  // Standard error until it holds `text`, or after ten seconds.
-  bool ErrorShows(const QByteArray& text) {
-    for (int i = 0; i < 100 && !error_.contains(text); ++i) {
-      process_.waitForReadyRead(100);
-      error_ += process_.readAllStandardError();
-    }
-    return error_.contains(text);
-  }
-
   // Voluntary context switches of the process so far: each is one wake-up from a wait.
-  long WakeUps() const {
-    QFile status(QString("/proc/%1/status").arg(process_.processId()));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-      if (line.startsWith("voluntary_ctxt_switches:")) return line.mid(24).trimmed().toLong();
-    }
-    return -1;
-  }
-
-  QByteArray LogFile() const {
-    QFile log(tmp_.path() + "/BRV.log");
-    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-  }
-
-  QTemporaryDir tmp_;
-  QTemporaryDir config_;
-  QTemporaryDir host_;
-  QTemporaryDir program_;
-  QProcess process_;
-  QByteArray sent_;
-  QByteArray error_;
+  long WakeUps() const { return ProcStatus("voluntary_ctxt_switches"); }
 };
 
 TEST_F(StdioStationTest, AnswersAQdosQueryAndADirectedQueryOnStandardOutput) {
