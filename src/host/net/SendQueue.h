@@ -19,24 +19,33 @@ class SendQueue {
   // this one, when every queued frame is in the socket).
   void Push(std::string bytes);
 
-  bool HasWaiting() const { return inFlight_ < frames_.size(); }
+  bool HasWaiting() const { return !waiting_.empty(); }
   // The oldest waiting frame; it is in the socket from now on.
   const std::string& Pop();
+  // Bytes of the session itself (a login, a keep-alive) are in the socket, after the frames
+  // before them; they belong to their connection and are not sent again.
+  void SessionBytesSent(std::size_t count);
 
   // The socket has passed `count` more bytes to the system.
   void Written(std::size_t count);
   // The connection has gone: the frames in the socket wait again.
   void Requeue();
 
-  std::size_t Waiting() const { return frames_.size() - inFlight_; }
+  std::size_t Waiting() const { return waiting_.size(); }
   std::size_t Dropped() const { return dropped_; }
 
  private:
+  // What the socket holds, in the order written: a frame, or only the length of session bytes.
+  struct Sent {
+    std::string frame;
+    std::size_t size = 0;
+  };
+
   std::size_t bound_;
-  // The frames in the socket first, in the order written, then the waiting ones.
-  std::deque<std::string> frames_;
-  std::size_t inFlight_ = 0;
-  // Bytes of the first frame that the socket has passed on already.
+  std::deque<std::string> waiting_;
+  std::deque<Sent> sent_;
+  std::size_t framesSent_ = 0;
+  // Bytes of the first in `sent_` that the socket has passed on already.
   std::size_t writtenOfFirst_ = 0;
   std::size_t dropped_ = 0;
 };

@@ -51,7 +51,7 @@ TcpLink::~TcpLink() {
   socket_.disconnect();
 }
 
-// The first try waits for the event loop, so that its log lines follow those of start-up.
+// The first try starts as the event loop runs.
 void TcpLink::Start(Handlers handlers) {
   handlers_ = std::move(handlers);
   log_(name_ + ": connecting");
@@ -64,9 +64,9 @@ void TcpLink::Send(std::string frame) {
 }
 
 void TcpLink::SendSessionBytes(std::string_view bytes) {
-  if (state_ == State::Connected) {
-    Write(std::string(bytes));
-  }
+  if (state_ != State::Connected) return;
+  Write(std::string(bytes));
+  queue_.SessionBytesSent(bytes.size());
 }
 
 void TcpLink::OpenSession() {

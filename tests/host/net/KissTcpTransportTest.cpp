@@ -126,7 +126,8 @@ TEST_F(KissTcpTransportTest, RetriesWithDoublingWaitsAndLogsTheLongestOnlyOnce) 
   }
   Start(port);
   const std::string name = "TNC kiss://127.0.0.1:" + std::to_string(port);
-  QTest::qWait(1500);
+  ASSERT_TRUE(WaitFor([&] { return log_.size() == 5; }));
+  QTest::qWait(1000);  // two more tries, not logged
   EXPECT_EQ(log_, (Lines{name + ": connecting", name + ": Connection refused; next try in 50 ms",
                          name + ": Connection refused; next try in 100 ms",
                          name + ": Connection refused; next try in 200 ms",

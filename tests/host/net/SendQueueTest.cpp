@@ -45,5 +45,17 @@ TEST(SendQueue, FramesNotYetPassedOnWaitAgainAheadOfTheOthersWhenTheConnectionGo
   EXPECT_EQ(queue.Waiting(), 1u);
 }
 
+TEST(SendQueue, SessionBytesCountInTheOrderWrittenAndAreNotSentAgain) {
+  SendQueue queue(10);
+  queue.Push("aaa");
+  queue.Pop();
+  queue.SessionBytesSent(5);  // a keep-alive between two frames
+  queue.Push("bbb");
+  queue.Pop();
+  queue.Written(3 + 5);  // "aaa" and the keep-alive, not "bbb"
+  queue.Requeue();
+  EXPECT_EQ(PopAll(queue), std::vector<std::string>{"bbb"});
+}
+
 }  // namespace
 }  // namespace brevio
