@@ -1,12 +1,16 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QStandardPaths>
+#include <QTcpServer>
 #include <QTcpSocket>
+#include <QTest>
+#include <csignal>
 
-#include "TestStation.h"
+#include "StationProcess.h"
 #include "host/aprs/Ax25Frame.h"
 #include "host/aprs/KissDeframer.h"
 #include "host/aprs/Tnc2Line.h"
@@ -15,6 +19,24 @@ namespace brevio::test {
 namespace {
 
 using Lines = std::vector<std::string>;
+
+// Runs events until `done` holds or ten seconds have passed; returns `done`.
+template <typename Done>
+bool WaitFor(Done done) {
+  return QTest::qWaitFor(done, 10000);
+}
+
+// Makes `process` die with the test, however the test ends.
+void EndWithTheTest(QProcess& process) {
+  process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+}
+
+// A loopback port that nothing listens on now.
+quint16 FreeLoopbackPort() {
+  QTcpServer server;
+  server.listen(QHostAddress::LocalHost);
+  return server.serverPort();
+}
 
 // A station of the test's own on a TNC's KISS port: it sends TNC2 lines as AX.25 frames and
 // keeps what it hears as TNC2 lines.
@@ -54,7 +76,7 @@ class KissStation {
 // one's receiver reads. The test holds both FIFOs open for reading and writing, so that neither
 // instance waits for the other to open its end. Both key up at once (full duplex): the audio a
 // receiver hears stops dead after each frame, so it would never find the channel clear.
-class DirewolfStationTest : public ::testing::Test {
+class DirewolfStationTest : public StationProcessTest {
  protected:
   void SetUp() override {
     if (QStandardPaths::findExecutable("direwolf").isEmpty()) {
@@ -107,22 +129,19 @@ class DirewolfStationTest : public ::testing::Test {
     EndWithTheTest(direwolf);
     direwolf.start("direwolf", {"-t", "0", "-q", "hd", "-c", conf.fileName()});
     ASSERT_TRUE(direwolf.waitForStarted()) << direwolf.errorString().toStdString();
-    ASSERT_TRUE(WaitFor(
-        [&] {
-          QTcpSocket probe;
-          probe.connectToHost(QHostAddress::LocalHost, port);
-          return probe.waitForConnected(100);
-        },
-        5000))
-        << "Direwolf " << name.toStdString() << " does not listen on its KISS port " << port
-        << ":\n"
+    ASSERT_TRUE(WaitFor([&] {
+      QTcpSocket probe;
+      probe.connectToHost(QHostAddress::LocalHost, port);
+      return probe.waitForConnected(100);
+    })) << "Direwolf "
+        << name.toStdString() << " does not listen on its KISS port " << port << ":\n"
         << direwolf.readAll().toStdString();
     (name == "a" ? portA_ : portB_) = port;
   }
 
   std::string Diagnosis() {
-    return "\nbrevio:\n" + station_.error.toStdString() + "\nDirewolf A:\n" +
-           a_.readAll().toStdString() + "\nDirewolf B:\n" + b_.readAll().toStdString();
+    return "\nbrevio:\n" + error_.toStdString() + "\nDirewolf A:\n" + a_.readAll().toStdString() +
+           "\nDirewolf B:\n" + b_.readAll().toStdString();
   }
 
   QTemporaryDir folder_;
@@ -131,14 +150,14 @@ class DirewolfStationTest : public ::testing::Test {
   QProcess b_;
   quint16 portA_ = 0;
   quint16 portB_ = 0;
-  TestStation station_;
   KissStation radio_;
 };
 
 TEST_F(DirewolfStationTest, AnswersAQueryHeardOverTheAirWithAnAckAndAReply) {
   const QString tnc = "kiss://127.0.0.1:" + QString::number(portA_);
-  station_.Start(tnc);
-  ASSERT_TRUE(station_.Said(("TNC " + tnc + ": connected\n").toUtf8())) << Diagnosis();
+  EndWithTheTest(process_);
+  Start(tnc);
+  ASSERT_TRUE(ErrorShows(("TNC " + tnc + ": connected\n").toUtf8())) << Diagnosis();
   ASSERT_TRUE(radio_.Connect(portB_));
 
   radio_.Send("N0CALL>APRS,WIDE1-1::N0CALL-10:?WX{5");
@@ -149,15 +168,17 @@ TEST_F(DirewolfStationTest, AnswersAQueryHeardOverTheAirWithAnAckAndAReply) {
       << radio_.heard[2];
   EXPECT_TRUE(radio_.heard[2].ends_with("z4905.20N/07158.30W_Sunny")) << radio_.heard[2];
   radio_.Send("N0CALL>APRS::N0CALL-10:ack1");
-  ASSERT_TRUE(station_.Said("message = [?WX]")) << Diagnosis();
+  ASSERT_TRUE(ErrorShows("message = [?WX]")) << Diagnosis();
 
   // The unload kills the object over the air before the program ends.
-  EXPECT_EQ(station_.Terminate(), 0) << Diagnosis();
+  process_.terminate();
+  ASSERT_TRUE(process_.waitForFinished(10000)) << Diagnosis();
+  EXPECT_EQ(process_.exitCode(), 0) << Diagnosis();
   EXPECT_TRUE(WaitFor([&] {
     return !radio_.heard.empty() &&
            radio_.heard.back().starts_with("N0CALL-10>APZBRV,WIDE1-1,WIDE2-1:;WX0      _");
   })) << Diagnosis();
-  EXPECT_TRUE(station_.LogFile().endsWith(" end of UI-View32 add-on Brevio Server V1.0.0\r\n"));
+  EXPECT_TRUE(LogFile().endsWith(" end of UI-View32 add-on Brevio Server V1.0.0\r\n"));
 }
 
 }  // namespace
