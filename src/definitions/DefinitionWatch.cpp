@@ -31,6 +31,8 @@ FileState LookUp(const std::string& folder, const std::string& name) {
 }  // namespace
 
 void DefinitionWatch::StartDefinitionWatch() {
+  // A shutdown that came before the watch (a signal during start-up) leaves nothing to serve.
+  if (WatchStop != 0) return;
   const FileState start = LookUp(info_.ProgramFolder, "brv.txt");
   WatchedLength = start.length;
   WatchedAttributes = start.attributes;

@@ -6,10 +6,10 @@
 #include <functional>
 
 #include "definitions/DefinitionWatch.h"
-#include "support/FixedFolderSetting.h"
-#include "support/TempFolder.h"
 #include "support/CoreHarness.h"
 #include "support/FakeHost.h"
+#include "support/FixedFolderSetting.h"
+#include "support/TempFolder.h"
 
 namespace brevio::test {
 namespace {
@@ -107,15 +107,20 @@ TEST_F(DefinitionWatchTest, AttributeChangeReloadsAndSameLengthEditDoesNot) {
   Step([&] {
     program.Write("notes.txt", "another file");  // wakes the loop, changes nothing
   });
-  EXPECT_THAT(Run(), IsEmpty());
-
   Step([&] {
+    EXPECT_THAT(h.StatusLines(), IsEmpty());
     std::filesystem::permissions(std::filesystem::path(program.Path()) / "brv.txt",
                                  std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
   });
   EXPECT_THAT(Run(), ::testing::Contains(Reloaded()));
   EXPECT_EQ(topics[1].strResponse, "Snowy");
+}
+
+TEST_F(DefinitionWatchTest, AShutdownBeforeTheWatchLeavesNothingToWatch) {
+  watch.StopDefinitionWatch();
+  EXPECT_THAT(Run(), IsEmpty());
+  EXPECT_EQ(loop.processed, 1);  // the stop's own
 }
 
 TEST_F(DefinitionWatchTest, MenuReloadIsJudgedAgainstTheLastWatchCheck) {
