@@ -5,9 +5,17 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 
 namespace brevio::test {
+
+// The bytes of the file at `path`; empty when it cannot be read.
+inline std::string ReadAll(const std::string& path) {
+  std::ostringstream content;
+  content << std::ifstream(path, std::ios::binary).rdbuf();
+  return content.str();
+}
 
 // A fresh folder under the system's temporary folder, removed with everything in it at the end
 // of the test. Several build folders may run the same tests at once, so the name is random.

@@ -1,4 +1,4 @@
-#include "Mutations.h"
+#include "support/Mutations.h"
 
 #include <random>
 #include <string_view>
@@ -7,22 +7,19 @@ namespace brevio::test {
 
 namespace {
 
-// Bytes that mean something to one codec or another, drawn as often as all others together.
-constexpr std::string_view kTelling{"\0 :>,*{}-_./\\zh\xC0\xDB\xDC\xDD\x03\xF0", 21};
-
-char RandomByte(std::mt19937& random) {
-  if (random() % 2 == 0) return kTelling[random() % kTelling.size()];
+char RandomByte(std::mt19937& random, std::string_view telling) {
+  if (random() % 2 == 0) return telling[random() % telling.size()];
   return static_cast<char>(random() % 256);
 }
 
-void Edit(std::string& text, std::mt19937& random) {
+void Edit(std::string& text, std::mt19937& random, std::string_view telling) {
   const std::size_t at = text.empty() ? 0 : random() % text.size();
   switch (random() % 5) {
     case 0:
-      if (!text.empty()) text[at] = RandomByte(random);
+      if (!text.empty()) text[at] = RandomByte(random, telling);
       break;
     case 1:
-      text.insert(at, 1, RandomByte(random));
+      text.insert(at, 1, RandomByte(random, telling));
       break;
     case 2:
       if (!text.empty()) text.erase(at, 1);
@@ -38,12 +35,13 @@ void Edit(std::string& text, std::mt19937& random) {
 
 }  // namespace
 
-std::vector<std::string> MutatedInputs(const std::vector<std::string>& seeds, std::size_t count) {
+std::vector<std::string> MutatedInputs(const std::vector<std::string>& seeds, std::size_t count,
+                                       std::string_view telling) {
   std::mt19937 random(20240611);
   std::vector<std::string> inputs;
   for (std::size_t i = 0; i < count; ++i) {
     std::string text = seeds[i % seeds.size()];
-    for (auto edits = 1 + random() % 4; edits > 0; --edits) Edit(text, random);
+    for (auto edits = 1 + random() % 4; edits > 0; --edits) Edit(text, random, telling);
     inputs.push_back(text);
   }
   return inputs;
