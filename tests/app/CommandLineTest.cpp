@@ -24,11 +24,6 @@ TEST(CommandLineTest, ReadsTheFoldersThatReplaceTheStoredOnes) {
   EXPECT_EQ(ParseCommandLine({"--host-folder", "--headless"}).hostFolder, "--headless");
 }
 
-TEST(CommandLineTest, AFolderOptionWithoutItsFolderIsAnError) {
-  EXPECT_EQ(ParseCommandLine({"--headless", "--program-folder"}).error,
-            "option '--program-folder' needs a folder");
-}
-
 TEST(CommandLineTest, ReadsTheStationLinkAndTakesDirewolfsKissPortWithoutOne) {
   const CommandLine aprsIs = ParseCommandLine({"--tnc", "aprsis://rotate.aprs2.net:14580"});
   EXPECT_EQ(aprsIs.tnc, (TncAddress{TncAddress::Kind::AprsIs, "rotate.aprs2.net", 14580}));
@@ -38,17 +33,16 @@ TEST(CommandLineTest, ReadsTheStationLinkAndTakesDirewolfsKissPortWithoutOne) {
   EXPECT_FALSE(ParseCommandLine({}).tncGiven);
 }
 
-TEST(CommandLineTest, ALinkThatCannotBeReadIsAnError) {
+TEST(CommandLineTest, ArgumentsThatCannotBeReadAreErrors) {
   const std::string forms =
       "option '--tnc' needs a link: stdio, kiss://HOST:PORT or aprsis://HOST:PORT";
-  EXPECT_EQ(ParseCommandLine({"--tnc"}).error, forms);
-  EXPECT_EQ(ParseCommandLine({"--tnc", "kiss://localhost"}).error,
-            forms + ", not 'kiss://localhost'");
-  EXPECT_EQ(ParseCommandLine({"--tnc", "--headless"}).error, forms + ", not '--headless'");
-}
-
-TEST(CommandLineTest, AnUnknownArgumentIsAnError) {
-  EXPECT_EQ(ParseCommandLine({"--headless", "--colour"}).error, "unknown argument '--colour'");
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--headless", "--program-folder"}, "option '--program-folder' needs a folder"},
+      {{"--tnc"}, forms},
+      {{"--tnc", "kiss://localhost"}, forms + ", not 'kiss://localhost'"},
+      {{"--tnc", "--headless"}, forms + ", not '--headless'"},
+      {{"--headless", "--colour"}, "unknown argument '--colour'"}};
+  for (const auto& [arguments, error] : cases) EXPECT_EQ(ParseCommandLine(arguments).error, error);
 }
 
 }  // namespace

@@ -1,35 +1,20 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/Server.h"
 #include "support/CoreHarness.h"
 #include "support/FakeHost.h"
 #include "support/FixedFolderSetting.h"
 #include "support/ManualTimer.h"
+#include "support/RecordingPlatform.h"
 #include "support/TempFolder.h"
 
 namespace brevio::test {
 namespace {
 
 using ::testing::ElementsAre;
-
-// The window, the event loop and the folder watch of a server that is serving.
-class ServingPlatform : public MainWindow, public EventLoop, public FolderWatch, public CheckMark {
- public:
-  int releases = 0;
-
-  void SetCaption(const std::string&) override {}
-  void CentreAndShow() override {}
-  CheckMark& ScanForQdosMark() override { return *this; }
-  void SetChecked(bool) override {}
-  void ConnectCommands(Server&) override {}
-  void Release() override { ++releases; }
-  void ProcessPendingEvents() override {}
-  bool Create(const std::string&) override { return true; }
-  bool Wait(std::int32_t) override { return false; }
-  void Rearm() override {}
-  void Close() override {}
-};
 
 class ShutdownTest : public ::testing::Test {
  protected:
@@ -47,6 +32,11 @@ class ShutdownTest : public ::testing::Test {
   // The host's closing event, as the host raises it.
   void HostCloses() { fakeHost.events->UIView32IsClosing(); }
 
+  long Releases() const {
+    return std::count_if(platform.calls.begin(), platform.calls.end(),
+                         [](const std::string& call) { return call.starts_with("release"); });
+  }
+
   TempFolder program;
   TempFolder host;
   CoreHarness core;
@@ -55,7 +45,7 @@ class ShutdownTest : public ::testing::Test {
   HostFolder hostFolder{setting, core.messages};
   ManualTimer timer1;
   RequestGate gate{core.clock, timer1, core.log};
-  ServingPlatform platform;
+  RecordingPlatform platform{core};
   Server server{fakeHost.Connector().Connect(),
                 {core.info, core.log, core.messages, core.clock, hostFolder, fakeHost.Connector()},
                 {gate, platform, platform, platform}};
@@ -76,7 +66,7 @@ TEST_F(ShutdownTest, HostClosingLogsThenRemovesTheObjectsPlacedAndEndsTheLogFile
   EXPECT_THAT(fakeHost.CallsOf("DeleteObject"), ElementsAre("DeleteObject(HELP01|true)"));
   EXPECT_EQ(core.LogFileLines().back(), "end of Brevio V1");
   EXPECT_TRUE(server.shutdown.EndAtOnce());
-  EXPECT_EQ(platform.releases, 1);
+  EXPECT_EQ(Releases(), 1);
 }
 
 TEST_F(ShutdownTest, TheUnloadRunsOnceWhicheverTriggersCome) {
@@ -87,7 +77,7 @@ TEST_F(ShutdownTest, TheUnloadRunsOnceWhicheverTriggersCome) {
               ElementsAre("Start of deleting objects", "End of deleting objects",
                           "Received IsClosing event from UIView32", "Closing down Brevio V1"));
   EXPECT_EQ(core.LogFileLines().size(), 5U);
-  EXPECT_EQ(platform.releases, 1);
+  EXPECT_EQ(Releases(), 1);
   EXPECT_FALSE(fakeHost.CallsOf("DeleteObject").size() > 0);
 }
 

@@ -1,19 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/PathText.h"
 #include "app/Startup.h"
-#include "support/FixedFolderSetting.h"
-#include "support/TempFolder.h"
 #include "platform/IniFileReader.h"
 #include "support/CoreHarness.h"
 #include "support/FakeHost.h"
+#include "support/FixedFolderSetting.h"
 #include "support/ManualTimer.h"
+#include "support/RecordingPlatform.h"
+#include "support/TempFolder.h"
 
 namespace brevio::test {
 namespace {
@@ -27,52 +27,6 @@ class FakeHostVersion : public HostVersionSource {
     paths.push_back(exePath);
     return version;
   }
-};
-
-// The instance check, the window, the event loop and the folder watch, recording each call with
-// the number of status lines written before it. Each wait runs `onWait`.
-class RecordingPlatform : public SingleInstance,
-                          public MainWindow,
-                          public EventLoop,
-                          public FolderWatch,
-                          public CheckMark {
- public:
-  explicit RecordingPlatform(const CoreHarness& core) : core_(core) {}
-
-  std::function<void()> onWait;
-
-  bool otherRunning = false;
-  std::string title = "BRV";
-  std::vector<std::string> calls;
-
-  bool OtherInstanceRunning() override { return otherRunning; }
-  std::string ApplicationTitle() override { return title; }
-  void SetApplicationTitle(const std::string& text) override { Add("title " + (title = text)); }
-  void ActivateInstance(const std::string& text) override { Add("activate " + text); }
-  void SetCaption(const std::string& caption) override { Add("caption " + caption); }
-  void CentreAndShow() override { Add("show"); }
-  CheckMark& ScanForQdosMark() override { return *this; }
-  void SetChecked(bool checked) override { Add(checked ? "scan on" : "scan off"); }
-  void ConnectCommands(Server&) override { Add("commands"); }
-  void Release() override { Add("release"); }
-  void ProcessPendingEvents() override { Add("pending events"); }
-  bool Create(const std::string&) override {
-    Add("watch");
-    return true;
-  }
-  bool Wait(std::int32_t) override {
-    Add("wait");
-    onWait();
-    return false;
-  }
-  void Rearm() override { Add("rearm"); }
-  void Close() override { Add("close"); }
-
- private:
-  void Add(const std::string& call) {
-    calls.push_back(call + " @" + std::to_string(core_.StatusLines().size()));
-  }
-  const CoreHarness& core_;
 };
 
 const std::vector<std::string> kStationLines = {
@@ -203,6 +157,7 @@ TEST_F(StartupTest, RunsEveryStepInOrderThenServesInTheWatchUntilTheUnload) {
 TEST_F(StartupTest, SecondInstanceTakesTheDuplicateTitleAndActivatesTheRunningOne) {
   platform.otherRunning = true;
   EXPECT_FALSE(Run());
+  EXPECT_EQ(Critical(), "Another instance of this program is already running");
   EXPECT_EQ(platform.calls,
             (std::vector<std::string>{"title ... duplicate instance. @0",
                                       "caption ... duplicate instance. @0", "activate BRV @0"}));
@@ -301,15 +256,15 @@ INSTANTIATE_TEST_SUITE_P(Values, StartupDefaultPortTest,
                                            PortCase{"-2.5", -2}, PortCase{"32767.49", 32767},
                                            PortCase{"-32768.5", -32768}));
 
+// What differs from a healthy host before start-up runs.
+enum class HostState { Fine, NoExecutable, Version198, Version300, Down };
+
 struct Refusal {
   const char* what;
   std::string ini;
-  std::optional<FixedFileVersion> version;
-  bool otherInstance;
-  bool hostUnreachable;
-  const char* critical;
-  // The last status lines before the message; none at all when empty.
-  std::vector<std::string> lastStatusLines;
+  HostState state;
+  std::string critical;
+  std::vector<std::string> lastStatusLines;  // the last lines before the message; none if empty
 };
 
 class StartupRefusalTest : public StartupTest, public ::testing::WithParamInterface<Refusal> {};
@@ -317,17 +272,16 @@ class StartupRefusalTest : public StartupTest, public ::testing::WithParamInterf
 TEST_P(StartupRefusalTest, EndsWithItsCriticalMessage) {
   const Refusal& refusal = GetParam();
   hostFolder.Write("uiview32.ini", refusal.ini);
-  version.version = refusal.version;
-  platform.otherRunning = refusal.otherInstance;
-  host.refuseConnections = refusal.hostUnreachable;
+  host.refuseConnections = refusal.state == HostState::Down;
+  if (refusal.state == HostState::NoExecutable) version.version.reset();
+  if (refusal.state == HostState::Version198) version.version = FixedFileVersion{1, 9, 0, 8};
+  if (refusal.state == HostState::Version300) version.version = FixedFileVersion{3, 0, 0, 0};
 
   EXPECT_FALSE(Run());
   EXPECT_EQ(Critical(), refusal.critical);
   const std::vector<std::string> lines = core.StatusLines();
   const std::size_t count = refusal.lastStatusLines.size();
-  if (count == 0) {
-    EXPECT_TRUE(lines.empty());
-  }
+  EXPECT_TRUE(count != 0 || lines.empty());
   ASSERT_GE(lines.size(), count);
   EXPECT_EQ(std::vector<std::string>(lines.end() - static_cast<std::ptrdiff_t>(count), lines.end()),
             refusal.lastStatusLines);
@@ -338,135 +292,54 @@ TEST_P(StartupRefusalTest, EndsWithItsCriticalMessage) {
                            [](const std::string& call) { return call.rfind("watch", 0) == 0; }));
 }
 
-constexpr FixedFileVersion k203{2, 0, 0, 3};
+const std::string kBadVersion =
+    " is invalid for this add-on, minimum version 1.99, maximum "
+    "version 2.99 is required";
+constexpr const char* kCall = "Error getting station callsign from UIView32.INI";
+constexpr const char* kLat = "Error getting station latitude from UIView32.INI";
+constexpr const char* kLong = "Error getting station longitude from UIView32.INI";
+constexpr const char* kAnyone =
+    "You must first set the UIView32 menu 'Options, Remote topics' option to 'Anyone'";
+constexpr const char* kPort = "Error getting DEFAULT_PORT from UIView32.INI";
+const std::string kPosition = "getting station position form uiview32.ini";
+const std::string kGetPort = "Get DEFAULT_PORT from [MESSAGES] in UIVIEW32.INI";
+const std::string kHalted = "remote topics from ANYBODY are NOT allowed!, program will be halted";
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, StartupRefusalTest,
     ::testing::Values(
-        Refusal{"SecondInstance",
-                StationIni(),
-                k203,
-                true,
-                false,
-                "Another instance of this program is already running",
-                {}},
-        Refusal{"MissingExecutable",
-                StationIni(),
-                std::nullopt,
-                false,
-                false,
-                "Unable to locate UIVIEW32.EXE, install this add-on in the UIView32 directory",
-                {}},
-        Refusal{"HostVersion198",
-                StationIni(),
-                FixedFileVersion{1, 9, 0, 8},
-                false,
-                false,
-                "Your current version of uiview32 (1.98) is invalid for this add-on, minimum "
-                "version 1.99, maximum version 2.99 is required",
-                {}},
-        Refusal{"HostVersion300",
-                StationIni(),
-                FixedFileVersion{3, 0, 0, 0},
-                false,
-                false,
-                "Your current version of uiview32 (3.00) is invalid for this add-on, minimum "
-                "version 1.99, maximum version 2.99 is required",
-                {}},
-        Refusal{"HostUnreachable",
-                StationIni(),
-                k203,
-                false,
-                true,
+        Refusal("MissingExecutable", StationIni(), HostState::NoExecutable,
+                "Unable to locate UIVIEW32.EXE, install this add-on in the UIView32 directory", {}),
+        Refusal("HostVersion198", StationIni(), HostState::Version198,
+                "Your current version of uiview32 (1.98)" + kBadVersion, {}),
+        Refusal("HostVersion300", StationIni(), HostState::Version300,
+                "Your current version of uiview32 (3.00)" + kBadVersion, {}),
+        Refusal("HostUnreachable", StationIni(), HostState::Down,
                 "Unable to connect to UIView32 (no host running)",
-                {"Host call failed: no host running"}},
-        Refusal{"NoSettingsFile",
-                "",
-                k203,
-                false,
-                false,
-                "Error getting station callsign from UIView32.INI",
-                {"getting station-id from uiview32.ini", " -> station-id = NOCALL"}},
-        Refusal{"NOCALL",
-                StationIni("CALLSIGN", "NOCALL"),
-                k203,
-                false,
-                false,
-                "Error getting station callsign from UIView32.INI",
-                {" -> station-id = NOCALL"}},
-        Refusal{"EmptyCallsign",
-                StationIni("CALLSIGN", ""),
-                k203,
-                false,
-                false,
-                "Error getting station callsign from UIView32.INI",
-                {" -> station-id = "}},
-        Refusal{"MissingLatitude",
-                StationIni("LATITUDE", nullptr),
-                k203,
-                false,
-                false,
-                "Error getting station latitude from UIView32.INI",
-                {"getting station position form uiview32.ini"}},
-        Refusal{"LatitudeNoPosition",
-                StationIni("LATITUDE", "52.2N"),
-                k203,
-                false,
-                false,
-                "Error getting station latitude from UIView32.INI",
-                {"getting station position form uiview32.ini"}},
-        Refusal{"LatitudeGivenAsLongitude",
-                StationIni("LATITUDE", "00512.34E"),
-                k203,
-                false,
-                false,
-                "Error getting station latitude from UIView32.INI",
-                {"getting station position form uiview32.ini"}},
-        Refusal{"MissingLongitude",
-                StationIni("LONGITUDE", nullptr),
-                k203,
-                false,
-                false,
-                "Error getting station longitude from UIView32.INI",
-                {"getting station position form uiview32.ini"}},
-        Refusal{"EmptyLongitude",
-                StationIni("LONGITUDE", ""),
-                k203,
-                false,
-                false,
-                "Error getting station longitude from UIView32.INI",
-                {"getting station position form uiview32.ini"}},
-        Refusal{"RemoteCommands0",
-                StationIni("REMOTE_COMMANDS", "0"),
-                k203,
-                false,
-                false,
-                "You must first set the UIView32 menu 'Options, Remote topics' option to "
-                "'Anyone'",
-                {"checking if remote commands from ANYBODY are allowed",
-                 "remote topics from ANYBODY are NOT allowed!, program will be halted"}},
-        Refusal{"RemoteCommandsMissing",
-                StationIni("REMOTE_COMMANDS", nullptr),
-                k203,
-                false,
-                false,
-                "You must first set the UIView32 menu 'Options, Remote topics' option to "
-                "'Anyone'",
-                {"remote topics from ANYBODY are NOT allowed!, program will be halted"}},
-        Refusal{"DefaultPortAbove16Bits",
-                StationIni("DEFAULT_PORT", "32767.5"),
-                k203,
-                false,
-                false,
-                "Error getting DEFAULT_PORT from UIView32.INI",
-                {"Get DEFAULT_PORT from [MESSAGES] in UIVIEW32.INI"}},
-        Refusal{"DefaultPortBelow16Bits",
-                StationIni("DEFAULT_PORT", "-32769"),
-                k203,
-                false,
-                false,
-                "Error getting DEFAULT_PORT from UIView32.INI",
-                {"Get DEFAULT_PORT from [MESSAGES] in UIVIEW32.INI"}}),
+                {"Host call failed: no host running"}),
+        Refusal("NoSettingsFile", "", HostState::Fine, kCall,
+                {"getting station-id from uiview32.ini", " -> station-id = NOCALL"}),
+        Refusal("NOCALL", StationIni("CALLSIGN", "NOCALL"), HostState::Fine, kCall,
+                {" -> station-id = NOCALL"}),
+        Refusal("EmptyCallsign", StationIni("CALLSIGN", ""), HostState::Fine, kCall,
+                {" -> station-id = "}),
+        Refusal("MissingLatitude", StationIni("LATITUDE", nullptr), HostState::Fine, kLat,
+                {kPosition}),
+        Refusal("LatitudeNoPosition", StationIni("LATITUDE", "52.2N"), HostState::Fine, kLat,
+                {kPosition}),
+        Refusal("LatitudeGivenAsLongitude", StationIni("LATITUDE", "00512.34E"), HostState::Fine,
+                kLat, {kPosition}),
+        Refusal("MissingLongitude", StationIni("LONGITUDE", nullptr), HostState::Fine, kLong,
+                {kPosition}),
+        Refusal("EmptyLongitude", StationIni("LONGITUDE", ""), HostState::Fine, kLong, {kPosition}),
+        Refusal("RemoteCommands0", StationIni("REMOTE_COMMANDS", "0"), HostState::Fine, kAnyone,
+                {"checking if remote commands from ANYBODY are allowed", kHalted}),
+        Refusal("RemoteCommandsMissing", StationIni("REMOTE_COMMANDS", nullptr), HostState::Fine,
+                kAnyone, {kHalted}),
+        Refusal("DefaultPortAbove16Bits", StationIni("DEFAULT_PORT", "32767.5"), HostState::Fine,
+                kPort, {kGetPort}),
+        Refusal("DefaultPortBelow16Bits", StationIni("DEFAULT_PORT", "-32769"), HostState::Fine,
+                kPort, {kGetPort})),
     [](const auto& testCase) { return std::string(testCase.param.what); });
 
 }  // namespace
