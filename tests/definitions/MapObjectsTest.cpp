@@ -58,22 +58,16 @@ TEST_F(MapObjectsTest, TopicWithoutObjectLogsItsSymbolAndCallsNoHost) {
   EXPECT_TRUE(host.calls.empty());
 }
 
-TEST_F(MapObjectsTest, ServerObjectIsNamedAfterTheCallWithoutSsid) {
+TEST_F(MapObjectsTest, ServerObjectIsNamedAfterTheCallAndRefusedWithinAMinute) {
   h.clock.tick = 100000;
+  objects.CreateServerObject();
+  h.clock.Advance(30500);
   objects.CreateServerObject();
   ASSERT_EQ(host.created.size(), 1U);
   EXPECT_EQ(host.created[0].Name, "BRVNOCALL");
   EXPECT_EQ(host.created[0].Comment, "'?\?' to NOCALL-9=info (DAZudur)");
   EXPECT_EQ(host.created[0].Symbol, '?');
   EXPECT_EQ(host.created[0].SymbolTable, '\\');
-}
-
-TEST_F(MapObjectsTest, ServerObjectIsRefusedWithinAMinuteOfTheLastAttempt) {
-  h.clock.tick = 100000;
-  objects.CreateServerObject();
-  h.clock.Advance(30500);
-  objects.CreateServerObject();
-  EXPECT_EQ(host.created.size(), 1U);
   EXPECT_EQ(h.StatusLines().back(), "Msg not sent; object created only 30.5 seconds ago.");
 }
 

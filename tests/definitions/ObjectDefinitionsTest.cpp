@@ -5,10 +5,10 @@
 
 #include "app/PathText.h"
 #include "definitions/ObjectDefinitions.h"
-#include "support/FixedFolderSetting.h"
-#include "support/TempFolder.h"
 #include "support/CoreHarness.h"
 #include "support/FakeHost.h"
+#include "support/FixedFolderSetting.h"
+#include "support/TempFolder.h"
 
 namespace brevio::test {
 namespace {

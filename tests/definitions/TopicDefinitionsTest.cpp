@@ -4,9 +4,9 @@
 #include <string>
 
 #include "app/PathText.h"
-#include "support/TempFolder.h"
 #include "definitions/TopicDefinitions.h"
 #include "support/CoreHarness.h"
+#include "support/TempFolder.h"
 
 namespace brevio::test {
 namespace {
@@ -39,50 +39,47 @@ class TopicDefinitionsTest : public ::testing::Test {
   TopicDefinitions definitions{topics, h.info, h.log, h.messages};
 };
 
-TEST_F(TopicDefinitionsTest, LoadsTopicsAndAnswersInFileOrder) {
-  Load("# my topics, for the club\r\n?wx\r\n>Sunny, 20 C\r\n  ?NET\r\n\">Mondays, 20:00\"\r\n");
-  EXPECT_EQ(topics.TopicCount, 2);
-  EXPECT_EQ(topics[1].strTopic, "?WX");
-  EXPECT_EQ(topics[1].strResponse, "Sunny");
-  EXPECT_EQ(topics[2].strTopic, "?NET");
-  EXPECT_EQ(topics[2].strResponse, "Mondays, 20:00");
-  EXPECT_EQ(h.StatusLines(),
-            std::vector<std::string>{"loading BRV topic definition from " + Path()});
+struct LoadCase {
+  const char* what;
+  std::string bytes;
+  std::vector<std::string> topics;  // "topic=answer", in table order
+  const char* warning = nullptr;    // the status line after the loading line, if any
+};
+
+class TopicLoadTest : public TopicDefinitionsTest,
+                      public ::testing::WithParamInterface<LoadCase> {};
+
+TEST_P(TopicLoadTest, ReadsTopicsAndAnswersInFileOrder) {
+  Load(GetParam().bytes);
+  std::vector<std::string> loaded;
+  for (std::int16_t i = 1; i <= topics.TopicCount; ++i) {
+    loaded.push_back(topics[i].strTopic + "=" + topics[i].strResponse);
+  }
+  EXPECT_EQ(loaded, GetParam().topics);
+  std::vector<std::string> lines{"loading BRV topic definition from " + Path()};
+  if (GetParam().warning != nullptr) lines.push_back(GetParam().warning);
+  EXPECT_EQ(h.StatusLines(), lines);
   EXPECT_TRUE(h.dialog.shown.empty());
 }
 
-TEST_F(TopicDefinitionsTest, CommentEndsAtItsCommaAndTheRestIsClassifiedOnItsOwn) {
-  Load("# see also,?NEW\n>late\n");
-  EXPECT_EQ(topics.TopicCount, 1);
-  EXPECT_EQ(topics[1].strTopic, "?NEW");
-  EXPECT_EQ(topics[1].strResponse, "late");
-}
+const std::string k45(45, 'a');
 
-TEST_F(TopicDefinitionsTest, EmptyOrCommentOnlyFileGivesNoTopics) {
-  Load("# nothing here\n\n   # still nothing\n");
-  EXPECT_EQ(topics.TopicCount, 0);
-  EXPECT_TRUE(h.dialog.shown.empty());
-}
-
-TEST_F(TopicDefinitionsTest, ResponseBeforeAnyTopicIsDroppedAndLaterAnswerReplacesEarlier) {
-  Load(">orphan\n?A\n>first\n>second\n?B\n>\n");
-  EXPECT_EQ(topics.TopicCount, 2);
-  EXPECT_EQ(topics[1].strResponse, "second");
-  EXPECT_EQ(topics[2].strResponse, "");
-}
-
-TEST_F(TopicDefinitionsTest, AnswerOfFortyFiveCharactersIsKeptWhole) {
-  const std::string answer(45, 'a');
-  Load("?A\n>" + answer + "\n");
-  EXPECT_EQ(topics[1].strResponse, answer);
-  EXPECT_EQ(h.StatusLines().size(), 1U);
-}
-
-TEST_F(TopicDefinitionsTest, LongerAnswerIsShortenedToFortyFiveAndReported) {
-  Load("?A\n>" + std::string(45, 'a') + "bc\n");
-  EXPECT_EQ(topics[1].strResponse, std::string(45, 'a'));
-  EXPECT_EQ(h.StatusLines().back(), "Response too long, shortened to 45 characters");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Files, TopicLoadTest,
+    ::testing::Values(
+        LoadCase(
+            "QuotedAndUnquotedItems",
+            "# my topics, for the club\r\n?wx\r\n>Sunny, 20 C\r\n  ?NET\r\n\">Mondays, 20:00\"\r\n",
+            {"?WX=Sunny", "?NET=Mondays, 20:00"}),
+        LoadCase("CommentEndsAtItsComma", "# see also,?NEW\n>late\n", {"?NEW=late"}),
+        LoadCase("CommentsOnly", "# nothing here\n\n   # still nothing\n", {}),
+        LoadCase("OrphanDroppedAndLaterAnswerWins", ">orphan\n?A\n>first\n>second\n?B\n>\n",
+                 {"?A=second", "?B="}),
+        LoadCase("SixCharacterTopic", "?ABCDE\n", {"?ABCDE="}),
+        LoadCase("FortyFiveCharacterAnswer", "?A\n>" + k45 + "\n", {"?A=" + k45}),
+        LoadCase("LongerAnswerShortened", "?A\n>" + k45 + "bc\n", {"?A=" + k45},
+                 "Response too long, shortened to 45 characters")),
+    [](const auto& testCase) { return std::string(testCase.param.what); });
 
 TEST_F(TopicDefinitionsTest, TenTopicsAreAcceptedAndAnEleventhIsCriticalWhateverItsLength) {
   std::string ten;
@@ -92,31 +89,22 @@ TEST_F(TopicDefinitionsTest, TenTopicsAreAcceptedAndAnEleventhIsCriticalWhatever
   EXPECT_EQ(CriticalOf(ten + "?TOOLONGNAME\n"), "More then 10 topics defined in BRV.TXT file.");
 }
 
-TEST_F(TopicDefinitionsTest, TopicOfSixCharactersIsAcceptedAndOfSevenIsCritical) {
-  Load("?ABCDE\n");
-  EXPECT_EQ(topics[1].strTopic, "?ABCDE");
+TEST_F(TopicDefinitionsTest, TopicOfSevenCharactersIsCritical) {
   EXPECT_EQ(CriticalOf("?ok\n?abcdef\n"), "Topic ?abcdef is more then 6 characters");
 }
 
-TEST_F(TopicDefinitionsTest, MissingFileIsCriticalWithTheSystemError) {
+TEST_F(TopicDefinitionsTest, MissingOrUnreadableFileIsCriticalWithTheSystemError) {
   EXPECT_THROW(definitions.LoadTopicDefinitions(), ProgramEnded);
-  ASSERT_EQ(h.dialog.shown.size(), 1U);
-  EXPECT_NE(h.dialog.shown[0].body.find("Can not open BRV definition file " + Path() +
-                                        "\r\nError 2 No such file or directory \r\n"),
-            std::string::npos)
-      << h.dialog.shown[0].body;
-}
-
-TEST_F(TopicDefinitionsTest, FileThatCannotBeReadIsCritical) {
   std::filesystem::create_directory(Path());
   EXPECT_THROW(definitions.LoadTopicDefinitions(), ProgramEnded);
-  ASSERT_EQ(h.dialog.shown.size(), 1U);
-  // The error of the failed read, not a stale or empty one.
-  EXPECT_EQ(h.dialog.shown[0].body.find("Error 0 "), std::string::npos);
-  EXPECT_NE(
-      h.dialog.shown[0].body.find("Can not open BRV definition file " + Path() + "\r\nError "),
-      std::string::npos)
+  ASSERT_EQ(h.dialog.shown.size(), 2U);
+  const std::string open = "Can not open BRV definition file " + Path() + "\r\nError ";
+  EXPECT_NE(h.dialog.shown[0].body.find(open + "2 No such file or directory \r\n"),
+            std::string::npos)
       << h.dialog.shown[0].body;
+  // The error of the failed read, not a stale or empty one.
+  EXPECT_NE(h.dialog.shown[1].body.find(open), std::string::npos) << h.dialog.shown[1].body;
+  EXPECT_EQ(h.dialog.shown[1].body.find("Error 0 "), std::string::npos);
 }
 
 TEST_F(TopicDefinitionsTest, ReloadKeepsEntriesAboveTheNewCountButRenewsReusedEntries) {
