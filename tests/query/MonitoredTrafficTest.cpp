@@ -1,8 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <random>
-
+#include "support/Mutations.h"
 #include "support/QueryHarness.h"
 
 namespace brevio::test {
@@ -159,26 +158,8 @@ TEST_F(MonitoredTrafficTest, SurvivesRandomAndMutatedTraffic) {
                                           ":\r\n:\r\n",
                                           "\r\n\r\n",
                                           ">,<UI Port=\r\n::{{{{{\r\n"};
-  std::mt19937 random(20261206);
-  const std::string alphabet = std::string("\r\n:{>,<UI Port=QDOSQUERY-*\0\xff", 29);
-  for (int round = 0; round < 4000; ++round) {
-    std::string text = seeds[random() % seeds.size()];
-    const int edits = static_cast<int>(random() % 6);
-    for (int e = 0; e < edits && !text.empty(); ++e) {
-      const std::size_t at = random() % text.size();
-      const char c = alphabet[random() % alphabet.size()];
-      switch (random() % 3) {
-        case 0:
-          text[at] = c;
-          break;
-        case 1:
-          text.insert(text.begin() + static_cast<long>(at), c);
-          break;
-        default:
-          text.erase(at, 1 + random() % 4);
-          break;
-      }
-    }
+  for (const std::string& text :
+       MutatedInputs(seeds, 4000, std::string_view("\r\n:{>,<UI Port=QDOSQUERY-*\0\xff", 29))) {
     h.host.calls.clear();
     h.txtStatus.content.clear();
     h.Hear(text);

@@ -3,9 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "query/TopicDispatch.h"
-#include "support/CoreHarness.h"
-#include "support/FakeHost.h"
+#include "support/QueryHarness.h"
 
 namespace brevio::test {
 namespace {
@@ -13,7 +11,7 @@ namespace {
 class TopicDispatchTest : public ::testing::Test {
  protected:
   TopicDispatchTest() {
-    reply = {"N0CALL", "WIDE", 3, "A"};
+    h.reply = {"N0CALL", "WIDE", 3, "A"};
     h.info.HostVersionText = "2.03";
     h.info.ProgramVersionText = "BRV V9.8.7 by the Brevio team";
     h.info.StartTimeText = "01.12.2026 08:15:00";
@@ -21,33 +19,22 @@ class TopicDispatchTest : public ::testing::Test {
   }
 
   void Topics(const std::vector<std::pair<std::string, std::string>>& defined) {
-    topics.TopicCount = static_cast<std::int16_t>(defined.size());
-    for (std::int16_t i = 1; i <= topics.TopicCount; ++i) {
-      topics[i].strTopic = defined[static_cast<std::size_t>(i - 1)].first;
-      topics[i].strResponse = defined[static_cast<std::size_t>(i - 1)].second;
-    }
+    for (const auto& [topic, answer] : defined) h.AddTopic(topic, answer);
   }
 
-  bool Dispatch(std::string topic) { return dispatch.DispatchTopic(topic); }
+  bool Dispatch(std::string topic) { return h.dispatch.DispatchTopic(topic); }
 
   // The texts handed to the host, in order.
   std::vector<std::string> Sent() const {
     std::vector<std::string> texts;
-    for (const std::string& call : host.CallsOf("SendAPRSMessage")) {
+    for (const std::string& call : h.host.CallsOf("SendAPRSMessage")) {
       const std::size_t start = call.rfind('|') + 1;
       texts.push_back(call.substr(start, call.size() - start - 1));
     }
     return texts;
   }
 
-  CoreHarness h;
-  FakeHost host;
-  std::unique_ptr<HostLink> link = host.Connector().Connect();
-  StationConfig station;
-  TopicTable topics;
-  ReplyContext reply;
-  MapObjects objects{topics, station, host.Connector(), h.log, h.clock};
-  TopicDispatch dispatch{topics, reply, h.info, *link, objects, h.log, h.clock};
+  QueryHarness h;
 };
 
 class TopicListNameTest : public TopicDispatchTest,
@@ -56,7 +43,7 @@ class TopicListNameTest : public TopicDispatchTest,
 TEST_P(TopicListNameTest, GivesTheTopicListInAnyCase) {
   Topics({{"?WX", "Sunny"}, {"?NET", "Mondays"}});
   std::string topic = GetParam();
-  EXPECT_TRUE(dispatch.DispatchTopic(topic));
+  EXPECT_TRUE(h.dispatch.DispatchTopic(topic));
   EXPECT_EQ(Sent(), std::vector<std::string>{" ?WX?NET"});
   for (char c : topic) EXPECT_FALSE(c >= 'a' && c <= 'z') << topic;
 }
@@ -68,23 +55,23 @@ INSTANTIATE_TEST_SUITE_P(Aliases, TopicListNameTest,
 TEST_F(TopicDispatchTest, SendLineHasNoSeparatorBeforeTheMessageType) {
   Topics({{"?OK", "OK"}});
   EXPECT_TRUE(Dispatch("?ok"));
-  EXPECT_EQ(host.CallsOf("SendAPRSMessage"),
+  EXPECT_EQ(h.host.CallsOf("SendAPRSMessage"),
             std::vector<std::string>{"SendAPRSMessage(N0CALL|WIDE|3|A|OK)"});
   EXPECT_EQ(h.StatusLines().front(), "Send msg : OK (len=2, digipath = WIDEmessage type = A)");
 }
 
 TEST_F(TopicDispatchTest, OperatorTopicIsAnsweredAndItsObjectPlaced) {
   Topics({{"?WX", "Sunny"}});
-  topics[1].strObject = "WX";
+  h.topics[1].strObject = "WX";
   EXPECT_TRUE(Dispatch("?wx"));
   EXPECT_EQ(Sent(), std::vector<std::string>{"Sunny"});
-  EXPECT_EQ(host.CallsOf("CreateObject"), std::vector<std::string>{"CreateObject(WX0)"});
+  EXPECT_EQ(h.host.CallsOf("CreateObject"), std::vector<std::string>{"CreateObject(WX0)"});
 }
 
 TEST_F(TopicDispatchTest, LaterOfTwoTopicsWithTheSameNameAnswers) {
   Topics({{"?WX", "old"}, {"?NET", "net"}, {"?WX", "new"}});
-  EXPECT_EQ(dispatch.FindTopic("?WX"), 3);
-  EXPECT_EQ(dispatch.FindTopic("?XYZ"), 0);
+  EXPECT_EQ(h.dispatch.FindTopic("?WX"), 3);
+  EXPECT_EQ(h.dispatch.FindTopic("?XYZ"), 0);
   EXPECT_TRUE(Dispatch("?WX"));
   EXPECT_EQ(Sent(), std::vector<std::string>{"new"});
 }
@@ -112,43 +99,30 @@ TEST_F(TopicDispatchTest, UnknownTopicIsLoggedAndNothingSent) {
   for (const char* topic : {"?XYZ", " ?HELP", "?HELP ", "?WX "}) {
     EXPECT_FALSE(Dispatch(topic)) << topic;
   }
-  EXPECT_TRUE(host.calls.empty());
+  EXPECT_TRUE(h.host.calls.empty());
   EXPECT_EQ(h.StatusLines(), std::vector<std::string>(4, "Unknown topic"));
 }
 
-TEST_F(TopicDispatchTest, ListWithoutTopicsIsOneBlank) {
-  EXPECT_TRUE(Dispatch("?h"));
-  EXPECT_EQ(Sent(), std::vector<std::string>{" "});
-}
-
 TEST_F(TopicDispatchTest, ListIsSplitSoThatNoReplyExceedsFortyFiveCharacters) {
-  std::vector<std::pair<std::string, std::string>> eight;
-  for (char c = 'A'; c < 'I'; ++c) eight.push_back({"?" + std::string(5, c), ""});
-  Topics(eight);
-  dispatch.SendTopicList();
-  EXPECT_EQ(Sent(),
-            (std::vector<std::string>{" ?AAAAA?BBBBB?CCCCC?DDDDD?EEEEE?FFFFF?GGGGG", " ?HHHHH"}));
-}
-
-TEST_F(TopicDispatchTest, ListOfExactlyFortyFiveCharactersIsOneReply) {
-  std::vector<std::pair<std::string, std::string>> seven;
-  for (char c = 'A'; c < 'H'; ++c) seven.push_back({"?" + std::string(5, c), ""});
-  seven.push_back({"??", ""});
-  Topics(seven);
-  dispatch.SendTopicList();
-  ASSERT_EQ(Sent().size(), 1U);
-  EXPECT_EQ(Sent()[0].size(), 45U);
+  EXPECT_TRUE(Dispatch("?h"));  // no topics: one blank
+  for (char c = 'A'; c < 'H'; ++c) h.AddTopic("?" + std::string(5, c), "");
+  h.AddTopic("??", "");
+  h.dispatch.SendTopicList();
+  h.topics[8].strTopic = "?HHHHH";
+  h.dispatch.SendTopicList();
+  const std::string seven = " ?AAAAA?BBBBB?CCCCC?DDDDD?EEEEE?FFFFF?GGGGG";
+  EXPECT_EQ(Sent(), (std::vector<std::string>{" ", seven + "??", seven, " ?HHHHH"}));
 }
 
 TEST_F(TopicDispatchTest, FailedSendIsLoggedAndTheTopicStillCountsAsAnswered) {
   Topics({{"?WX", "Sunny"}});
-  topics[1].strObject = "WX";
-  host.failing = {"SendAPRSMessage"};
+  h.topics[1].strObject = "WX";
+  h.host.failing = {"SendAPRSMessage"};
   EXPECT_TRUE(Dispatch("?WX"));
   const std::vector<std::string> lines = h.StatusLines();
   ASSERT_GE(lines.size(), 2U);
   EXPECT_EQ(lines[1], "Host call failed: SendAPRSMessage failed");
-  EXPECT_EQ(host.CallsOf("CreateObject").size(), 1U);
+  EXPECT_EQ(h.host.CallsOf("CreateObject").size(), 1U);
 }
 
 }  // namespace
