@@ -13,22 +13,6 @@ namespace brevio {
 class URLLinkTest : public QObject {
   Q_OBJECT
 
- private slots:
-  void init();
-  void cleanup();
-
-  void leftPressOpensStoredAddressUnderHourglass();
-  void otherButtonsOpenNothingAndShowDefaultPointer_data();
-  void otherButtonsOpenNothingAndShowDefaultPointer();
-  void cancellingGotoURLLeavesPointerAlone();
-  void replacedAddressIsOpenedButURLKeepsStoredOne();
-  void failedOpenIsShownWithoutIconUnderApplicationCaption();
-  void toolTipFollowsShowToolTipAndURL();
-  void longerTextWidensLabel();
-  void pressRightOfTextDoesNothing();
-  void allDefaultValuesStoreNoKey();
-  void restoreTakesSavedValuesOrThoseOfNewControl();
-
  private:
   QLabel* Label() const { return link_->findChild<QLabel*>("lblURL"); }
   static Qt::CursorShape PointerShape() {
@@ -40,166 +24,167 @@ class URLLinkTest : public QObject {
   test::RecordingMessageDialog dialog_;
   QWidget* holder_ = nullptr;
   URLLink* link_ = nullptr;
+
+ private slots:
+  void init() {
+    opener_ = {};
+    dialog_.shown.clear();
+    holder_ = new QWidget;
+    holder_->resize(400, 60);
+    link_ = new URLLink(opener_, dialog_, holder_);
+    link_->setGeometry(10, 10, 353, 17);
+    link_->SetURL("https://one.example.org");
+  }
+
+  void cleanup() {
+    delete holder_;
+    while (QGuiApplication::overrideCursor() != nullptr) QGuiApplication::restoreOverrideCursor();
+  }
+
+  void leftPressOpensStoredAddressUnderHourglass() {
+    std::vector<Qt::CursorShape> shapes;
+    opener_.whileOpening = [&] { shapes.push_back(PointerShape()); };
+    QTest::mouseClick(Label(), Qt::LeftButton);
+    QCOMPARE(opener_.opened, std::vector<std::string>{"https://one.example.org"});
+    QCOMPARE(shapes, std::vector<Qt::CursorShape>{Qt::WaitCursor});
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    QVERIFY(dialog_.shown.empty());
+  }
+
+  void otherButtonsOpenNothingAndShowDefaultPointer_data() {
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::newRow("right") << Qt::RightButton;
+    QTest::newRow("middle") << Qt::MiddleButton;
+  }
+
+  void otherButtonsOpenNothingAndShowDefaultPointer() {
+    QFETCH(Qt::MouseButton, button);
+    int raised = 0;
+    connect(link_, &URLLink::GotoURL, this, [&raised](std::string&, bool&) { ++raised; });
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QTest::mouseClick(Label(), button);
+    QVERIFY(opener_.opened.empty());
+    QCOMPARE(raised, 0);
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+  }
+
+  void cancellingGotoURLLeavesPointerAlone() {
+    std::vector<std::string> offered;
+    connect(link_, &URLLink::GotoURL, this, [&](std::string& address, bool& cancel) {
+      offered.push_back(address);
+      cancel = true;
+    });
+    QGuiApplication::setOverrideCursor(Qt::CrossCursor);
+    QTest::mouseClick(Label(), Qt::LeftButton);
+    QCOMPARE(offered, std::vector<std::string>{"https://one.example.org"});
+    QVERIFY(opener_.opened.empty());
+    QCOMPARE(PointerShape(), Qt::CrossCursor);
+  }
+
+  void replacedAddressIsOpenedButURLKeepsStoredOne() {
+    connect(link_, &URLLink::GotoURL, this,
+            [](std::string& address, bool&) { address = "https://two.example.org/page"; });
+    // A double click is a press, a release and a double-click press: it opens once.
+    QTest::mouseClick(Label(), Qt::LeftButton);
+    QTest::mouseDClick(Label(), Qt::LeftButton);
+    QTest::mouseRelease(Label(), Qt::LeftButton);
+    QCOMPARE(opener_.opened, std::vector<std::string>{"https://two.example.org/page"});
+    QCOMPARE(link_->URL(), std::string("https://one.example.org"));
+  }
+
+  void failedOpenIsShownWithoutIconUnderApplicationCaption() {
+    link_->SetURL("https://caf\xe9.example.org");
+    opener_.failure = UrlOpenFailed(5, "Access is denied.");
+    QTest::mouseClick(Label(), Qt::LeftButton);
+    QCOMPARE(dialog_.shown.size(), std::size_t{1});
+    QCOMPARE(dialog_.shown[0].icon, MessageIcon::None);
+    QCOMPARE(dialog_.shown[0].title, ToAnsi(QGuiApplication::applicationDisplayName()));
+    QVERIFY(!dialog_.shown[0].title.empty());
+    QCOMPARE(
+        dialog_.shown[0].body,
+        std::string("Unable to load 'https://caf\xe9.example.org' : Access is denied. (Error 5)"));
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+  }
+
+  void toolTipFollowsShowToolTipAndURL() {
+    QSignalSpy changed(link_, &URLLink::PropertyChanged);
+    QCOMPARE(Label()->toolTip(), QString());
+    link_->SetShowToolTip(true);
+    QCOMPARE(Label()->toolTip(), QString("https://one.example.org"));
+    link_->SetURL("https://two.example.org");
+    QCOMPARE(Label()->toolTip(), QString("https://two.example.org"));
+    link_->SetShowToolTip(false);
+    QCOMPARE(Label()->toolTip(), QString());
+    link_->SetURL("https://three.example.org");
+    QCOMPARE(Label()->toolTip(), QString());
+    QCOMPARE(changed.count(), 4);
+    QCOMPARE(changed.at(0).at(0).toString(), QString("ShowToolTip"));
+    QCOMPARE(changed.at(1).at(0).toString(), QString("URL"));
+  }
+
+  void longerTextWidensLabel() {
+    link_->SetText("Brevio");
+    const QRect shortPlace = Label()->geometry();
+    link_->SetText("Brevio, the APRS query server, on the web");
+    const QRect longPlace = Label()->geometry();
+    QCOMPARE(longPlace.topLeft(), QPoint(0, 0));
+    QVERIFY(longPlace.width() > shortPlace.width());
+    QCOMPARE(longPlace.size(), Label()->fontMetrics().size(Qt::TextSingleLine, Label()->text()));
+    QCOMPARE(link_->Text(), std::string("Brevio, the APRS query server, on the web"));
+    QVERIFY(Label()->font().underline());
+    QCOMPARE(Label()->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(Label()->palette().color(QPalette::WindowText),
+             Label()->palette().color(QPalette::Highlight));
+  }
+
+  void pressRightOfTextDoesNothing() {
+    link_->SetText("Brevio");
+    holder_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(holder_));
+    QWindow* window = holder_->windowHandle();
+    const QPoint besideText = link_->mapTo(holder_, QPoint(Label()->width() + 4, 5));
+    QVERIFY(link_->rect().contains(link_->mapFrom(holder_, besideText)));
+    QTest::mouseClick(window, Qt::LeftButton, {}, besideText);
+    QVERIFY(opener_.opened.empty());
+    // The same way of pressing reaches the text itself.
+    QTest::mouseClick(window, Qt::LeftButton, {}, link_->mapTo(holder_, QPoint(2, 5)));
+    QCOMPARE(opener_.opened.size(), std::size_t{1});
+  }
+
+  void allDefaultValuesStoreNoKey() {
+    URLLink fresh(opener_, dialog_);
+    test::MemoryPropertyStore store;
+    fresh.WriteProperties(store);
+    QVERIFY(store.saved.empty());
+    fresh.SetShowToolTip(true);
+    fresh.WriteProperties(store);
+    QCOMPARE(store.saved, (std::map<std::string, std::string>{{"ShowToolTip", "True"}}));
+  }
+
+  void restoreTakesSavedValuesOrThoseOfNewControl() {
+    test::MemoryPropertyStore store;
+    store.saved = {
+        {"Text", "Our club"}, {"URL", "https://club.example.org"}, {"ShowToolTip", "True"}};
+    link_->ReadProperties(store);
+    QCOMPARE(link_->Text(), std::string("Our club"));
+    QCOMPARE(link_->URL(), std::string("https://club.example.org"));
+    QCOMPARE(Label()->toolTip(), QString("https://club.example.org"));
+
+    const auto isNewControl = [&] {
+      return link_->Text() == URLLink::kDefaultText && link_->URL() == URLLink::kDefaultURL &&
+             !link_->ShowToolTip() && Label()->toolTip().isEmpty();
+    };
+    store.damaged = true;
+    link_->ReadProperties(store);
+    QVERIFY(isNewControl());
+
+    // The text is taken before the flag turns out to be unreadable; it goes back as well.
+    store.damaged = false;
+    store.saved["ShowToolTip"] = "Yes";
+    link_->ReadProperties(store);
+    QVERIFY(isNewControl());
+  }
 };
-
-void URLLinkTest::init() {
-  opener_ = {};
-  dialog_.shown.clear();
-  holder_ = new QWidget;
-  holder_->resize(400, 60);
-  link_ = new URLLink(opener_, dialog_, holder_);
-  link_->setGeometry(10, 10, 353, 17);
-  link_->SetURL("https://one.example.org");
-}
-
-void URLLinkTest::cleanup() {
-  delete holder_;
-  while (QGuiApplication::overrideCursor() != nullptr) QGuiApplication::restoreOverrideCursor();
-}
-
-void URLLinkTest::leftPressOpensStoredAddressUnderHourglass() {
-  std::vector<Qt::CursorShape> shapes;
-  opener_.whileOpening = [&] { shapes.push_back(PointerShape()); };
-  QTest::mouseClick(Label(), Qt::LeftButton);
-  QCOMPARE(opener_.opened, std::vector<std::string>{"https://one.example.org"});
-  QCOMPARE(shapes, std::vector<Qt::CursorShape>{Qt::WaitCursor});
-  QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-  QVERIFY(dialog_.shown.empty());
-}
-
-void URLLinkTest::otherButtonsOpenNothingAndShowDefaultPointer_data() {
-  QTest::addColumn<Qt::MouseButton>("button");
-  QTest::newRow("right") << Qt::RightButton;
-  QTest::newRow("middle") << Qt::MiddleButton;
-}
-
-void URLLinkTest::otherButtonsOpenNothingAndShowDefaultPointer() {
-  QFETCH(Qt::MouseButton, button);
-  int raised = 0;
-  connect(link_, &URLLink::GotoURL, this, [&raised](std::string&, bool&) { ++raised; });
-  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  QTest::mouseClick(Label(), button);
-  QVERIFY(opener_.opened.empty());
-  QCOMPARE(raised, 0);
-  QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-}
-
-void URLLinkTest::cancellingGotoURLLeavesPointerAlone() {
-  std::vector<std::string> offered;
-  connect(link_, &URLLink::GotoURL, this, [&](std::string& address, bool& cancel) {
-    offered.push_back(address);
-    cancel = true;
-  });
-  QGuiApplication::setOverrideCursor(Qt::CrossCursor);
-  QTest::mouseClick(Label(), Qt::LeftButton);
-  QCOMPARE(offered, std::vector<std::string>{"https://one.example.org"});
-  QVERIFY(opener_.opened.empty());
-  QCOMPARE(PointerShape(), Qt::CrossCursor);
-}
-
-void URLLinkTest::replacedAddressIsOpenedButURLKeepsStoredOne() {
-  connect(link_, &URLLink::GotoURL, this,
-          [](std::string& address, bool&) { address = "https://two.example.org/page"; });
-  // A double click is a press, a release and a double-click press: it opens once.
-  QTest::mouseClick(Label(), Qt::LeftButton);
-  QTest::mouseDClick(Label(), Qt::LeftButton);
-  QTest::mouseRelease(Label(), Qt::LeftButton);
-  QCOMPARE(opener_.opened, std::vector<std::string>{"https://two.example.org/page"});
-  QCOMPARE(link_->URL(), std::string("https://one.example.org"));
-}
-
-void URLLinkTest::failedOpenIsShownWithoutIconUnderApplicationCaption() {
-  link_->SetURL("https://caf\xe9.example.org");
-  opener_.failure = UrlOpenFailed(5, "Access is denied.");
-  QTest::mouseClick(Label(), Qt::LeftButton);
-  QCOMPARE(dialog_.shown.size(), std::size_t{1});
-  QCOMPARE(dialog_.shown[0].icon, MessageIcon::None);
-  QCOMPARE(dialog_.shown[0].title, ToAnsi(QGuiApplication::applicationDisplayName()));
-  QVERIFY(!dialog_.shown[0].title.empty());
-  QCOMPARE(
-      dialog_.shown[0].body,
-      std::string("Unable to load 'https://caf\xe9.example.org' : Access is denied. (Error 5)"));
-  QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-}
-
-void URLLinkTest::toolTipFollowsShowToolTipAndURL() {
-  QSignalSpy changed(link_, &URLLink::PropertyChanged);
-  QCOMPARE(Label()->toolTip(), QString());
-  link_->SetShowToolTip(true);
-  QCOMPARE(Label()->toolTip(), QString("https://one.example.org"));
-  link_->SetURL("https://two.example.org");
-  QCOMPARE(Label()->toolTip(), QString("https://two.example.org"));
-  link_->SetShowToolTip(false);
-  QCOMPARE(Label()->toolTip(), QString());
-  link_->SetURL("https://three.example.org");
-  QCOMPARE(Label()->toolTip(), QString());
-  QCOMPARE(changed.count(), 4);
-  QCOMPARE(changed.at(0).at(0).toString(), QString("ShowToolTip"));
-  QCOMPARE(changed.at(1).at(0).toString(), QString("URL"));
-}
-
-void URLLinkTest::longerTextWidensLabel() {
-  link_->SetText("Brevio");
-  const QRect shortPlace = Label()->geometry();
-  link_->SetText("Brevio, the APRS query server, on the web");
-  const QRect longPlace = Label()->geometry();
-  QCOMPARE(longPlace.topLeft(), QPoint(0, 0));
-  QVERIFY(longPlace.width() > shortPlace.width());
-  QCOMPARE(longPlace.size(), Label()->fontMetrics().size(Qt::TextSingleLine, Label()->text()));
-  QCOMPARE(link_->Text(), std::string("Brevio, the APRS query server, on the web"));
-  QVERIFY(Label()->font().underline());
-  QCOMPARE(Label()->cursor().shape(), Qt::PointingHandCursor);
-  QCOMPARE(Label()->palette().color(QPalette::WindowText),
-           Label()->palette().color(QPalette::Highlight));
-}
-
-void URLLinkTest::pressRightOfTextDoesNothing() {
-  link_->SetText("Brevio");
-  holder_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(holder_));
-  QWindow* window = holder_->windowHandle();
-  const QPoint besideText = link_->mapTo(holder_, QPoint(Label()->width() + 4, 5));
-  QVERIFY(link_->rect().contains(link_->mapFrom(holder_, besideText)));
-  QTest::mouseClick(window, Qt::LeftButton, {}, besideText);
-  QVERIFY(opener_.opened.empty());
-  // The same way of pressing reaches the text itself.
-  QTest::mouseClick(window, Qt::LeftButton, {}, link_->mapTo(holder_, QPoint(2, 5)));
-  QCOMPARE(opener_.opened.size(), std::size_t{1});
-}
-
-void URLLinkTest::allDefaultValuesStoreNoKey() {
-  URLLink fresh(opener_, dialog_);
-  test::MemoryPropertyStore store;
-  fresh.WriteProperties(store);
-  QVERIFY(store.saved.empty());
-  fresh.SetShowToolTip(true);
-  fresh.WriteProperties(store);
-  QCOMPARE(store.saved, (std::map<std::string, std::string>{{"ShowToolTip", "True"}}));
-}
-
-void URLLinkTest::restoreTakesSavedValuesOrThoseOfNewControl() {
-  test::MemoryPropertyStore store;
-  store.saved = {
-      {"Text", "Our club"}, {"URL", "https://club.example.org"}, {"ShowToolTip", "True"}};
-  link_->ReadProperties(store);
-  QCOMPARE(link_->Text(), std::string("Our club"));
-  QCOMPARE(link_->URL(), std::string("https://club.example.org"));
-  QCOMPARE(Label()->toolTip(), QString("https://club.example.org"));
-
-  const auto isNewControl = [&] {
-    return link_->Text() == URLLink::kDefaultText && link_->URL() == URLLink::kDefaultURL &&
-           !link_->ShowToolTip() && Label()->toolTip().isEmpty();
-  };
-  store.damaged = true;
-  link_->ReadProperties(store);
-  QVERIFY(isNewControl());
-
-  // The text is taken before the flag turns out to be unreadable; it goes back as well.
-  store.damaged = false;
-  store.saved["ShowToolTip"] = "Yes";
-  link_->ReadProperties(store);
-  QVERIFY(isNewControl());
-}
 
 }  // namespace brevio
 

@@ -1,22 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
-#include "support/FixedFolderSetting.h"
-#include "support/TempFolder.h"
 #include "setup/XtrFile.h"
 #include "support/CoreHarness.h"
+#include "support/FixedFolderSetting.h"
+#include "support/TempFolder.h"
 
 namespace brevio::test {
 namespace {
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
 
 class XtrFileTest : public ::testing::Test {
  protected:
