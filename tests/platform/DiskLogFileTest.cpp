@@ -1,24 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-#include <fstream>
-#include <sstream>
+#include <QByteArray>
 
 #include "platform/DiskLogFile.h"
+#include "support/TempFolder.h"
 
-namespace brevio {
+namespace brevio::test {
 namespace {
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
-
 TEST(DiskLogFileTest, AppendsEachLineToTheFileAndCreatesItWhenMissing) {
-  QTemporaryDir dir;
-  const std::string path = dir.path().toStdString() + "/BRV.log";
+  TempFolder dir;
+  const std::string path = dir.Path() + "/BRV.log";
   DiskLogFile file;
   EXPECT_FALSE(file.Append(path, "one\r\n"));
   EXPECT_FALSE(file.Append(path, "two\r\n"));
@@ -26,9 +18,9 @@ TEST(DiskLogFileTest, AppendsEachLineToTheFileAndCreatesItWhenMissing) {
 }
 
 TEST(DiskLogFileTest, ReportsTheSystemErrorWhenTheFileCannotBeOpened) {
-  QTemporaryDir dir;
+  TempFolder dir;
   DiskLogFile file;
-  const auto error = file.Append(dir.path().toStdString(), "line\r\n");  // a folder
+  const auto error = file.Append(dir.Path(), "line\r\n");  // a folder
   ASSERT_TRUE(error);
   EXPECT_EQ(error->number, EISDIR);
   EXPECT_FALSE(error->description.empty());
@@ -41,4 +33,4 @@ TEST(DiskLogFileTest, TemporaryFolderEndsInASeparator) {
 }
 
 }  // namespace
-}  // namespace brevio
+}  // namespace brevio::test

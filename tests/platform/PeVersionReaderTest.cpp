@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-#include <fstream>
+#include <tuple>
 
 #include "platform/PeVersionReader.h"
 #include "support/PeImageBuilder.h"
+#include "support/TempFolder.h"
 
 namespace brevio {
 namespace {
@@ -14,12 +14,11 @@ using test::PeImageBuilder;
 class PeVersionReaderTest : public ::testing::Test {
  protected:
   std::optional<FixedFileVersion> VersionOf(const std::string& bytes) {
-    const std::string path = dir_.path().toStdString() + "/uiview32.exe";
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-    return PeVersionReader().HostFileVersion(path);
+    dir_.Write("uiview32.exe", bytes);
+    return PeVersionReader().HostFileVersion(dir_.Path() + "/uiview32.exe");
   }
 
-  QTemporaryDir dir_;
+  test::TempFolder dir_;
 };
 
 TEST_F(PeVersionReaderTest, ReadsTheFixedFileVersionOf32And64BitFiles) {
@@ -32,17 +31,15 @@ TEST_F(PeVersionReaderTest, ReadsTheFixedFileVersionOf32And64BitFiles) {
     image.d = 10;
     const auto version = VersionOf(image.Build());
     ASSERT_TRUE(version) << pe32Plus;
-    EXPECT_EQ(version->a, 2);
-    EXPECT_EQ(version->b, 1);
-    EXPECT_EQ(version->c, 65535);
-    EXPECT_EQ(version->d, 10);
+    EXPECT_EQ(std::tuple(version->a, version->b, version->c, version->d),
+              std::tuple(2, 1, 65535, 10));
   }
 }
 
 TEST_F(PeVersionReaderTest, AMissingFileOrAFolderHasNoVersion) {
   PeVersionReader reader;
-  EXPECT_FALSE(reader.HostFileVersion(dir_.path().toStdString() + "/missing.exe"));
-  EXPECT_FALSE(reader.HostFileVersion(dir_.path().toStdString()));
+  EXPECT_FALSE(reader.HostFileVersion(dir_.Path() + "/missing.exe"));
+  EXPECT_FALSE(reader.HostFileVersion(dir_.Path()));
   EXPECT_FALSE(VersionOf(""));
   EXPECT_FALSE(VersionOf("MZ this is no executable"));
 }
