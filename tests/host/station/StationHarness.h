@@ -1,8 +1,11 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <map>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -52,22 +55,44 @@ class RecordingEvents : public HostEvents {
   HostLink* link = nullptr;               // where ReceivedData is read
   std::function<void()> onDataAvailable;
 
-  void DataAvailable() override;
-  void NotifyBeacon(std::string& strCallsign, float& sngLat, float& sngLong) override;
+  void DataAvailable() override {
+    events.push_back("DataAvailable");
+    if (link != nullptr) receivedData.push_back(link->ReceivedData());
+    if (onDataAvailable) onDataAvailable();
+  }
+  void NotifyBeacon(std::string& strCallsign, float& sngLat, float& sngLong) override {
+    std::ostringstream line;
+    line << "NotifyBeacon(" << strCallsign << "|" << sngLat << "|" << sngLong << ")";
+    events.push_back(line.str());
+  }
   void NotifyRemotecommand(std::string& strCallsign, std::string& strEffectiveDigiPath,
                            std::string& srReturnDigiPath, std::int16_t& intPort,
                            std::string& strMessType, std::string& strText,
-                           bool& blnDoneIt) override;
+                           bool& blnDoneIt) override {
+    events.push_back("NotifyRemotecommand(" + strCallsign + "|" + strEffectiveDigiPath + "|" +
+                     srReturnDigiPath + "|" + std::to_string(intPort) + "|" + strMessType + "|" +
+                     strText + "|" + (blnDoneIt ? "true" : "false") + ")");
+  }
   void UIView32IsClosing() override {}
 };
 
 // A station N0CALL-10 with DEFAULT_PORT 3 and the REMOTE_COMMANDS given (none: the key is
 // missing), its main connection's events recorded.
 struct StationHarness {
-  explicit StationHarness(std::optional<std::string> remoteCommands = "2");
+  explicit StationHarness(std::optional<std::string> remoteCommands = "2") {
+    ini.values = {{"STATION/CALLSIGN", "n0call-10"}, {"MESSAGES/DEFAULT_PORT", "3"}};
+    if (remoteCommands) ini.values["MESSAGES/REMOTE_COMMANDS"] = *remoteCommands;
+    link = station.Connect();
+    link->ConnectEvents(&events);
+    events.link = link.get();
+  }
 
   // Feeds one TNC2 line as heard on the default port.
-  void Hear(const std::string& line);
+  void Hear(const std::string& line) {
+    const auto frame = ParseTnc2Line(line, CallSignRule::AprsIs);
+    ASSERT_TRUE(frame) << line;
+    station.FrameReceived(*frame, std::nullopt);
+  }
 
   CoreHarness core;
   MemoryIni ini;
