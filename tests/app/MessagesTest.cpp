@@ -17,14 +17,8 @@ TEST(MessagesTest, InformationalBodyFollowsTwoEmptyLinesAndReturns) {
 
 TEST(MessagesTest, CriticalNamesTheHelpDocumentAndEndsTheProgram) {
   CoreHarness h;
-  bool after = false;
-  EXPECT_THROW(
-      {
-        h.messages.ShowMessage(MessageKind::Critical, "Error getting station callsign");
-        after = true;
-      },
-      ProgramEnded);
-  EXPECT_FALSE(after);
+  EXPECT_THROW(h.messages.ShowMessage(MessageKind::Critical, "Error getting station callsign"),
+               ProgramEnded);
   ASSERT_EQ(h.dialog.shown.size(), 1U);
   EXPECT_EQ(h.dialog.shown[0].icon, MessageIcon::Critical);
   EXPECT_EQ(h.dialog.shown[0].title, "UI-View32 add-on Brevio Server V9.8.7 Error message");

@@ -13,6 +13,7 @@ const std::string kDestination = "\x82\xA0\xA4\xA6\x40\x40\xE0"s;  // APRS, C bi
 const std::string kSource = "\x9C\x60\x86\x82\x98\x98\x7E"s;       // N0CALL-15, C bit clear
 const std::string kWide1 = "\xAE\x92\x88\x8A\x62\x40"s;            // WIDE1 before its SSID byte
 const std::string kUiAprs = "\x03\xF0"s;
+const std::string kLastSource = "\x9C\x60\x86\x82\x98\x98\x7F"s;  // N0CALL-15, last address
 
 std::string DigiAddress(unsigned char ssidByte) {
   return kWide1 + static_cast<char>(ssidByte);
@@ -68,16 +69,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FaultCase{"", "frame ends inside the address field"},
         FaultCase{kDestination + kSource.substr(0, 3), "frame ends inside the address field"},
-        FaultCase{kDestination + "\x9C\x60\x86\x82\x98\x98\x7E"s + kWide1,
-                  "frame ends inside the address field"},
+        FaultCase{kDestination + kSource + kWide1, "frame ends inside the address field"},
         FaultCase{"\x82\xA0\xA4\xA6\x40\x40\xE1"s + kSource + kUiAprs,
                   "address field ends after the destination"},
-        FaultCase{kDestination + "\x9C\x60\x86\x82\x98\x98\x7F"s,
-                  "frame ends before the control field"},
-        FaultCase{kDestination + "\x9C\x60\x86\x82\x98\x98\x7F\x13\xF0"s,
-                  "control 0x13 is not a UI frame"},
-        FaultCase{kDestination + "\x9C\x60\x86\x82\x98\x98\x7F\x03"s, "frame ends before the PID"},
-        FaultCase{kDestination + "\x9C\x60\x86\x82\x98\x98\x7F\x03\xCF"s, "PID 0xCF is not 0xF0"},
+        FaultCase{kDestination + kLastSource, "frame ends before the control field"},
+        FaultCase{kDestination + kLastSource + "\x13\xF0"s, "control 0x13 is not a UI frame"},
+        FaultCase{kDestination + kLastSource + "\x03"s, "frame ends before the PID"},
+        FaultCase{kDestination + kLastSource + "\x03\xCF"s, "PID 0xCF is not 0xF0"},
         // Lower-case "n", a call after padding, an odd byte in the call, a blank call.
         FaultCase{kDestination + "\xDC\x60\x86\x82\x98\x98\x7F\x03\xF0"s,
                   "bad character in address 2"},
