@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/aprs/AprsIsLogin.h"
+#include "host/aprs/LineSplitter.h"
 #include "host/aprs/Tnc2Frame.h"
 
 namespace brevio {
@@ -33,17 +34,14 @@ class AprsIsLineReader {
 
   std::size_t CommentsSkipped() const { return commentsSkipped_; }
   std::size_t MalformedDropped() const { return malformedDropped_; }
-  std::size_t OverlongDropped() const { return overlongDropped_; }
+  std::size_t OverlongDropped() const { return splitter_.OverlongDropped(); }
 
  private:
-  void TakeLine(std::vector<AprsIsLine>& lines);
+  void TakeLine(std::string_view line, std::vector<AprsIsLine>& lines);
 
-  std::string line_;
-  // Set while the rest of an over-long line is being skipped.
-  bool discarding_ = false;
+  LineSplitter splitter_{kMaxLine};
   std::size_t commentsSkipped_ = 0;
   std::size_t malformedDropped_ = 0;
-  std::size_t overlongDropped_ = 0;
 };
 
 }  // namespace brevio

@@ -5,32 +5,14 @@
 namespace brevio {
 
 void Tnc2LineReader::Feed(std::string_view bytes) {
-  for (const char c : bytes) {
-    if (c == '\n') {
-      if (!discarding_) TakeLine();
-      discarding_ = false;
-      line_.clear();
-    } else if (!discarding_) {
-      line_.push_back(c);
-      // One byte over the bound may still be the CR of a CR LF.
-      if (line_.size() > kMaxLine + 1 || (line_.size() == kMaxLine + 1 && c != '\r')) {
-        discarding_ = true;
-        ++overlongDropped_;
-        line_.clear();
-      }
-    }
-  }
+  for (const std::string& line : splitter_.Feed(bytes)) TakeLine(line);
 }
 
 void Tnc2LineReader::Finish() {
-  if (!discarding_) TakeLine();
-  discarding_ = false;
-  line_.clear();
+  if (const auto rest = splitter_.Finish()) TakeLine(*rest);
 }
 
-void Tnc2LineReader::TakeLine() {
-  std::string_view line = line_;
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+void Tnc2LineReader::TakeLine(std::string_view line) {
   if (line.empty() || line.front() == '#') return;
   const auto frame = ParseTnc2Line(line, CallSignRule::AprsIs);
   if (!frame) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "host/aprs/LineSplitter.h"
 #include "host/station/FrameSink.h"
 
 namespace brevio {
@@ -26,18 +27,15 @@ class Tnc2LineReader {
 
   std::size_t FramesRead() const { return framesRead_; }
   std::size_t MalformedDropped() const { return malformedDropped_; }
-  std::size_t OverlongDropped() const { return overlongDropped_; }
+  std::size_t OverlongDropped() const { return splitter_.OverlongDropped(); }
 
  private:
-  void TakeLine();
+  void TakeLine(std::string_view line);
 
   FrameSink& sink_;
-  std::string line_;
-  // Set while the rest of an over-long line is being skipped.
-  bool discarding_ = false;
+  LineSplitter splitter_{kMaxLine};
   std::size_t framesRead_ = 0;
   std::size_t malformedDropped_ = 0;
-  std::size_t overlongDropped_ = 0;
 };
 
 }  // namespace brevio
