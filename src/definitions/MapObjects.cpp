@@ -19,7 +19,9 @@ bool IsTaken(const std::vector<std::string>& objects, const std::string& name) {
   return false;
 }
 
-char FirstOf(const std::string& text) { return text.empty() ? ' ' : text.front(); }
+char FirstOf(const std::string& text) {
+  return text.empty() ? ' ' : text.front();
+}
 
 // Milliseconds as seconds in their shortest decimal form (7, 12.345).
 std::string Seconds(std::int32_t ms) {
@@ -28,8 +30,8 @@ std::string Seconds(std::int32_t ms) {
   return std::string(text, end);
 }
 
-HostMapObject MakeObject(std::string name, float lat, float lon, std::string comment,
-                         char symbol, char table) {
+HostMapObject MakeObject(std::string name, float lat, float lon, std::string comment, char symbol,
+                         char table) {
   HostMapObject object;
   object.Name = std::move(name);
   object.Latitude = lat;
