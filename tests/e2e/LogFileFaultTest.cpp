@@ -19,6 +19,10 @@ struct LogFault {
   const char* error;
 };
 
+void PrintTo(const LogFault& fault, std::ostream* out) {
+  *out << fault.name;
+}
+
 const LogFault kFaults[] = {
     {"LogFileIsAFolder",
      [](const QString& tmp) {
