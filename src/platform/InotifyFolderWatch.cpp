@@ -30,6 +30,11 @@ bool InotifyFolderWatch::Create(const std::string& folder) {
 }
 
 void InotifyFolderWatch::Signalled() {
+  // The events are read away now, so that a change made while the loop checks or reloads stays
+  // queued and signals again once re-armed.
+  std::array<char, 4096> events;
+  while (read(fd_, events.data(), events.size()) > 0) {
+  }
   signalled_ = true;
   // Quiet until re-armed, so that a burst of changes does not keep waking the loop.
   notifier_->setEnabled(false);
@@ -51,9 +56,6 @@ bool InotifyFolderWatch::Wait(std::int32_t ms) {
 
 void InotifyFolderWatch::Rearm() {
   if (fd_ < 0) return;
-  std::array<char, 4096> events;
-  while (read(fd_, events.data(), events.size()) > 0) {
-  }
   signalled_ = false;
   notifier_->setEnabled(true);
 }

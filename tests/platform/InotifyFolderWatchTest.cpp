@@ -46,8 +46,14 @@ class InotifyFolderWatchTest : public QObject {
     QVERIFY(QFile::setPermissions(dir.filePath("brv.txt"), QFile::ReadOwner));
     QVERIFY(watch.Wait(100));
 
+    // A change made after the signal, while the loop checks, signals again once re-armed.
+    Write(dir.filePath("brv.txt"), "?WX\n>Rain\n");
+    watch.Rearm();
+    QVERIFY(watch.Wait(100));
+
     watch.Rearm();
     QDir(dir.path()).mkdir("sub");
+    QVERIFY(watch.Wait(100));
     watch.Rearm();  // the folder's own entries count, not changes inside subfolders
     Write(dir.filePath("sub/inner.txt"), "x");
     QVERIFY(!watch.Wait(50));
