@@ -16,9 +16,14 @@ SystemError LastError() {
 }  // namespace
 
 std::optional<std::string> DiskLogFile::TempFolder() {
-  const QString folder = QDir::tempPath();
-  if (folder.isEmpty()) return std::nullopt;
-  return QDir::toNativeSeparators(folder).toStdString() + kPathSeparator;
+  if (!tempFolderKnown_) {
+    tempFolderKnown_ = true;
+    const QString folder = QDir::tempPath();
+    if (!folder.isEmpty()) {
+      tempFolder_ = QDir::toNativeSeparators(folder).toStdString() + kPathSeparator;
+    }
+  }
+  return tempFolder_;
 }
 
 std::optional<SystemError> DiskLogFile::Append(const std::string& path, std::string_view bytes) {

@@ -9,6 +9,11 @@ class DiskLogFile : public LogFile {
  public:
   std::optional<std::string> TempFolder() override;
   std::optional<SystemError> Append(const std::string& path, std::string_view bytes) override;
+
+ private:
+  // The folder does not change while the program runs, and finding it costs more than a line.
+  bool tempFolderKnown_ = false;
+  std::optional<std::string> tempFolder_;
 };
 
 }  // namespace brevio

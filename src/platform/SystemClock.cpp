@@ -1,8 +1,7 @@
 #include "platform/SystemClock.h"
 
-#include <QDate>
+#include <QDateTime>
 #include <QLocale>
-#include <QTime>
 #include <chrono>
 
 #include "platform/AnsiQString.h"
@@ -17,11 +16,22 @@ std::int32_t SystemClock::TickCount() {
 }
 
 std::string SystemClock::ShortDate() {
-  return ToAnsi(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+  Refresh();
+  return date_;
 }
 
 std::string SystemClock::LongTime() {
-  return ToAnsi(QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat));
+  Refresh();
+  return time_;
+}
+
+void SystemClock::Refresh() {
+  const std::time_t now = std::time(nullptr);
+  if (now == second_) return;
+  second_ = now;
+  const QDateTime local = QDateTime::fromSecsSinceEpoch(now);
+  date_ = ToAnsi(QLocale::system().toString(local.date(), QLocale::ShortFormat));
+  time_ = ToAnsi(QLocale::system().toString(local.time(), QLocale::LongFormat));
 }
 
 }  // namespace brevio

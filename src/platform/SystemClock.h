@@ -1,5 +1,7 @@
 #pragma once
 
+#include <ctime>
+
 #include "app/Clock.h"
 
 namespace brevio {
@@ -10,6 +12,14 @@ class SystemClock : public Clock {
   std::int32_t TickCount() override;
   std::string ShortDate() override;
   std::string LongTime() override;
+
+ private:
+  // The texts are formatted once a second: formatting costs more than the rest of a status line.
+  void Refresh();
+
+  std::time_t second_ = -1;
+  std::string date_;
+  std::string time_;
 };
 
 }  // namespace brevio
