@@ -14,11 +14,11 @@
 #include "ProcStatus.h"
 #include "ServerRig.h"
 #include "Traffic.h"
+#include "app/HeadlessWindow.h"
 #include "app/WidgetMainWindow.h"
 #include "app/WidgetTextBox.h"
 #include "app/frmMain.h"
 #include "host/net/StdioTransport.h"
-#include "platform/HeadlessWindow.h"
 #include "platform/StreamTextBox.h"
 
 namespace {

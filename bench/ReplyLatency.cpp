@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "ServerRig.h"
+#include "app/HeadlessWindow.h"
 #include "host/net/StdioTransport.h"
-#include "platform/HeadlessWindow.h"
 #include "platform/StreamTextBox.h"
 #include "platform/SystemClock.h"
 

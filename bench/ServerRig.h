@@ -5,14 +5,14 @@
 #include <iostream>
 #include <string_view>
 
-#include "app/Clock.h"
-#include "app/HostFolder.h"
 #include "app/MainWindow.h"
-#include "app/Messages.h"
-#include "app/ProgramInfo.h"
 #include "app/Startup.h"
-#include "app/StatusLog.h"
-#include "app/TextBox.h"
+#include "base/Clock.h"
+#include "base/HostFolder.h"
+#include "base/Messages.h"
+#include "base/ProgramInfo.h"
+#include "base/StatusLog.h"
+#include "base/TextBox.h"
 #include "host/station/Station.h"
 #include "host/station/StationHostVersion.h"
 #include "host/station/Tnc2LineReader.h"

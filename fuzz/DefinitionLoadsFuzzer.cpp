@@ -11,7 +11,7 @@
 
 #include "FuzzInput.h"
 #include "ScratchFolder.h"
-#include "app/HostFolder.h"
+#include "base/HostFolder.h"
 #include "definitions/ObjectDefinitions.h"
 #include "definitions/TopicDefinitions.h"
 #include "support/CoreHarness.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "FuzzInput.h"
-#include "app/ParseCoordinate.h"
+#include "base/ParseCoordinate.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace brevio;

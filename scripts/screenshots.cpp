@@ -5,9 +5,9 @@
 #include <QTimer>
 #include <iostream>
 
-#include "app/ProgramInfo.h"
 #include "app/WidgetTextBox.h"
 #include "app/frmMain.h"
+#include "base/ProgramInfo.h"
 #include "setup/DesktopUrlOpener.h"
 #include "setup/ProgramCopyright.h"
 #include "setup/frmAbout.h"

@@ -9,11 +9,11 @@
 #include <optional>
 
 #include "app/CoreServices.h"
-#include "app/HostFolder.h"
-#include "app/Messages.h"
-#include "app/ProgramInfo.h"
 #include "app/Startup.h"
-#include "app/StatusLog.h"
+#include "base/HostFolder.h"
+#include "base/Messages.h"
+#include "base/ProgramInfo.h"
+#include "base/StatusLog.h"
 #include "host/net/AprsIsTransport.h"
 #include "host/net/KissTcpTransport.h"
 #include "host/net/StdioTransport.h"

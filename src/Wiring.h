@@ -4,9 +4,9 @@
 
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
-#include "app/MessageDialog.h"
-#include "app/ProgramInfo.h"
-#include "app/TextBox.h"
+#include "base/MessageDialog.h"
+#include "base/ProgramInfo.h"
+#include "base/TextBox.h"
 
 namespace brevio {
 

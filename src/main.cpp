@@ -8,16 +8,16 @@
 
 #include "Wiring.h"
 #include "app/CommandLine.h"
-#include "app/ProgramInfo.h"
+#include "app/HeadlessWindow.h"
+#include "app/HelpMenu.h"
 #include "app/WidgetMainWindow.h"
-#include "app/WidgetMessageDialog.h"
 #include "app/WidgetTextBox.h"
 #include "app/frmMain.h"
-#include "platform/HeadlessWindow.h"
+#include "base/ProgramInfo.h"
 #include "platform/StreamMessageDialog.h"
 #include "platform/StreamTextBox.h"
+#include "platform/WidgetMessageDialog.h"
 #include "setup/DesktopUrlOpener.h"
-#include "setup/HelpMenu.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/Clock.h"
-#include "app/HostFolder.h"
-#include "app/Messages.h"
-#include "app/ProgramInfo.h"
-#include "app/StatusLog.h"
+#include "base/Clock.h"
+#include "base/HostFolder.h"
+#include "base/Messages.h"
+#include "base/ProgramInfo.h"
+#include "base/StatusLog.h"
 #include "host/HostLink.h"
 
 namespace brevio {

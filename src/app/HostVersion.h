@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/HostVersionSource.h"
+#include "base/HostVersionSource.h"
 
 namespace brevio {
 

@@ -3,11 +3,11 @@
 #include <memory>
 
 #include "app/CoreServices.h"
-#include "app/EventLoop.h"
 #include "app/HostEventRouter.h"
 #include "app/MainWindow.h"
 #include "app/Shutdown.h"
-#include "app/StationConfig.h"
+#include "base/EventLoop.h"
+#include "base/StationConfig.h"
 #include "definitions/DefinitionWatch.h"
 #include "definitions/FolderWatch.h"
 #include "definitions/MapObjects.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/MainWindow.h"
-#include "app/ProgramInfo.h"
-#include "app/StatusLog.h"
+#include "base/ProgramInfo.h"
+#include "base/StatusLog.h"
 #include "definitions/DefinitionWatch.h"
 #include "definitions/MapObjects.h"
 

@@ -1,9 +1,9 @@
 #include "app/Startup.h"
 
-#include "app/HostFailure.h"
 #include "app/HostVersion.h"
-#include "app/PathText.h"
 #include "app/StationSettings.h"
+#include "base/HostFailure.h"
+#include "base/PathText.h"
 
 namespace brevio {
 

@@ -4,12 +4,12 @@
 #include <string>
 
 #include "app/CoreServices.h"
-#include "app/EventLoop.h"
-#include "app/HostVersionSource.h"
-#include "app/IniReader.h"
 #include "app/MainWindow.h"
 #include "app/Server.h"
-#include "app/SingleInstance.h"
+#include "base/EventLoop.h"
+#include "base/HostVersionSource.h"
+#include "base/IniReader.h"
+#include "base/SingleInstance.h"
 #include "definitions/FolderWatch.h"
 #include "query/RequestGate.h"
 

@@ -1,10 +1,7 @@
 #include "app/StationSettings.h"
 
-#include <cmath>
-#include <limits>
-
-#include "app/NumberText.h"
-#include "app/ParseCoordinate.h"
+#include "base/DefaultPort.h"
+#include "base/ParseCoordinate.h"
 
 namespace brevio {
 
@@ -20,24 +17,7 @@ std::optional<double> StationDegrees(const std::string& text, std::string_view l
   return static_cast<double>(parsed.minutesOfArc) / 60.0;
 }
 
-double RoundHalfToEven(double value) {
-  const double below = std::floor(value);
-  const double fraction = value - below;
-  if (fraction < 0.5) return below;
-  if (fraction > 0.5) return below + 1.0;
-  return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
-}
-
 }  // namespace
-
-std::optional<std::int16_t> DefaultPortFromText(std::string_view text) {
-  const double port = RoundHalfToEven(LeadingDecimalNumber(text));
-  if (!(port >= std::numeric_limits<std::int16_t>::min() &&
-        port <= std::numeric_limits<std::int16_t>::max())) {
-    return std::nullopt;
-  }
-  return static_cast<std::int16_t>(port);
-}
 
 void StationSettings::ReadStationSettings(const std::string& iniPath, StationConfig& station) {
   iniPath_ = iniPath;

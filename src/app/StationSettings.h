@@ -1,14 +1,11 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
 
-#include "app/IniReader.h"
-#include "app/Messages.h"
-#include "app/StationConfig.h"
-#include "app/StatusLog.h"
+#include "base/IniReader.h"
+#include "base/Messages.h"
+#include "base/StationConfig.h"
+#include "base/StatusLog.h"
 
 namespace brevio {
 
@@ -35,9 +32,5 @@ class StationSettings {
   Messages& messages_;
   std::string iniPath_;
 };
-
-// The port a DEFAULT_PORT text names: its leading decimal number (0 when there is none),
-// rounded to the nearest integer with halves to even; nothing when that does not fit 16 bits.
-std::optional<std::int16_t> DefaultPortFromText(std::string_view text);
 
 }  // namespace brevio

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace brevio {
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "app/EventLoop.h"
-#include "app/ProgramInfo.h"
-#include "app/StatusLog.h"
+#include "base/EventLoop.h"
+#include "base/ProgramInfo.h"
+#include "base/StatusLog.h"
 #include "definitions/FolderWatch.h"
 #include "definitions/ObjectDefinitions.h"
 #include "definitions/TopicDefinitions.h"

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "app/HostFailure.h"
+#include "base/HostFailure.h"
 
 namespace brevio {
 

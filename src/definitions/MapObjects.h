@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Clock.h"
-#include "app/StationConfig.h"
-#include "app/StatusLog.h"
+#include "base/Clock.h"
+#include "base/StationConfig.h"
+#include "base/StatusLog.h"
 #include "definitions/TopicTable.h"
 #include "host/HostLink.h"
 

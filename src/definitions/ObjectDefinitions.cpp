@@ -4,9 +4,9 @@
 #include <optional>
 #include <string_view>
 
-#include "app/HostFailure.h"
-#include "app/ParseCoordinate.h"
-#include "app/PathText.h"
+#include "base/HostFailure.h"
+#include "base/ParseCoordinate.h"
+#include "base/PathText.h"
 #include "definitions/DefinitionFile.h"
 
 namespace brevio {

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "app/HostFolder.h"
-#include "app/Messages.h"
-#include "app/StationConfig.h"
-#include "app/StatusLog.h"
+#include "base/HostFolder.h"
+#include "base/Messages.h"
+#include "base/StationConfig.h"
+#include "base/StatusLog.h"
 #include "definitions/TopicTable.h"
 #include "host/HostLink.h"
 

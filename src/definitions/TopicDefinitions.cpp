@@ -1,7 +1,7 @@
 #include "definitions/TopicDefinitions.h"
 
-#include "app/AnsiText.h"
-#include "app/PathText.h"
+#include "base/AnsiText.h"
+#include "base/PathText.h"
 #include "definitions/DefinitionFile.h"
 
 namespace brevio {

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/Messages.h"
-#include "app/ProgramInfo.h"
-#include "app/StatusLog.h"
+#include "base/Messages.h"
+#include "base/ProgramInfo.h"
+#include "base/StatusLog.h"
 #include "definitions/TopicTable.h"
 
 namespace brevio {

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/PathText.h"
+#include "base/PathText.h"
 
 namespace brevio {
 

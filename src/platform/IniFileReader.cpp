@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string_view>
 
-#include "app/AnsiText.h"
+#include "base/AnsiText.h"
 
 namespace brevio {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/IniReader.h"
+#include "base/IniReader.h"
 
 namespace brevio {
 

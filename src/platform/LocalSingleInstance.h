@@ -5,7 +5,7 @@
 #include <QString>
 #include <functional>
 
-#include "app/SingleInstance.h"
+#include "base/SingleInstance.h"
 
 namespace brevio {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/ProgramInfo.h"
+#include "base/ProgramInfo.h"
 
 namespace brevio {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/EventLoop.h"
+#include "base/EventLoop.h"
 
 namespace brevio {
 

@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "query/Timer.h"
+#include "base/Timer.h"
 
 namespace brevio {
 

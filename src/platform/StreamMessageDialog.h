@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "app/MessageDialog.h"
+#include "base/MessageDialog.h"
 
 namespace brevio {
 

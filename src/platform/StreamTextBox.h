@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "app/TextBox.h"
+#include "base/TextBox.h"
 
 namespace brevio {
 

@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 
 namespace brevio {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/HostFolder.h"
+#include "base/HostFolder.h"
 
 namespace brevio {
 

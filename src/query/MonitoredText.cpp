@@ -1,6 +1,6 @@
 #include "query/MonitoredText.h"
 
-#include "app/AnsiText.h"
+#include "base/AnsiText.h"
 
 namespace brevio {
 

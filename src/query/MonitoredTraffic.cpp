@@ -1,6 +1,6 @@
 #include "query/MonitoredTraffic.h"
 
-#include "app/HostFailure.h"
+#include "base/HostFailure.h"
 #include "query/DigiPath.h"
 #include "query/QueryLines.h"
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/StationConfig.h"
-#include "app/StatusLog.h"
+#include "base/StationConfig.h"
+#include "base/StatusLog.h"
 #include "definitions/MapObjects.h"
 #include "host/HostLink.h"
 #include "query/CheckMark.h"

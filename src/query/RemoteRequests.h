@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Clock.h"
-#include "app/StatusLog.h"
+#include "base/Clock.h"
+#include "base/StatusLog.h"
 #include "query/ReplyContext.h"
 #include "query/RequestGate.h"
 #include "query/TopicDispatch.h"

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Clock.h"
-#include "app/StatusLog.h"
-#include "query/Timer.h"
+#include "base/Clock.h"
+#include "base/StatusLog.h"
+#include "base/Timer.h"
 
 namespace brevio {
 

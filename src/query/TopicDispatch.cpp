@@ -4,8 +4,8 @@
 #include <array>
 #include <string_view>
 
-#include "app/AnsiText.h"
-#include "app/HostFailure.h"
+#include "base/AnsiText.h"
+#include "base/HostFailure.h"
 
 namespace brevio {
 

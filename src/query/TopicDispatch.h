@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Clock.h"
-#include "app/ProgramInfo.h"
-#include "app/StatusLog.h"
+#include "base/Clock.h"
+#include "base/ProgramInfo.h"
+#include "base/StatusLog.h"
 #include "definitions/MapObjects.h"
 #include "definitions/TopicTable.h"
 #include "host/HostLink.h"

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <string>
 
-#include "app/MessageDialog.h"
+#include "base/MessageDialog.h"
 #include "setup/PropertyStore.h"
 #include "setup/UrlOpener.h"
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/PathText.h"
+#include "base/PathText.h"
 
 namespace brevio {
 

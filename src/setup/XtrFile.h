@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/HostFolder.h"
-#include "app/Messages.h"
-#include "app/ProgramInfo.h"
+#include "base/HostFolder.h"
+#include "base/Messages.h"
+#include "base/ProgramInfo.h"
 
 namespace brevio {
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <string>
 
-#include "app/WidgetMessageDialog.h"
+#include "platform/WidgetMessageDialog.h"
 #include "setup/UrlOpener.h"
 
 class QLabel;

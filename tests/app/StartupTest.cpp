@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/PathText.h"
 #include "app/Startup.h"
+#include "base/PathText.h"
 #include "platform/IniFileReader.h"
 #include "support/CoreHarness.h"
 #include "support/FakeHost.h"

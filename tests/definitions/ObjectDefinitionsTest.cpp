@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/PathText.h"
+#include "base/PathText.h"
 #include "definitions/ObjectDefinitions.h"
 #include "support/CoreHarness.h"
 #include "support/FakeHost.h"

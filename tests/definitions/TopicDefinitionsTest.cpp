@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/PathText.h"
+#include "base/PathText.h"
 #include "definitions/TopicDefinitions.h"
 #include "support/CoreHarness.h"
 #include "support/TempFolder.h"

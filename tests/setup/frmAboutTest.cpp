@@ -4,8 +4,8 @@
 #include <QScreen>
 #include <QtTest>
 
+#include "app/HelpMenu.h"
 #include "app/frmMain.h"
-#include "setup/HelpMenu.h"
 #include "setup/ProgramCopyright.h"
 #include "setup/URLLink.h"
 #include "setup/frmAbout.h"

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Messages.h"
-#include "app/StatusLog.h"
+#include "base/Messages.h"
+#include "base/StatusLog.h"
 #include "support/ManualClock.h"
 #include "support/MemoryLogFile.h"
 #include "support/MemoryTextBox.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/HostFolder.h"
+#include "base/HostFolder.h"
 
 namespace brevio::test {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 
 namespace brevio::test {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "query/Timer.h"
+#include "base/Timer.h"
 
 namespace brevio::test {
 

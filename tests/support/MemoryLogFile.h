@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "app/LogFile.h"
+#include "base/LogFile.h"
 
 namespace brevio::test {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/TextBox.h"
+#include "base/TextBox.h"
 
 namespace brevio::test {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MessageDialog.h"
+#include "base/MessageDialog.h"
 
 namespace brevio::test {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/EventLoop.h"
 #include "app/MainWindow.h"
-#include "app/SingleInstance.h"
+#include "base/EventLoop.h"
+#include "base/SingleInstance.h"
 #include "definitions/FolderWatch.h"
 #include "query/CheckMark.h"
 #include "support/CoreHarness.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ProgramEnd.h"
+#include "base/ProgramEnd.h"
 
 namespace brevio::test {
 

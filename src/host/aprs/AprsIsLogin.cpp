@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/AnsiText.h"
+#include "base/AnsiText.h"
 
 namespace brevio {
 

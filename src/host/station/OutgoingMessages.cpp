@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/AnsiText.h"
+#include "base/AnsiText.h"
 #include "host/aprs/AprsMessage.h"
 #include "host/station/Ticks.h"
 

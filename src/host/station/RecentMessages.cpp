@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 
 namespace brevio {
 

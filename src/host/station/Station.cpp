@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/AnsiText.h"
-#include "app/PathText.h"
+#include "base/AnsiText.h"
+#include "base/PathText.h"
 #include "host/aprs/PositionReport.h"
 #include "host/aprs/Tnc2Line.h"
 #include "host/station/ReceivedDataText.h"

@@ -8,9 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/Clock.h"
-#include "app/HostFolder.h"
-#include "app/IniReader.h"
+#include "base/Clock.h"
+#include "base/HostFolder.h"
+#include "base/IniReader.h"
+#include "base/Timer.h"
 #include "host/HostLink.h"
 #include "host/aprs/AprsMessage.h"
 #include "host/station/FrameSink.h"
@@ -21,7 +22,6 @@
 #include "host/station/StationObjects.h"
 #include "host/station/Transport.h"
 #include "host/station/UtcClock.h"
-#include "query/Timer.h"
 
 namespace brevio {
 

@@ -1,7 +1,7 @@
 #include "host/station/StationHostConfig.h"
 
-#include "app/AnsiText.h"
-#include "app/StationSettings.h"
+#include "base/AnsiText.h"
+#include "base/DefaultPort.h"
 
 namespace brevio {
 

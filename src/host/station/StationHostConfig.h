@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/IniReader.h"
+#include "base/IniReader.h"
 
 namespace brevio {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/HostVersionSource.h"
+#include "base/HostVersionSource.h"
 
 namespace brevio {
 

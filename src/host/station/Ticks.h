@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 
 namespace brevio {
 

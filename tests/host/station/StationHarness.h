@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/HostFolder.h"
+#include "base/HostFolder.h"
 #include "host/aprs/Tnc2Line.h"
 #include "host/station/Station.h"
 #include "support/CoreHarness.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageDialog.h"
+#include "base/MessageDialog.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "app/HostFolder.h"
+#include "base/HostFolder.h"
 
 namespace brevio {
 

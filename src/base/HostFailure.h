@@ -1,12 +1,14 @@
 #pragma once
 
-#include "app/StatusLog.h"
-#include "host/HostLink.h"
+#include <stdexcept>
+#include <string>
+
+#include "base/StatusLog.h"
 
 namespace brevio {
 
 // A host call that failed is a status line; the server goes on.
-inline void LogHostFailure(StatusLog& log, const HostCallFailed& failure) {
+inline void LogHostFailure(StatusLog& log, const std::exception& failure) {
   log.LogStatus(std::string("Host call failed: ") + failure.what());
 }
 

@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "app/MessageDialog.h"
-#include "app/ProgramEnd.h"
-#include "app/ProgramInfo.h"
+#include "base/MessageDialog.h"
+#include "base/ProgramEnd.h"
+#include "base/ProgramInfo.h"
 
 namespace brevio {
 

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <string>
 
-#include "app/ProgramInfo.h"
+#include "base/ProgramInfo.h"
 #include "setup/UrlOpener.h"
 #include "setup/frmAbout.h"
 

@@ -1,4 +1,4 @@
-#include "setup/HelpMenu.h"
+#include "app/HelpMenu.h"
 
 #include <QAction>
 

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "app/AnsiText.h"
-#include "app/Clock.h"
-#include "app/NumberText.h"
-#include "app/PathText.h"
+#include "base/AnsiText.h"
+#include "base/Clock.h"
+#include "base/NumberText.h"
+#include "base/PathText.h"
 
 namespace brevio {
 namespace {

@@ -3,10 +3,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/Clock.h"
-#include "app/LogFile.h"
-#include "app/Messages.h"
-#include "app/TextBox.h"
+#include "base/Clock.h"
+#include "base/LogFile.h"
+#include "base/Messages.h"
+#include "base/TextBox.h"
 
 namespace brevio {
 

@@ -1,4 +1,4 @@
-#include "app/WidgetMessageDialog.h"
+#include "platform/WidgetMessageDialog.h"
 
 #include <QMessageBox>
 

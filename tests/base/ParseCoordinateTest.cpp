@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/ParseCoordinate.h"
+#include "base/ParseCoordinate.h"
 
 namespace brevio {
 namespace {

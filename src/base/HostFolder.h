@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "app/LogFile.h"
-#include "app/Messages.h"
+#include "base/LogFile.h"
+#include "base/Messages.h"
 
 namespace brevio {
 

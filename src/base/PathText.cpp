@@ -1,4 +1,4 @@
-#include "app/PathText.h"
+#include "base/PathText.h"
 
 namespace brevio {
 

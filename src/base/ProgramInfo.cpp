@@ -1,6 +1,6 @@
-#include "app/ProgramInfo.h"
+#include "base/ProgramInfo.h"
 
-#include "app/ProgramVersion.h"
+#include "base/ProgramVersion.h"
 
 namespace brevio {
 

@@ -1,4 +1,4 @@
-#include "platform/HeadlessWindow.h"
+#include "app/HeadlessWindow.h"
 
 #include <csignal>
 

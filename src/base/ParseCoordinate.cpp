@@ -1,9 +1,9 @@
-#include "app/ParseCoordinate.h"
+#include "base/ParseCoordinate.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 
 namespace brevio {
 
