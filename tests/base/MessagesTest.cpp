@@ -5,38 +5,30 @@
 namespace brevio::test {
 namespace {
 
-TEST(MessagesTest, InformationalBodyFollowsTwoEmptyLinesAndReturns) {
+TEST(MessagesTest, EachKindShowsItsTitleAndBodyAndOnlyACriticalOneEndsTheProgram) {
   CoreHarness h;
   h.messages.ShowMessage(MessageKind::Informational, "Check the settings");
-  ASSERT_EQ(h.dialog.shown.size(), 1U);
-  EXPECT_EQ(h.dialog.shown[0].icon, MessageIcon::Information);
-  EXPECT_EQ(h.dialog.shown[0].title, "UI-View32 add-on Brevio Server V9.8.7 Informational message");
-  EXPECT_EQ(h.dialog.shown[0].body, "\r\n\r\nCheck the settings");
+  h.messages.ShowPlain(MessageIcon::Critical, "BRV", "An error occurred");
   EXPECT_EQ(h.end.ends, 0);
-}
-
-TEST(MessagesTest, CriticalNamesTheHelpDocumentAndEndsTheProgram) {
-  CoreHarness h;
   EXPECT_THROW(h.messages.ShowMessage(MessageKind::Critical, "Error getting station callsign"),
                ProgramEnded);
-  ASSERT_EQ(h.dialog.shown.size(), 1U);
-  EXPECT_EQ(h.dialog.shown[0].icon, MessageIcon::Critical);
-  EXPECT_EQ(h.dialog.shown[0].title, "UI-View32 add-on Brevio Server V9.8.7 Error message");
-  EXPECT_EQ(h.dialog.shown[0].body,
-            "The following critical error has ocurred, you may want to read the online help file "
-            "(/opt/brevio/brevio.html) on this :\r\n\r\nError getting station callsign\r\n\r\n"
-            "The program will be stopped");
   EXPECT_EQ(h.end.ends, 1);
   EXPECT_TRUE(h.logFile.files.empty());
-}
 
-TEST(MessagesTest, PlainMessageKeepsItsOwnTitleAndDoesNotEndTheProgram) {
-  CoreHarness h;
-  h.messages.ShowPlain(MessageIcon::Critical, "BRV", "An error occurred");
-  ASSERT_EQ(h.dialog.shown.size(), 1U);
-  EXPECT_EQ(h.dialog.shown[0].title, "BRV");
-  EXPECT_EQ(h.dialog.shown[0].body, "An error occurred");
-  EXPECT_EQ(h.end.ends, 0);
+  const std::string title = "UI-View32 add-on Brevio Server V9.8.7";
+  const ShownMessage expected[] = {
+      {MessageIcon::Information, title + " Informational message", "\r\n\r\nCheck the settings"},
+      {MessageIcon::Critical, "BRV", "An error occurred"},
+      {MessageIcon::Critical, title + " Error message",
+       "The following critical error has ocurred, you may want to read the online help file "
+       "(/opt/brevio/brevio.html) on this :\r\n\r\nError getting station callsign\r\n\r\n"
+       "The program will be stopped"}};
+  ASSERT_EQ(h.dialog.shown.size(), std::size(expected));
+  for (std::size_t i = 0; i < std::size(expected); ++i) {
+    EXPECT_EQ(h.dialog.shown[i].icon, expected[i].icon) << i;
+    EXPECT_EQ(h.dialog.shown[i].title, expected[i].title) << i;
+    EXPECT_EQ(h.dialog.shown[i].body, expected[i].body) << i;
+  }
 }
 
 }  // namespace

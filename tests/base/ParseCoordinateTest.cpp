@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CoordinateCase{"5212.", 0.0f, false},       // point last
                       CoordinateCase{"52.34N", 3120.34f, false},  // short head
                       CoordinateCase{"5x12.34N", 312.34f, false},
-                      CoordinateCase{"5261.00N", 3181.0f, false},    // 61 minutes
+                      CoordinateCase{"5260.00N", 3180.0f, false},    // 60 minutes
                       CoordinateCase{"9100.00N", 5460.0f, false},    // past the pole
                       CoordinateCase{"99999.99E", 60039.99f, false}  // no 16-bit overflow
                       ));

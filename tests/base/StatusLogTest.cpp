@@ -13,14 +13,6 @@ class StatusLogTest : public ::testing::Test {
   CoreHarness h;
 };
 
-TEST_F(StatusLogTest, LineIsDateBlankTimeBlankTextCrLf) {
-  h.clock.tick = (10 * 3600 + 5 * 60 + 7) * 1000;
-  h.log.LogStatus("start of Brevio");
-  EXPECT_EQ(h.txtStatus.content, "06.12.2026 10:05:07 start of Brevio\r\n");
-  EXPECT_EQ(h.logFile.files.at("/tmp/brevio-test/BRV.log"),
-            "06.12.2026 10:05:07 start of Brevio\r\n");
-}
-
 TEST_F(StatusLogTest, TrimsOnlyABoxHoldingMoreThan15000Characters) {
   std::string held(15001, 'x');
   held.front() = 'a';
@@ -36,16 +28,19 @@ TEST_F(StatusLogTest, TrimsOnlyABoxHoldingMoreThan15000Characters) {
   EXPECT_EQ(h.txtAPRS.content.substr(0, 15000), std::string(15000, 'y'));
 }
 
+// A line is the date, a blank, the time, a blank, the text and CR LF; the log file takes its
+// own stamp.
 TEST_F(StatusLogTest, OnlyStatusLinesReachTheLogFileEachWithItsOwnStamp) {
+  h.clock.tick = (10 * 3600 + 5 * 60 + 7) * 1000;
   h.clock.stepPerTimeRead = 1000;
   h.log.LogStatus(h.txtAPRS, "N0CALL>APRS:heard");
   h.log.LogStatus(h.txtStatus, "status line");
   h.log.LogStatus("another");
-
-  EXPECT_EQ(h.txtAPRS.content, "06.12.2026 00:00:00 N0CALL>APRS:heard\r\n");
+  EXPECT_EQ(h.txtAPRS.content, "06.12.2026 10:05:07 N0CALL>APRS:heard\r\n");
   EXPECT_EQ(h.txtStatus.content,
-            "06.12.2026 00:00:01 status line\r\n06.12.2026 00:00:03 another\r\n");
-  EXPECT_EQ(h.logFile.Log(), "06.12.2026 00:00:02 status line\r\n06.12.2026 00:00:04 another\r\n");
+            "06.12.2026 10:05:08 status line\r\n06.12.2026 10:05:10 another\r\n");
+  EXPECT_EQ(h.logFile.files.at("/tmp/brevio-test/BRV.log"),
+            "06.12.2026 10:05:09 status line\r\n06.12.2026 10:05:11 another\r\n");
 }
 
 TEST_F(StatusLogTest, WithoutATemporaryFolderTheLogLiesInTheCurrentFolder) {

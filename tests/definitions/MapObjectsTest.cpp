@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,8 @@
 
 namespace brevio::test {
 namespace {
+
+using Lines = std::vector<std::string>;
 
 class MapObjectsTest : public ::testing::Test {
  protected:
@@ -26,6 +29,14 @@ class MapObjectsTest : public ::testing::Test {
     return names;
   }
 
+  // The record the host got, in the host's order of properties.
+  static std::string Record(const HostMapObject& o) {
+    return std::to_string(o.FlagA) + "|" + std::to_string(o.ValueA) + "|" +
+           std::to_string(o.ValueB) + "|" + o.Name + "|" + o.Symbol + "|" +
+           std::to_string(o.Latitude) + "|" + std::to_string(o.Longitude) + "|" + o.Comment + "|" +
+           o.SymbolTable;
+  }
+
   CoreHarness h;
   FakeHost host;
   StationConfig station;
@@ -35,53 +46,90 @@ class MapObjectsTest : public ::testing::Test {
 
 TEST_F(MapObjectsTest, RepeatedRequestsPlaceEachObjectUnderTheNextCandidateName) {
   for (int i = 0; i < 3; ++i) objects.CreateTopicObject(1);
-  EXPECT_EQ(CreatedNames(), (std::vector<std::string>{"HELP0", "HELP01", "HELP012"}));
-  const HostMapObject& object = host.created[0];
-  EXPECT_FLOAT_EQ(object.Latitude, 49.5f);
-  EXPECT_FLOAT_EQ(object.Longitude, -72.25f);
-  EXPECT_EQ(object.Comment, "Call 555");
-  EXPECT_EQ(object.Symbol, '-');
-  EXPECT_EQ(object.SymbolTable, '/');
-  EXPECT_EQ(h.StatusLines(),
-            (std::vector<std::string>{
-                "Table = /", "Symbol = -", "Create object HELP0", "CreateObject() returned 0",
-                "Table = /", "Symbol = -", "Create object HELP01", "CreateObject() returned 0",
-                "Table = /", "Symbol = -", "Create object HELP012", "CreateObject() returned 0"}));
+  EXPECT_EQ(CreatedNames(), (Lines{"HELP0", "HELP01", "HELP012"}));
+  EXPECT_EQ(Record(host.created[0]), "1|-32768|-32768|HELP0|-|49.500000|-72.250000|Call 555|/");
+  EXPECT_EQ(
+      h.StatusLines(),
+      (Lines{"Table = /", "Symbol = -", "Create object HELP0", "CreateObject() returned 0",
+             "Table = /", "Symbol = -", "Create object HELP01", "CreateObject() returned 0",
+             "Table = /", "Symbol = -", "Create object HELP012", "CreateObject() returned 0"}));
+}
+
+TEST_F(MapObjectsTest, AfterTheHundredthCandidateNameNoneIsTried) {
+  std::string last = "HELP";
+  for (int counter = 0; counter <= 99; ++counter) last += std::to_string(counter);
+  // A name is taken by any entry that holds it from its second character on.
+  host.objectList = {"*" + last.substr(0, last.size() - 2)};
+  objects.CreateTopicObject(1);
+  EXPECT_EQ(CreatedNames(), Lines{last});
+  host.objectList = {"*" + last + "X"};
+  objects.CreateTopicObject(1);
+  EXPECT_EQ(CreatedNames(), Lines{last});
 }
 
 TEST_F(MapObjectsTest, TopicWithoutObjectLogsItsSymbolAndCallsNoHost) {
   topics[1].strObject.clear();
   objects.CreateTopicObject(1);
-  EXPECT_EQ(h.StatusLines(), (std::vector<std::string>{"Table = /", "Symbol = -",
-                                                       "No Object defined for this topic"}));
+  EXPECT_EQ(h.StatusLines(),
+            (Lines{"Table = /", "Symbol = -", "No Object defined for this topic"}));
   EXPECT_EQ(host.connections, 0);
   EXPECT_TRUE(host.calls.empty());
 }
 
-TEST_F(MapObjectsTest, ServerObjectIsNamedAfterTheCallAndRefusedWithinAMinute) {
-  h.clock.tick = 100000;
-  objects.CreateServerObject();
-  h.clock.Advance(30500);
-  objects.CreateServerObject();
-  ASSERT_EQ(host.created.size(), 1U);
-  EXPECT_EQ(host.created[0].Name, "BRVNOCALL");
-  EXPECT_EQ(host.created[0].Comment, "'?\?' to NOCALL-9=info (DAZudur)");
-  EXPECT_EQ(host.created[0].Symbol, '?');
-  EXPECT_EQ(host.created[0].SymbolTable, '\\');
-  EXPECT_EQ(h.StatusLines().back(), "Msg not sent; object created only 30.5 seconds ago.");
+// Each call at its tick, with the status lines it writes and the objects placed so far.
+TEST_F(MapObjectsTest, ServerObjectIsPlacedAtMostOnceAMinuteAndAFoundOneRestartsTheMinute) {
+  const Lines placed = {"Create object BRVNOCALL", "CreateObject() returned 0"};
+  const struct {
+    std::int32_t tick;
+    bool mapCleared;
+    Lines lines;
+    std::size_t created;
+  } calls[] = {
+      // The first call compares with 0.
+      {60000, false, {"Msg not sent; object created only 60 seconds ago."}, 0},
+      {60001, false, placed, 1},
+      {60001, false, {"Msg not sent; object created only 0 seconds ago."}, 1},
+      {120001, false, {"Msg not sent; object created only 60 seconds ago."}, 1},
+      {120002, false, {}, 1},  // still on the map
+      {150502, false, {"Msg not sent; object created only 30.5 seconds ago."}, 1},
+      {180003, true, placed, 2},
+      // More than 24.8 days after the last call the difference turns negative.
+      {180003 + INT_MIN, true, placed, 3},
+  };
+  for (const auto& call : calls) {
+    SCOPED_TRACE(call.tick);
+    h.clock.tick = call.tick;
+    if (call.mapCleared) host.objectList.clear();
+    h.txtStatus.content.clear();
+    objects.CreateServerObject();
+    EXPECT_EQ(h.StatusLines(), call.lines);
+    EXPECT_EQ(host.created.size(), call.created);
+  }
+  EXPECT_EQ(Record(host.created[0]),
+            "1|-32768|-32768|BRVNOCALL|?|49.099998|-72.000000|'?\?' to NOCALL-9=info (DAZudur)|\\");
 }
 
-TEST_F(MapObjectsTest, ShutdownDeletesPlacedObjectsBetweenItsBracketLines) {
+TEST_F(MapObjectsTest, ShutdownDeletesTheObjectsTheHostPlacedBetweenItsBracketLines) {
   objects.DeleteTopicObjects();
-  EXPECT_EQ(h.StatusLines(),
-            (std::vector<std::string>{"Start of deleting objects", "End of deleting objects"}));
+  EXPECT_EQ(h.StatusLines(), (Lines{"Start of deleting objects", "End of deleting objects"}));
+  // Objects the host failed or refused to place are not remembered.
+  host.failing = {"CreateObject"};
   objects.CreateTopicObject(1);
+  EXPECT_EQ(h.StatusLines().back(), "Host call failed: CreateObject failed");
+  host.failing.clear();
+  host.createStatus = 5;
+  objects.CreateTopicObject(1);
+  EXPECT_EQ(h.StatusLines().back(), "CreateObject() returned 5");
   objects.DeleteTopicObjects();
-  EXPECT_EQ(host.CallsOf("DeleteObject"), std::vector<std::string>{"DeleteObject(HELP0|true)"});
-  const std::vector<std::string> lines = h.StatusLines();
-  EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()),
-            (std::vector<std::string>{"Start of deleting objects", "Object deleted (HELP0)",
-                                      "End of deleting objects"}));
+  EXPECT_TRUE(host.CallsOf("DeleteObject").empty());
+
+  host.createStatus = 0;
+  objects.CreateTopicObject(1);
+  h.txtStatus.content.clear();
+  objects.DeleteTopicObjects();
+  EXPECT_EQ(host.CallsOf("DeleteObject"), Lines{"DeleteObject(HELP0|true)"});
+  EXPECT_EQ(h.StatusLines(), (Lines{"Start of deleting objects", "Object deleted (HELP0)",
+                                    "End of deleting objects"}));
 }
 
 }  // namespace

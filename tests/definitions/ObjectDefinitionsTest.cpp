@@ -13,6 +13,10 @@
 namespace brevio::test {
 namespace {
 
+using Lines = std::vector<std::string>;
+
+const std::string kHelp = "HELP!4903.50N/07201.75W-\n";
+
 class ObjectDefinitionsTest : public ::testing::Test {
  protected:
   ObjectDefinitionsTest() {
@@ -20,17 +24,23 @@ class ObjectDefinitionsTest : public ::testing::Test {
     station.StationLong = -72.0;
   }
 
-  void Topics(const std::vector<std::string>& names) {
+  // Loads `file` as overlays/brv.pos for the topics named, the host giving `distances` in turn;
+  // gives each topic's object fields as "object lat lon table+symbol".
+  Lines Load(const Lines& names, const std::string& file, const std::vector<double>& distances) {
     topics.TopicCount = static_cast<std::int16_t>(names.size());
     for (std::int16_t i = 1; i <= topics.TopicCount; ++i) {
       topics[i].strTopic = names[static_cast<std::size_t>(i - 1)];
     }
-  }
-
-  // Writes overlays/brv.pos and loads it.
-  void Load(const std::string& bytes) {
-    folder.Write("overlays/brv.pos", bytes);
+    host.distances = distances;
+    folder.Write("overlays/brv.pos", file);
     definitions.LoadObjectDefinitions();
+    Lines objects;
+    for (std::int16_t i = 1; i <= topics.TopicCount; ++i) {
+      const TopicEntry& t = topics[i];
+      objects.push_back(t.strObject + " " + std::to_string(t.dblLat) + " " +
+                        std::to_string(t.dblLong) + " " + t.strTable + t.strSymbol);
+    }
+    return objects;
   }
 
   std::string Path() const { return JoinPath(JoinPath(folder.Path(), "overlays"), "brv.pos"); }
@@ -47,121 +57,74 @@ class ObjectDefinitionsTest : public ::testing::Test {
 };
 
 TEST_F(ObjectDefinitionsTest, ObjectInRangeGetsItsPositionAndSymbol) {
-  Topics({"?HELP"});
-  host.distances = {3.2};
-  Load("HELP!4903.50N/07201.75W-\r\n");
-  EXPECT_EQ(topics[1].strObject, "HELP");
-  EXPECT_NEAR(topics[1].dblLat, 49.058333, 1e-6);
-  EXPECT_NEAR(topics[1].dblLong, -72.029166, 1e-6);
-  EXPECT_EQ(topics[1].strTable, "/");
-  EXPECT_EQ(topics[1].strSymbol, "-");
-  EXPECT_EQ(
-      host.CallsOf("DistanceBearing"),
-      std::vector<std::string>{"DistanceBearing(49.058333|-72.029167|49.100000|-72.000000|true)"});
-  EXPECT_EQ(h.StatusLines(),
-            std::vector<std::string>{"loading BRV object definitions from " + Path()});
+  EXPECT_EQ(Load({"?HELP"}, "HELP!4903.50N/07201.75W-\r\n", {3.2}),
+            Lines{"HELP 49.058333 -72.029167 /-"});
+  EXPECT_EQ(host.CallsOf("DistanceBearing"),
+            Lines{"DistanceBearing(49.058333|-72.029167|49.100000|-72.000000|true)"});
+  EXPECT_EQ(h.StatusLines(), Lines{"loading BRV object definitions from " + Path()});
 }
 
 TEST_F(ObjectDefinitionsTest, KeyMatchesAnywhereCaseSensitivelyAndStarItemsAreSkipped) {
-  Topics({"?HELP", "?WX", "?NET"});
-  host.distances = {1.0, 1.0};
-  Load(
-      "*WX!4903.50N/07201.75W-\n"
-      "help!4903.50N/07201.75W-\n"
-      "WHELP!4904.00N/07202.00W>\n"
-      "X!4905.00N\\07203.00E# NET!\n");
-  EXPECT_EQ(topics[1].strObject, "HELP");  // from WHELP
-  EXPECT_EQ(topics[1].strSymbol, ">");
-  EXPECT_EQ(topics[2].strObject, "");
   // The position follows the item's first "!", before the name.
-  EXPECT_EQ(topics[3].strObject, "NET");
-  EXPECT_NEAR(topics[3].dblLong, 72.05, 1e-6);
-  EXPECT_EQ(topics[3].strTable, "\\");
+  EXPECT_EQ(Load({"?HELP", "?WX", "?NET"},
+                 "*WX!4903.50N/07201.75W-\nhelp!4903.50N/07201.75W-\n"
+                 "WHELP!4904.00N/07202.00W>\nX!4905.00N\\07203.00E# NET!\n",
+                 {1.0, 1.0}),
+            (Lines{"HELP 49.066667 -72.033333 />", " 0.000000 0.000000 ",
+                   "NET 49.083333 72.050000 \\#"}));
   EXPECT_EQ(host.CallsOf("DistanceBearing").size(), 2U);
 }
 
-struct RangeCase {
-  double km;
-  const char* shown;  // empty: in range
-};
-
-class ObjectRangeTest : public ObjectDefinitionsTest,
-                        public ::testing::WithParamInterface<RangeCase> {};
-
-TEST_P(ObjectRangeTest, ObjectsFartherThanTwentyFiveKmAreRejected) {
-  Topics({"?HELP"});
-  host.distances = {GetParam().km};
-  Load("HELP!4903.50N/07201.75W-\n");
-  const std::string shown = GetParam().shown;
-  EXPECT_EQ(topics[1].strObject, shown.empty() ? "HELP" : "");
-  EXPECT_EQ(topics[1].strSymbol, "-");  // the position stays stored either way
-  const std::string line =
-      "Object HELP not valid; more then 25 km (" + shown + " km) from station.";
-  EXPECT_EQ(h.StatusLines().back() == line, !shown.empty()) << h.StatusLines().back();
-}
-
-INSTANTIATE_TEST_SUITE_P(Limit, ObjectRangeTest,
-                         ::testing::Values(RangeCase{25.0, ""}, RangeCase{25.01, "25.01"},
-                                           RangeCase{31.456, "31.46"}, RangeCase{31.5, "31.5"},
-                                           RangeCase{40.0, "40."}));
-
-TEST_F(ObjectDefinitionsTest, DistanceStaysOneWhenTheHostGivesNoneOrFails) {
-  Topics({"?A", "?B"});
-  host.distances = {};
-  Load("A!4903.50N/07201.75W-\n");
-  EXPECT_EQ(topics[1].strObject, "A");
+// An object beyond 25 km is rejected with the distance as the host gave it; its position stays.
+TEST_F(ObjectDefinitionsTest, ObjectsFartherThanTwentyFiveKmAreRejected) {
+  const struct {
+    double km;
+    const char* shown;  // empty: in range
+  } ranges[] = {{25.0, ""}, {25.01, "25.01"}, {31.456, "31.46"}, {31.5, "31.5"}, {40.0, "40."}};
+  for (const auto& [km, shown] : ranges) {
+    const std::string object = *shown ? "" : "HELP";
+    EXPECT_EQ(Load({"?HELP"}, kHelp, {km}), Lines{object + " 49.058333 -72.029167 /-"}) << km;
+    EXPECT_EQ(h.StatusLines().back(), *shown ? "Object HELP not valid; more then 25 km (" +
+                                                   std::string(shown) + " km) from station."
+                                             : "loading BRV object definitions from " + Path());
+  }
+  // The last matching item decides, its range test included.
+  EXPECT_EQ(Load({"?HELP"}, kHelp + "HELP!4803.50N/07201.75W-\n", {1.0, 99.0}),
+            Lines{" 48.058333 -72.029167 /-"});
+  // Without a distance from the host the object counts as in range.
+  EXPECT_EQ(Load({"?HELP"}, kHelp, {}), Lines{"HELP 49.058333 -72.029167 /-"});
   host.failing = {"DistanceBearing"};
-  Load("B!4903.50N/07201.75W-\n");
-  EXPECT_EQ(topics[2].strObject, "B");
+  EXPECT_EQ(Load({"?HELP"}, kHelp, {99.0}), Lines{"HELP 49.058333 -72.029167 /-"});
   EXPECT_EQ(h.StatusLines().back(), "Host call failed: DistanceBearing failed");
 }
 
-TEST_F(ObjectDefinitionsTest, LastMatchingItemDecidesIncludingItsRangeTest) {
-  Topics({"?HELP"});
-  host.distances = {1.0, 99.0};
-  Load("HELP!4903.50N/07201.75W-\nHELP!4803.50N/07201.75W-\n");
-  EXPECT_EQ(topics[1].strObject, "");
-  EXPECT_NEAR(topics[1].dblLat, 48.058333, 1e-6);
-}
-
 TEST_F(ObjectDefinitionsTest, MalformedPositionGivesNoObjectAndKeepsTheOldFields) {
-  Topics({"?A", "?B", "?C", "?D"});
   topics[1].dblLat = 12.5;
   topics[1].strSymbol = "x";
-  host.distances = {1.0};
-  Load(
-      "A!4903.50N/07201.75W\n"     // one character short
-      "B!49x3.50N/07201.75W-\n"    // not a number
-      "C!07201.75W/4903.50N-\n"    // longitude first
-      "D!4903.50N/07201.75W-\n");  // still read after the others
-  EXPECT_EQ(topics[1].strObject, "");
-  EXPECT_EQ(topics[1].dblLat, 12.5);
-  EXPECT_EQ(topics[1].strSymbol, "x");
-  EXPECT_EQ(topics[2].strObject, "");
-  EXPECT_EQ(topics[3].strObject, "");
-  EXPECT_EQ(topics[4].strObject, "D");
+  EXPECT_EQ(Load({"?A", "?B", "?C", "?D"},
+                 "A!4903.50N/07201.75W\n"    // one character short
+                 "B!49x3.50N/07201.75W-\n"   // not a number
+                 "C!07201.75W/4903.50N-\n"   // longitude first
+                 "D!4903.50N/07201.75W-\n",  // still read after the others
+                 {1.0}),
+            (Lines{" 12.500000 0.000000 x", " 0.000000 0.000000 ", " 0.000000 0.000000 ",
+                   "D 49.058333 -72.029167 /-"}));
   EXPECT_EQ(host.CallsOf("DistanceBearing").size(), 1U);
   EXPECT_EQ(h.StatusLines()[1], "Object A not valid; no readable position in A!4903.50N/07201.75W");
 }
 
 TEST_F(ObjectDefinitionsTest, WithoutTopicsEveryItemIsReadAndNothingStored) {
-  Load("HELP!4903.50N/07201.75W-\n");
-  EXPECT_TRUE(host.calls.empty());
-  EXPECT_EQ(topics[1].strObject, "");
+  EXPECT_EQ(Load({}, kHelp, {}), Lines{});
   // A topic named "?" alone would otherwise match every "!".
-  Topics({"?"});
-  Load("HELP!4903.50N/07201.75W-\n");
+  EXPECT_EQ(Load({"?"}, kHelp, {}), Lines{" 0.000000 0.000000 "});
   EXPECT_TRUE(host.calls.empty());
   EXPECT_EQ(h.StatusLines().size(), 2U);
 }
 
 TEST_F(ObjectDefinitionsTest, MissingFileIsCritical) {
   EXPECT_THROW(definitions.LoadObjectDefinitions(), ProgramEnded);
-  ASSERT_EQ(h.dialog.shown.size(), 1U);
-  EXPECT_NE(h.dialog.shown[0].body.find("Can not open overlay file " + Path() +
-                                        "\r\nError 2 No such file or directory \r\n"),
-            std::string::npos)
-      << h.dialog.shown[0].body;
+  EXPECT_EQ(h.CriticalText(),
+            "Can not open overlay file " + Path() + "\r\nError 2 No such file or directory ");
 }
 
 }  // namespace

@@ -40,16 +40,48 @@ class StationProcessTest : public ::testing::Test {
 
   // Starts the binary on the link `tnc`, with `extraEnvironment` on top of the test's own.
   void Start(const QString& tnc = "stdio", const QProcessEnvironment& extraEnvironment = {}) {
+    StartWith(QStringList{"--headless", "--tnc", tnc} + Folders(), extraEnvironment);
+  }
+
+  // Starts the binary with `arguments` alone, on a machine without a display.
+  void StartWith(const QStringList& arguments, const QProcessEnvironment& extraEnvironment = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
     env.insert("TMPDIR", tmpDir_);
     env.insert("XDG_CONFIG_HOME", config_.path());
     env.insert(extraEnvironment);
     process_.setProcessEnvironment(env);
-    process_.start(BREVIO_BINARY, {"--headless", "--tnc", tnc, "--host-folder", host_.path(),
-                                   "--program-folder", program_.path()});
+    process_.start(BREVIO_BINARY, arguments);
     ASSERT_TRUE(process_.waitForStarted());
+  }
+
+  QStringList Folders() const {
+    return {"--host-folder", host_.path(), "--program-folder", program_.path()};
+  }
+
+  // Runs the binary with `arguments` to its end; gives its exit status.
+  int RunToEnd(const QStringList& arguments) {
+    StartWith(arguments);
+    EXPECT_TRUE(process_.waitForFinished(20000)) << arguments.join(' ').toStdString();
+    ReadSome(0);
+    EXPECT_EQ(process_.exitStatus(), QProcess::NormalExit);
+    return process_.exitCode();
+  }
+
+  // Ends the running binary as SIGTERM does; gives its exit status.
+  int Terminate() {
+    EXPECT_EQ(process_.state(), QProcess::Running) << error_.toStdString();
+    process_.terminate();
+    EXPECT_TRUE(process_.waitForFinished(10000));
+    ReadSome(0);
+    return process_.exitCode();
+  }
+
+  // Takes in the process's output until `done` holds, or for `ms`; gives `done`.
+  template <typename Done>
+  bool OutputUntil(Done done, int ms = 10000) {
+    for (int i = 0; i < ms / 100 && !done(); ++i) ReadSome();
+    return done();
   }
 
   // The lines on standard output once there are `count` of them, or after ten seconds.
@@ -60,14 +92,12 @@ class StationProcessTest : public ::testing::Test {
 
   // Standard output until it holds `text`, or after `ms`.
   bool SentShows(const QByteArray& text, int ms = 10000) {
-    for (int i = 0; i < ms / 100 && !sent_.contains(text); ++i) ReadSome();
-    return sent_.contains(text);
+    return OutputUntil([&] { return sent_.contains(text); }, ms);
   }
 
   // Standard error until it holds `text`, or after `ms`.
   bool ErrorShows(const QByteArray& text, int ms = 10000) {
-    for (int i = 0; i < ms / 100 && !error_.contains(text); ++i) ReadSome();
-    return error_.contains(text);
+    return OutputUntil([&] { return error_.contains(text); }, ms);
   }
 
   // Takes in what the process writes for `ms`, so that it never waits on a full pipe.

@@ -10,7 +10,7 @@ namespace {
 using brevio::test::StationProcessTest;
 
 // How long the topic file is rewritten.
-constexpr qint64 kStormMs = 10000;
+constexpr qint64 kStormMs = 6000;
 
 class StdioFloodTest : public StationProcessTest {
  protected:

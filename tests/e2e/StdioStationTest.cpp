@@ -7,13 +7,10 @@
 
 namespace {
 
-class StdioStationTest : public brevio::test::StationProcessTest {
- protected:
-  // Voluntary context switches of the process so far: each is one wake-up from a wait.
-  long WakeUps() const { return ProcStatus("voluntary_ctxt_switches"); }
-};
+using StdioStationTest = brevio::test::StationProcessTest;
 
-TEST_F(StdioStationTest, AnswersAQdosQueryAndADirectedQueryOnStandardOutput) {
+// Headless, signals stand for the menu commands and the folder watch serves as the main loop.
+TEST_F(StdioStationTest, AnswersQueriesFollowsSignalsAndEndsWithItsInput) {
   Start();
   // What is no frame is skipped.
   process_.write(QByteArray("no frame\n>:\n\0\xff\n", 15) + QByteArray(5000, 'x') + "\n");
@@ -24,39 +21,13 @@ TEST_F(StdioStationTest, AnswersAQdosQueryAndADirectedQueryOnStandardOutput) {
   // The monitored query is answered over one hop ("WIDE"), the directed one on the station's path.
   EXPECT_EQ(sent[0], "N0CALL-10>APZBRV,WIDE::N0CALL   : ?WX{1");
   EXPECT_EQ(sent[1], "N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL   :ack5");
-  EXPECT_TRUE(sent[2].startsWith("N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL   :"))
-      << sent[2].toStdString();
+  EXPECT_TRUE(sent[2].startsWith("N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL   :"));
   EXPECT_TRUE(sent[2].endsWith("{2")) << sent[2].toStdString();
 
-  // The end of standard input ends the program through its orderly unload.
-  process_.closeWriteChannel();
-  ASSERT_TRUE(process_.waitForFinished(10000));
-  EXPECT_EQ(process_.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(process_.exitCode(), 0) << process_.readAllStandardError().toStdString();
-
-  const QByteArray log = LogFile();
-  const QByteArray bar = QByteArray(40, '=') + "\r\n";
-  for (const QByteArray& line :
-       {" = begin query " + bar, QByteArray(" from [N0CALL]\r\n"),
-        QByteArray(" message = [HELP]\r\n"), QByteArray(" digipath = WIDE1-1\r\n"),
-        QByteArray(" reversed digipath = WIDE\r\n"), QByteArray(" honored\r\n"),
-        QByteArray(" message = [?TIME]\r\n"), " = end query " + bar,
-        QByteArray(" Received IsClosing event from UIView32\r\n")}) {
-    EXPECT_TRUE(log.contains(line)) << line.toStdString() << "\n" << log.toStdString();
-  }
-  EXPECT_TRUE(log.endsWith(" end of UI-View32 add-on Brevio Server V1.0.0\r\n"))
-      << log.toStdString();
-}
-
-// Headless, signals stand for the menu commands and the folder watch serves as the main loop.
-TEST_F(StdioStationTest, SignalsAndTheWatchDriveTheServerAsTheMenusWould) {
-  Start();
-  ASSERT_TRUE(ErrorShows("loading BRV object definitions from"));
-
   // Idle, the loop wakes about ten times a second and no more.
-  const long before = WakeUps();
+  const long before = ProcStatus("voluntary_ctxt_switches");
   QThread::msleep(2000);
-  const long wakeUps = WakeUps() - before;
+  const long wakeUps = ProcStatus("voluntary_ctxt_switches") - before;
   EXPECT_GT(wakeUps, 5);
   EXPECT_LT(wakeUps, 2 * 30) << "wake-ups in two idle seconds";
 
@@ -64,19 +35,29 @@ TEST_F(StdioStationTest, SignalsAndTheWatchDriveTheServerAsTheMenusWould) {
   EXPECT_TRUE(ErrorShows("Reloading definition files. "));
   kill(static_cast<pid_t>(process_.processId()), SIGUSR1);
   EXPECT_TRUE(ErrorShows("Scan for QDOS: off"));
-
   // A new length of the topic file reloads it without a command.
   Write(program_.path() + "/brv.txt", "?WX\r\n>Rain and wind\r\n");
   EXPECT_TRUE(ErrorShows("File BRV.TXT has changed, reloading definition files. "));
   process_.write("N0CALL>APRS::N0CALL-10:?WX{7\n");
-  EXPECT_TRUE(SentLines(2).join('\n').contains(":Rain and wind{1"));
+  EXPECT_TRUE(SentShows(":Rain and wind{3\n")) << sent_.toStdString();
 
-  kill(static_cast<pid_t>(process_.processId()), SIGTERM);
+  // The end of standard input ends the program through its orderly unload.
+  process_.closeWriteChannel();
   ASSERT_TRUE(process_.waitForFinished(10000));
   EXPECT_EQ(process_.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(process_.exitCode(), 0);
-  EXPECT_TRUE(ErrorShows("End of deleting objects"));
-  EXPECT_TRUE(LogFile().endsWith(" end of UI-View32 add-on Brevio Server V1.0.0\r\n"));
+  EXPECT_EQ(process_.exitCode(), 0) << process_.readAllStandardError().toStdString();
+  const QByteArray log = LogFile();
+  const QByteArray bar = QByteArray(40, '=') + "\r\n";
+  for (const QByteArray& line :
+       {" = begin query " + bar, QByteArray(" from [N0CALL]\r\n"),
+        QByteArray(" message = [HELP]\r\n"), QByteArray(" digipath = WIDE1-1\r\n"),
+        QByteArray(" reversed digipath = WIDE\r\n"), QByteArray(" honored\r\n"),
+        QByteArray(" message = [?TIME]\r\n"), " = end query " + bar,
+        QByteArray(" Received IsClosing event from UIView32\r\n"),
+        QByteArray(" End of deleting objects\r\n")}) {
+    EXPECT_TRUE(log.contains(line)) << line.toStdString() << "\n" << log.toStdString();
+  }
+  EXPECT_TRUE(log.endsWith(" end of UI-View32 add-on Brevio Server V1.0.0\r\n"));
 }
 
 }  // namespace

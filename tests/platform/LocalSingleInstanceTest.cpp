@@ -47,7 +47,9 @@ TEST_F(LocalSingleInstanceTest, ASecondInstanceFindsTheFirstAndActivatesItByTitl
   EXPECT_EQ(activations, 1);
 }
 
-TEST_F(LocalSingleInstanceTest, TheLockOfAnInstanceThatDiedIsTakenOver) {
+// A lock left by an instance that died is taken over; a folder that cannot hold the lock is no
+// sign of another instance.
+TEST_F(LocalSingleInstanceTest, NeitherADeadInstancesLockNorAMissingFolderStopsTheStart) {
   QProcess gone;
   gone.start("true");
   ASSERT_TRUE(gone.waitForStarted());
@@ -59,14 +61,8 @@ TEST_F(LocalSingleInstanceTest, TheLockOfAnInstanceThatDiedIsTakenOver) {
   lock.write(QByteArray::number(pid) + "\nbrevio\n" + QSysInfo::machineHostName().toUtf8() + "\n" +
              QSysInfo::machineUniqueId() + "\n" + QSysInfo::bootUniqueId() + "\n");
   lock.close();
-
-  LocalSingleInstance instance(folder_.path());
-  EXPECT_FALSE(instance.OtherInstanceRunning());
-}
-
-TEST_F(LocalSingleInstanceTest, AFolderThatCannotHoldTheLockIsNoOtherInstance) {
-  LocalSingleInstance instance(folder_.path() + "/missing");
-  EXPECT_FALSE(instance.OtherInstanceRunning());
+  EXPECT_FALSE(LocalSingleInstance(folder_.path()).OtherInstanceRunning());
+  EXPECT_FALSE(LocalSingleInstance(folder_.path() + "/missing").OtherInstanceRunning());
 }
 
 }  // namespace

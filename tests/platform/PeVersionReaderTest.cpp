@@ -21,30 +21,18 @@ class PeVersionReaderTest : public ::testing::Test {
   test::TempFolder dir_;
 };
 
-TEST_F(PeVersionReaderTest, ReadsTheFixedFileVersionOf32And64BitFiles) {
+TEST_F(PeVersionReaderTest, ReadsTheFixedFileVersionOf32And64BitFilesAndNothingElse) {
   for (const bool pe32Plus : {false, true}) {
-    PeImageBuilder image;
-    image.pe32Plus = pe32Plus;
-    image.a = 2;
-    image.b = 1;
-    image.c = 65535;
-    image.d = 10;
+    PeImageBuilder image{2, 1, 65535, 10, pe32Plus};
     const auto version = VersionOf(image.Build());
     ASSERT_TRUE(version) << pe32Plus;
     EXPECT_EQ(std::tuple(version->a, version->b, version->c, version->d),
               std::tuple(2, 1, 65535, 10));
   }
-}
-
-TEST_F(PeVersionReaderTest, AMissingFileOrAFolderHasNoVersion) {
-  PeVersionReader reader;
-  EXPECT_FALSE(reader.HostFileVersion(dir_.Path() + "/missing.exe"));
-  EXPECT_FALSE(reader.HostFileVersion(dir_.Path()));
-  EXPECT_FALSE(VersionOf(""));
+  EXPECT_FALSE(PeVersionReader().HostFileVersion(dir_.Path() + "/missing.exe"));
+  EXPECT_FALSE(PeVersionReader().HostFileVersion(dir_.Path()));
   EXPECT_FALSE(VersionOf("MZ this is no executable"));
-}
-
-TEST_F(PeVersionReaderTest, EveryTruncationOfTheFileHasNoVersion) {
+  // Every truncation of the file, the empty one included.
   const std::string image = PeImageBuilder().Build();
   for (std::size_t length = 0; length < image.size(); ++length) {
     EXPECT_FALSE(VersionOf(image.substr(0, length))) << length;

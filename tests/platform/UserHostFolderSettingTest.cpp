@@ -8,36 +8,21 @@
 namespace brevio {
 namespace {
 
-class UserHostFolderSettingTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_.path());
-  }
-
-  void StoreFolder(const QString& folder) {
+// The host's stored folder is read afresh on every call; a folder given on the command line
+// takes its place.
+TEST(UserHostFolderSettingTest, ReadsTheStoredFolderAfreshUnlessOneIsGiven) {
+  QTemporaryDir config;
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
+  UserHostFolderSetting stored(std::nullopt);
+  UserHostFolderSetting given(std::string("/home/op/station"));
+  EXPECT_EQ(stored.ReadProgramFolder().value, "");
+  for (const char* folder : {"/opt/uiview", "/srv/uiview32"}) {
     QSettings(QSettings::IniFormat, QSettings::UserScope, "Peak Systems", "UI-View32")
         .setValue("Program Folder", folder);
+    EXPECT_EQ(stored.ReadProgramFolder().value, folder);
+    EXPECT_FALSE(stored.ReadProgramFolder().error);
+    EXPECT_EQ(given.ReadProgramFolder().value, "/home/op/station");
   }
-
-  QTemporaryDir config_;
-};
-
-TEST_F(UserHostFolderSettingTest, ReadsTheHostsStoredFolderAfreshOnEveryCall) {
-  UserHostFolderSetting setting(std::nullopt);
-  EXPECT_EQ(setting.ReadProgramFolder().value, "");
-  EXPECT_FALSE(setting.ReadProgramFolder().error);
-
-  StoreFolder("/opt/uiview");
-  EXPECT_EQ(setting.ReadProgramFolder().value, "/opt/uiview");
-  StoreFolder("/srv/uiview32");
-  EXPECT_EQ(setting.ReadProgramFolder().value, "/srv/uiview32");
-  EXPECT_FALSE(setting.ReadProgramFolder().error);
-}
-
-TEST_F(UserHostFolderSettingTest, TheCommandLinesFolderReplacesTheStoredOne) {
-  StoreFolder("/opt/uiview");
-  UserHostFolderSetting setting(std::string("/home/op/station"));
-  EXPECT_EQ(setting.ReadProgramFolder().value, "/home/op/station");
 }
 
 }  // namespace

@@ -18,52 +18,59 @@ std::string Heard(const std::string& header, const std::string& info) {
 
 const std::string kHeader = "PA3XYZ-7>APU25N,WIDE1-1 <UI>";
 
-TEST(MonitoredTextTest, ReadsTheMessageFieldsAndTheHeader) {
+// The parsed fields as sender|via path, and for a message |addressee|text|number; "-" where
+// there is none.
+std::string Fields(const std::string& header, const std::string& info) {
+  const MonitoredText m = ParseMonitoredText(Heard(header, info));
+  std::string fields = m.sender.value_or("-") + "|" + m.viaPath;
+  if (!m.isMessage) return fields;
+  return fields + "|" + m.addressee + "|" + m.messageText + "|" + m.messageNumber.value_or("-");
+}
+
+TEST(MonitoredTextTest, ReadsTheSenderAndViaPathOfTheHeaderAndTheMessageFields) {
   const MonitoredText m = ParseMonitoredText(Heard(kHeader, ":QDOS     :HELP{12"));
   EXPECT_EQ(m.headerLine, kHeader);
   EXPECT_EQ(m.infoLine, ":QDOS     :HELP{12\r");
-  EXPECT_TRUE(m.isMessage);
-  EXPECT_EQ(m.addressee, "QDOS     ");
-  EXPECT_EQ(m.messageText, "HELP");
-  EXPECT_EQ(m.messageNumber, "12");
-  EXPECT_EQ(m.sender, "PA3XYZ-7");
-  EXPECT_EQ(m.viaPath, "WIDE1-1");
-}
-
-TEST(MonitoredTextTest, HeaderVariants) {
-  // No comma: the whole header path, destination and its blank included, is the via path.
-  EXPECT_EQ(ParseMonitoredText(Heard("A>APRS <UI>", ":QUERY:x{1")).viaPath, "APRS ");
-  // " Port=" ends the path before "<UI".
-  EXPECT_EQ(ParseMonitoredText(Heard("A>APRS,RELAY,WIDE Port=1 <UI>", ":QUERY:x{1")).viaPath,
-            "RELAY,WID");
-  // ">" at column 15 or later: the host's ten-character prefix is skipped.
-  EXPECT_EQ(ParseMonitoredText(Heard("0123456789 PA3XYZ-15>APRS <UI>", ":QUERY:x{1")).sender,
-            "PA3XYZ-15");
-  EXPECT_EQ(ParseMonitoredText(Heard("  PA3XYZ-7>APRS <UI>", ":QUERY:x{1")).sender, "PA3XYZ-7");
-  // Malformed headers: no ">", no "<UI", a first comma as the last character.
-  EXPECT_FALSE(ParseMonitoredText(Heard("PA3XYZ APRS <UI R", ":QUERY:x{1")).sender);
-  EXPECT_EQ(ParseMonitoredText(Heard("A>APRS,WIDE", ":QUERY:x{1")).viaPath, "");
-  EXPECT_EQ(ParseMonitoredText(Heard("A>APRS,<UI>", ":QUERY:x{1")).viaPath, "");
-  // A message text naming " Port=" stays out of the path.
-  EXPECT_EQ(ParseMonitoredText(Heard("A>APRS,WIDE1-1 <UI>", ":QUERY: Port=1,2,3{1")).viaPath,
-            "WIDE1-1");
-}
-
-TEST(MonitoredTextTest, MessageNumberMustStandInTheLastFiveCharacters) {
-  EXPECT_EQ(ParseMonitoredText(Heard(kHeader, ":QDOS     :{12")).messageText, "");
-  EXPECT_EQ(ParseMonitoredText(Heard(kHeader, ":QDOS     :A{B{1234")).messageText, "A{B");
-  EXPECT_EQ(ParseMonitoredText(Heard(kHeader, ":QDOS     :HELP{")).messageNumber, "");
-  const MonitoredText far = ParseMonitoredText(Heard(kHeader, ":QDOS     :HE{LP123"));
-  EXPECT_TRUE(far.isMessage);
-  EXPECT_FALSE(far.messageNumber);
-}
-
-TEST(MonitoredTextTest, QueryDestinations) {
-  EXPECT_TRUE(IsQueryDestination("QDOS     "));
-  EXPECT_TRUE(IsQueryDestination("qdos "));
-  EXPECT_TRUE(IsQueryDestination("QUERYBRV"));
-  EXPECT_FALSE(IsQueryDestination("QDOSX"));
-  EXPECT_FALSE(IsQueryDestination("QDOS"));
+  const char* query = ":QUERY:x{1";
+  const struct {
+    const char* header;
+    const char* info;
+    const char* fields;
+  } texts[] = {
+      {kHeader.c_str(), ":QDOS     :HELP{12", "PA3XYZ-7|WIDE1-1|QDOS     |HELP|12"},
+      // No comma: the whole header path, destination and its blank included, is the via path.
+      {"A>APRS <UI>", query, "A|APRS |QUERY|x|1"},
+      // " Port=" ends the path before "<UI"; a message text naming it stays out of the path.
+      {"A>APRS,RELAY,WIDE Port=1 <UI>", query, "A|RELAY,WID|QUERY|x|1"},
+      {"A>APRS,WIDE1-1 <UI>", ":QUERY: Port=1,2{1", "A|WIDE1-1|QUERY| Port=1,2|1"},
+      // ">" at column 15 or later: the host's ten-character prefix is skipped.
+      {"0123456789 PA3XYZ-15>APRS <UI>", query, "PA3XYZ-15|APRS |QUERY|x|1"},
+      {"0123456789ABCD>APRS <UI>", query, "ABCD|APRS |QUERY|x|1"},
+      {"ABCDEFGHIJKLM>APRS <UI>", query, "ABCDEFGHIJKLM|APRS |QUERY|x|1"},
+      {"  PA3XYZ-7>APRS <UI>", query, "PA3XYZ-7|APRS |QUERY|x|1"},
+      // Malformed headers: no ">", no "<UI", a first comma as the last character.
+      {"PA3XYZ APRS <UI R", query, "-||QUERY|x|1"},
+      {"A>APRS,WIDE", query, "A||QUERY|x|1"},
+      {"A>APRS,<UI>", query, "A||QUERY|x|1"},
+      // The number follows the last "{", which must stand among the last five characters.
+      {"A>B <UI>", ":QDOS     :{12", "A|B |QDOS     ||12"},
+      {"A>B <UI>", ":QDOS     :A{B{1234", "A|B |QDOS     |A{B|1234"},
+      {"A>B <UI>", ":QDOS     :HELP{", "A|B |QDOS     |HELP|"},
+      {"A>B <UI>", ":QDOS     :HE{LP123", "A|B |QDOS     ||-"},
+      {"A>B <UI>", ":QDOS     :HELP", "-|"},
+      {"A>B <UI>", "!5212.34N/00412.34E-", "-|"},
+      {"A>B <UI>", "!x:QDOS     :HELP{1", "-|"},  // a message begins with ":"
+  };
+  for (const auto& [header, info, fields] : texts) {
+    EXPECT_EQ(Fields(header, info), fields) << header << " " << info;
+  }
+  for (const auto& [addressee, destination] : {std::pair{"QDOS     ", true},
+                                               {"qdos ", true},
+                                               {"QUERYBRV", true},
+                                               {"QDOSX", false},
+                                               {"QDOS", false}}) {
+    EXPECT_EQ(IsQueryDestination(addressee), destination) << addressee;
+  }
 }
 
 class MonitoredTrafficTest : public ::testing::Test {
@@ -112,6 +119,23 @@ TEST_F(MonitoredTrafficTest, UnknownTopicPlacesTheServerObjectAndAdvertises) {
   EXPECT_THAT(h.StatusLines(), Contains("Msg not sent; object created only 20 seconds ago."));
   EXPECT_EQ(h.StatusLines().back(), "Send msg : Send ?? to N0CALL-9 (len=19, digipath = WIDE2-2)");
   EXPECT_EQ(h.host.CallsOf("SendAPRSMessage").size(), 2U);
+
+  // An advert the host fails to send is reported, not claimed as sent.
+  h.host.failing = {"SendAPRSMessage"};
+  h.Hear(Heard(kHeader, ":QUERY    :APRS{5"));
+  EXPECT_EQ(h.StatusLines().back(), "Host call failed: SendAPRSMessage failed");
+}
+
+TEST_F(MonitoredTrafficTest, TwoHopsAreAnsweredAndThreeRefusedWithTheEndLine) {
+  h.AddTopic("?WX", "Sunny");
+  h.Hear(Heard("PA3XYZ-7>APRS,WIDE1-1,WIDE2-1 <UI>", ":QDOS     :WX{1"));
+  EXPECT_THAT(h.host.CallsOf("SendAPRSMessage"),
+              ElementsAre("SendAPRSMessage(PA3XYZ-7|WIDE|1|A|Sunny)"));
+  h.txtStatus.content.clear();
+  h.Hear(Heard("PA3XYZ-7>APRS,WIDE1-1,WIDE2-1,WIDE3-1 <UI>", ":QDOS     :WX{2"));
+  EXPECT_THAT(h.StatusLines(), Contains(" Ignored: hops (3) > max hops (2)"));
+  EXPECT_EQ(h.StatusLines().back(), "= end query ========================================");
+  EXPECT_EQ(h.host.CallsOf("SendAPRSMessage").size(), 1U);
 }
 
 TEST_F(MonitoredTrafficTest, MessagesThatAreNotAnsweredLeaveOnlyTheirTraces) {
@@ -125,7 +149,7 @@ TEST_F(MonitoredTrafficTest, MessagesThatAreNotAnsweredLeaveOnlyTheirTraces) {
   EXPECT_EQ(h.host.CallsOf("ReceivedData").size(), 8U);
 }
 
-TEST_F(MonitoredTrafficTest, ScanSwitchedOffLeavesNoTraceAtAll) {
+TEST_F(MonitoredTrafficTest, ScanSwitchedOffLeavesNoTraceAndThrottledDownOnlyItsLine) {
   h.traffic.ToggleScanForQdos();
   EXPECT_FALSE(h.scanItem.checked);
   h.Hear(Heard(kHeader, ":QDOS     :HELP{12"));
@@ -134,13 +158,13 @@ TEST_F(MonitoredTrafficTest, ScanSwitchedOffLeavesNoTraceAtAll) {
   EXPECT_TRUE(h.host.calls.empty());
   h.traffic.ToggleScanForQdos();
   EXPECT_TRUE(h.scanItem.checked);
-}
 
-TEST_F(MonitoredTrafficTest, ThreeHopsAreRefusedWithTheEndLine) {
-  h.Hear(Heard("PA3XYZ-7>APRS,WIDE1-1,WIDE2-1,WIDE3-1 <UI>", ":QDOS     :HELP{12"));
-  EXPECT_THAT(h.StatusLines(), Contains(" Ignored: hops (3) > max hops (2)"));
-  EXPECT_EQ(h.StatusLines().back(), "= end query ========================================");
-  EXPECT_THAT(h.host.CallsOf("SendAPRSMessage"), IsEmpty());
+  h.clock.tick = 0;  // a first request on a system just started throttles
+  h.gate.AdmitRequest("N0CALL", "QDOS     ", "1");
+  h.txtStatus.content.clear();
+  h.Hear(Heard(kHeader, ":QDOS     :HELP{12"));
+  EXPECT_THAT(h.StatusLines(), ElementsAre("  Throttled down, ignoring this message "));
+  EXPECT_TRUE(h.host.calls.empty());
 }
 
 TEST_F(MonitoredTrafficTest, AFailingHostReadIsReportedAndTheServerGoesOn) {

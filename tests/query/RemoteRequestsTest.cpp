@@ -8,123 +8,98 @@ namespace brevio::test {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
+using ::testing::IsSupersetOf;
 
-TEST(DigiPathTest, SplitListKeepsNonEmptyUntrimmedPieces) {
+TEST(DigiPathTest, SplitsIntoNonEmptyUntrimmedPiecesAndCountsThemAsHops) {
   EXPECT_THAT(SplitList("A, B", ','), ElementsAre("A", " B"));
-  EXPECT_THAT(SplitList(",,", ','), IsEmpty());
-  EXPECT_THAT(SplitList("", ','), IsEmpty());
   EXPECT_THAT(SplitList(",WIDE1-1,,WIDE2-1,", ','), ElementsAre("WIDE1-1", "WIDE2-1"));
+  EXPECT_TRUE(SplitList(",,", ',').empty());
+  EXPECT_TRUE(SplitList("", ',').empty());
+  // Any hop at all is answered over "WIDE".
+  const std::tuple<const char*, int, const char*> paths[] = {
+      {"", 0, ""}, {",,", 0, ""}, {"A, B", 2, "WIDE"}, {"WIDE1-1,WIDE2-1", 2, "WIDE"}};
+  for (const auto& [path, count, reply] : paths) {
+    EXPECT_EQ(CountHops(path).count, count) << path;
+    EXPECT_EQ(CountHops(path).replyPath, reply) << path;
+  }
 }
 
-TEST(DigiPathTest, CountHopsCountsItemsAndRepliesViaWide) {
-  EXPECT_EQ(CountHops("").count, 0);
-  EXPECT_EQ(CountHops("").replyPath, "");
-  EXPECT_EQ(CountHops(",,").count, 0);
-  EXPECT_EQ(CountHops("WIDE1-1,WIDE2-1").count, 2);
-  EXPECT_EQ(CountHops("A, B").replyPath, "WIDE");
-}
-
-// A remote request as the host hands it over.
-struct Request {
-  std::string call = "PA3XYZ-7";
-  std::string path = "WIDE1-1";
-  std::string returnPath = "WIDE2-2";
-  std::int16_t port = 2;
-  std::string type = "A";
-  std::string text = "?time";
-  bool doneIt = true;
-};
+const std::string kBegin = "= begin query ========================================";
+const std::string kEnd = "= end query ========================================";
 
 class RemoteRequestsTest : public ::testing::Test {
  protected:
-  void Raise(Request& r) {
-    h.remote.NotifyRemotecommand(r.call, r.path, r.returnPath, r.port, r.type, r.text, r.doneIt);
+  // A request from PA3XYZ-7 on port 2 as the host hands it over; gives blnDoneIt back.
+  bool Raise(std::string path, std::string text = "?time", std::string returnPath = "WIDE2-2",
+             bool doneIt = true) {
+    std::string call = "PA3XYZ-7";
+    std::string type = "A";
+    std::int16_t port = 2;
+    h.remote.NotifyRemotecommand(call, path, returnPath, port, type, text, doneIt);
+    writtenBack = text;
+    return doneIt;
   }
 
   QueryHarness h;
+  std::string writtenBack;
 };
 
 TEST_F(RemoteRequestsTest, AdmittedTimeRequestIsAnsweredAndLoggedInOrder) {
-  Request r;
-  Raise(r);
+  EXPECT_TRUE(Raise("WIDE1-1"));
   const std::string now = "06.12.2026 00:10:00";
   EXPECT_THAT(
       h.StatusLines(),
-      ElementsAre("= begin query ========================================", " from [PA3XYZ-7]",
-                  " message = [?time]", " digipath = WIDE1-1", " reversed digipath = WIDE",
-                  " honored", "Send msg : " + now + " (len=19, digipath = WIDE2-2message type = A)",
-                  "= end query ========================================"));
+      ElementsAre(kBegin, " from [PA3XYZ-7]", " message = [?time]", " digipath = WIDE1-1",
+                  " reversed digipath = WIDE", " honored",
+                  "Send msg : " + now + " (len=19, digipath = WIDE2-2message type = A)", kEnd));
   EXPECT_THAT(h.host.CallsOf("SendAPRSMessage"),
               ElementsAre("SendAPRSMessage(PA3XYZ-7|WIDE2-2|2|A|" + now + ")"));
-  EXPECT_TRUE(r.doneIt);
-  EXPECT_EQ(r.text, "?TIME");  // written back upper-cased
+  EXPECT_EQ(writtenBack, "?TIME");
 }
 
 TEST_F(RemoteRequestsTest, ThrottledRequestLeavesDoneItAsTheHostPassedIt) {
   h.clock.tick = 30 * 1000;  // up half a minute: the first request throttles
-  Request first;
-  first.doneIt = false;
-  Raise(first);
+  EXPECT_FALSE(Raise("WIDE1-1", "?time", "WIDE2-2", false));
   ASSERT_TRUE(h.gate.ThrottledDown());
   h.txtStatus.content.clear();
-
-  Request r;
-  Raise(r);
-  EXPECT_TRUE(r.doneIt);
-  EXPECT_EQ(r.text, "?time");
+  EXPECT_TRUE(Raise("WIDE1-1"));
+  EXPECT_EQ(writtenBack, "?time");
   EXPECT_THAT(h.StatusLines(), ElementsAre("  Throttled down, ignoring this message "));
 }
 
-TEST_F(RemoteRequestsTest, ThreeHopsAreRefusedAfterTheQueryBlock) {
-  Request r;
-  r.path = "WIDE1-1,WIDE2-2,WIDE3-3";
-  Raise(r);
-  EXPECT_FALSE(r.doneIt);
-  EXPECT_THAT(
-      h.StatusLines(),
-      ElementsAre("= begin query ========================================", " from [PA3XYZ-7]",
-                  " message = [?time]", " digipath = WIDE1-1,WIDE2-2,WIDE3-3",
-                  " reversed digipath = WIDE", " Ignored: hops (3) > max hops (2)",
-                  "= end query ========================================"));
-  EXPECT_TRUE(h.host.calls.size() == 0U);
+TEST_F(RemoteRequestsTest, TwoHopsAreAnsweredAndThreeRefusedAfterTheQueryBlock) {
+  EXPECT_TRUE(Raise("WIDE1-1,WIDE2-2"));
+  h.txtStatus.content.clear();
+  h.clock.Advance(1);
+  EXPECT_FALSE(Raise("WIDE1-1,WIDE2-2,WIDE3-3"));
+  EXPECT_THAT(h.StatusLines(),
+              ElementsAre(kBegin, " from [PA3XYZ-7]", " message = [?time]",
+                          " digipath = WIDE1-1,WIDE2-2,WIDE3-3", " reversed digipath = WIDE",
+                          " Ignored: hops (3) > max hops (2)", kEnd));
+  EXPECT_EQ(h.host.calls.size(), 1U);
 }
 
+// Remote requests carry no number: two within the same tick from one station are a repeat.
 TEST_F(RemoteRequestsTest, UnknownTopicAndGateRefusalLeaveDoneItFalse) {
-  Request unknown;
-  unknown.text = "?XYZ";
-  Raise(unknown);
-  EXPECT_FALSE(unknown.doneIt);
-  EXPECT_THAT(h.StatusLines(), ::testing::Contains(" honored"));
-  EXPECT_THAT(h.StatusLines(), ::testing::Contains("Unknown topic"));
-
-  // A second request within the same tick from the same station is a repeat.
+  EXPECT_FALSE(Raise("WIDE1-1", "?XYZ"));
+  EXPECT_THAT(h.StatusLines(), IsSupersetOf({" honored", "Unknown topic"}));
   h.txtStatus.content.clear();
-  Request again;
-  again.text = "?XYZ";
-  Raise(again);
-  EXPECT_FALSE(again.doneIt);
-  EXPECT_THAT(h.StatusLines(), ::testing::Contains("Ignored (double)"));
+  EXPECT_FALSE(Raise("WIDE1-1", "?XYZ"));
+  EXPECT_THAT(h.StatusLines(), IsSupersetOf({"Ignored (double)"}));
 }
 
 TEST_F(RemoteRequestsTest, EmptyPathRepliesOverTheHostsReturnPath) {
-  Request r;
-  r.path = "";
-  r.returnPath = "";
-  Raise(r);
-  EXPECT_THAT(h.StatusLines(), ::testing::Contains(" reversed digipath = "));
+  EXPECT_TRUE(Raise("", "?time", ""));
+  EXPECT_THAT(h.StatusLines(), IsSupersetOf({" reversed digipath = "}));
   EXPECT_THAT(h.host.CallsOf("SendAPRSMessage"),
               ElementsAre(::testing::StartsWith("SendAPRSMessage(PA3XYZ-7||2|A|")));
 }
 
 TEST_F(RemoteRequestsTest, BeaconIsOneLineFollowedByAnEmptyLine) {
   std::string call = "PA3XYZ";
-  float lat = 52.5f;
-  float lon = 4.25f;
-  h.remote.NotifyBeacon(call, lat, lon);
-  lat = 52.1234567f;
-  lon = -0.0001f;
-  h.remote.NotifyBeacon(call, lat, lon);
+  for (auto [lat, lon] : {std::pair{52.5f, 4.25f}, std::pair{52.1234567f, -0.0001f}}) {
+    h.remote.NotifyBeacon(call, lat, lon);
+  }
   EXPECT_THAT(h.StatusLines(), ElementsAre("NotifyBeacon(PA3XYZ, 52.5, 4.25)", "",
                                            "NotifyBeacon(PA3XYZ, 52.12346, -0.0001)", ""));
   EXPECT_EQ(h.logFile.Log().substr(h.logFile.Log().find("NotifyBeacon")),

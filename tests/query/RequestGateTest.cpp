@@ -42,28 +42,45 @@ TEST_F(RequestGateTest, FillsFreeSlotsFromOneToSix) {
   }
 }
 
-TEST_F(RequestGateTest, SixRequestsTenSecondsApartThrottleTheSeventh) {
-  AdmitSix(10 * kSecond);
-  EXPECT_FALSE(RequestAfter(10 * kSecond));
-  EXPECT_TRUE(gate.ThrottledDown());
-  EXPECT_TRUE(timer.enabled);
-  EXPECT_EQ(timer.interval, 15000);
-  EXPECT_THAT(h.StatusLines(), ElementsAre("  Throttle down "));
-  EXPECT_EQ(gate.RecentRequests(1).messageId, "1");  // nothing stored
+struct RateCase {
+  const char* what;
+  std::int32_t gap;   // between the six admitted requests
+  std::int32_t last;  // from the sixth to the seventh
+  bool admitted;
+};
 
+class RequestGateRateTest : public RequestGateTest,
+                            public ::testing::WithParamInterface<RateCase> {};
+
+// The seventh passes when the six span two minutes or the newest of them is a minute old; it
+// then takes the oldest slot, else the server throttles down for 15 s and stores nothing.
+TEST_P(RequestGateRateTest, SeventhRequestPassesOnlyAtTheRateOfThreeAMinute) {
+  AdmitSix(GetParam().gap);
+  const bool admitted = GetParam().admitted;
+  EXPECT_EQ(RequestAfter(GetParam().last), admitted);
+  EXPECT_EQ(gate.ThrottledDown(), !admitted);
+  EXPECT_EQ(timer.enabled, !admitted);
+  EXPECT_EQ(gate.RecentRequests(1).messageId, admitted ? "7" : "1");
+  EXPECT_EQ(gate.RecentRequests(1).stamp == h.clock.tick, admitted);
+  EXPECT_EQ(h.StatusLines(),
+            admitted ? std::vector<std::string>{} : std::vector<std::string>{"  Throttle down "});
+  if (admitted) return;
+  EXPECT_EQ(timer.interval, 15000);
   gate.Timer1Tick();
   EXPECT_FALSE(gate.ThrottledDown());
   EXPECT_FALSE(timer.enabled);
-  EXPECT_THAT(h.StatusLines(), ElementsAre("  Throttle down ", "  Throttle up"));
+  EXPECT_EQ(h.StatusLines().back(), "  Throttle up");
 }
 
-TEST_F(RequestGateTest, SixRequestsThirtySecondsApartAdmitTheSeventhIntoTheOldestSlot) {
-  AdmitSix(30 * kSecond);
-  EXPECT_TRUE(RequestAfter(30 * kSecond));
-  EXPECT_EQ(gate.RecentRequests(1).messageId, "7");
-  EXPECT_EQ(gate.RecentRequests(1).stamp, h.clock.tick);
-  EXPECT_FALSE(gate.ThrottledDown());
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rates, RequestGateRateTest,
+    ::testing::Values(RateCase{"TenSecondsApart", 10 * kSecond, 10 * kSecond, false},
+                      RateCase{"ThirtySecondsApart", 30 * kSecond, 30 * kSecond, true},
+                      RateCase{"SpanOfTwoMinutes", 24 * kSecond, 1, true},
+                      RateCase{"SpanJustUnderTwoMinutes", 24 * kSecond - 1, 1, false},
+                      RateCase{"NewestAMinuteOld", 10 * kSecond, 60 * kSecond, true},
+                      RateCase{"NewestJustUnderAMinuteOld", 10 * kSecond, 60 * kSecond - 1, false}),
+    [](const auto& testCase) { return std::string(testCase.param.what); });
 
 TEST_F(RequestGateTest, AfterThrottleUpOnlyAQuietMinuteLetsRequestsPass) {
   AdmitSix(10 * kSecond);

@@ -1,46 +1,25 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
+
+#include "support/TempFolder.h"
 
 namespace {
 
-// The help document's text as a reader sees it: tags dropped, entities resolved, every run of
-// white space a single blank.
-std::string ReadableText(const std::string& html) {
-  std::string text = std::regex_replace(html, std::regex("<[^>]*>"), "");
+// The critical message box sends the user to the help document beside the program, so the
+// document must explain each critical message. It is read as a reader sees it: tags dropped,
+// entities resolved, every run of white space a single blank.
+TEST(HelpDocumentTest, LiesBesideTheProgramAndExplainsEachCriticalMessage) {
+  std::string text = brevio::test::ReadAll(BREVIO_HELP_DOCUMENT);
+  ASSERT_FALSE(text.empty()) << BREVIO_HELP_DOCUMENT;
+  text = std::regex_replace(text, std::regex("<[^>]*>"), "");
   text = std::regex_replace(text, std::regex("\\s+"), " ");
   text = std::regex_replace(text, std::regex("&lt;"), "<");
   text = std::regex_replace(text, std::regex("&gt;"), ">");
-  return std::regex_replace(text, std::regex("&amp;"), "&");
-}
-
-class HelpDocumentTest : public ::testing::TestWithParam<const char*> {
- protected:
-  static std::string Text() {
-    std::ifstream file(BREVIO_HELP_DOCUMENT);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return ReadableText(content.str());
-  }
-};
-
-TEST(HelpDocument, LiesBesideTheProgram) {
-  std::ifstream file(BREVIO_HELP_DOCUMENT);
-  EXPECT_TRUE(file.good()) << BREVIO_HELP_DOCUMENT;
-}
-
-// The critical message box sends the user to the help document, so it must explain each one.
-TEST_P(HelpDocumentTest, ExplainsCriticalMessage) {
-  EXPECT_NE(Text().find(GetParam()), std::string::npos);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    CriticalMessages, HelpDocumentTest,
-    ::testing::Values(
-        "Can not open BRV log file '", "Another instance of this program is already running",
+  text = std::regex_replace(text, std::regex("&amp;"), "&");
+  for (const char* message :
+       {"Can not open BRV log file '", "Another instance of this program is already running",
         "Unable to locate UIVIEW32.EXE, install this add-on in the UIView32 directory",
         "Your current version of uiview32 (",
         ") is invalid for this add-on, minimum version 1.99, maximum version 2.99 is required",
@@ -49,6 +28,9 @@ INSTANTIATE_TEST_SUITE_P(
         "Error getting station longitude from UIView32.INI",
         "You must first set the UIView32 menu 'Options, Remote topics' option to 'Anyone'",
         "Can not open BRV definition file ", "More then 10 topics defined in BRV.TXT file.",
-        " is more then 6 characters", "Can not open overlay file "));
+        " is more then 6 characters", "Can not open overlay file "}) {
+    EXPECT_NE(text.find(message), std::string::npos) << message;
+  }
+}
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "setup/XtrFile.h"
 #include "support/CoreHarness.h"
 #include "support/FixedFolderSetting.h"
@@ -15,7 +17,11 @@ class XtrFileTest : public ::testing::Test {
     h.info.ExecutableBaseName = "ui_brv";
   }
 
-  void Create() { xtr.MenuCommand(); }
+  // The one message the command showed.
+  const ShownMessage& Shown() {
+    EXPECT_EQ(h.dialog.shown.size(), 1U);
+    return h.dialog.shown.back();
+  }
 
   CoreHarness h;
   TempFolder host;
@@ -27,23 +33,22 @@ class XtrFileTest : public ::testing::Test {
 
 TEST_F(XtrFileTest, WithAHostFolderWritesQuotedPathThereAndSaysSo) {
   setting.read.value = host.Path() + "/";  // joined as stored, no separator added
-  Create();
-  Create();  // a second run replaces the file
+  xtr.MenuCommand();
+  h.dialog.shown.clear();
+  xtr.MenuCommand();  // a second run replaces the file
   EXPECT_EQ(ReadAll(host.Path() + "/ui_brv.XTR"),
             "BRV Brevio server\r\n\"" + program.Path() + "/ui_brv.EXE\"\r\nTRUE\r\nTrue\r\n");
-  ASSERT_EQ(h.dialog.shown.size(), 2U);
-  EXPECT_EQ(h.dialog.shown[1].icon, MessageIcon::Information);
-  EXPECT_EQ(h.dialog.shown[1].body,
+  EXPECT_EQ(Shown().icon, MessageIcon::Information);
+  EXPECT_EQ(Shown().body,
             "\r\n\r\nThe XTR file for ui_brv is created in the UI-View32 folder.\r\nAfter "
             "restarting UI-View32 you can start ui_brv from the UI-View File menu.");
 }
 
 TEST_F(XtrFileTest, WithoutAHostFolderWritesBarePathIntoTheProgramFolder) {
-  Create();
+  xtr.MenuCommand();
   EXPECT_EQ(ReadAll(program.Path() + "/ui_brv.XTR"),
             "BRV Brevio server\r\n" + program.Path() + "/ui_brv.EXE\r\nTRUE\r\nTrue\r\n");
-  ASSERT_EQ(h.dialog.shown.size(), 1U);
-  EXPECT_EQ(h.dialog.shown[0].body,
+  EXPECT_EQ(Shown().body,
             "\r\n\r\nCannot find the program folder for UI-View32 (or you may be running the "
             "UI-View 16bits version), so the configuration of UI-View Kestrix cannot not be "
             "completed\r\n\r\n The XTR file is created in the ui_brv application folder (" +
@@ -57,21 +62,28 @@ TEST_F(XtrFileTest, WithoutAHostFolderWritesBarePathIntoTheProgramFolder) {
             std::string::npos);
 }
 
-TEST_F(XtrFileTest, AFolderThatDoesNotExistIsShownAndTheProgramGoesOn) {
-  setting.read.value = host.Path() + "/gone/";
-  Create();
-  ASSERT_EQ(h.dialog.shown.size(), 1U);
-  EXPECT_EQ(h.dialog.shown[0].icon, MessageIcon::Critical);
-  EXPECT_EQ(h.dialog.shown[0].title, "BRV");
-  EXPECT_EQ(h.dialog.shown[0].body,
-            "AN error occurred creating the XTR file. The system error message is 'No such file "
-            "or directory'");
+// A file that cannot be created or written is shown, never reported as created, and the
+// program goes on.
+TEST_F(XtrFileTest, AFileThatCannotBeWrittenIsShownAndTheProgramGoesOn) {
+  std::filesystem::create_symlink("/dev/full", host.Path() + "/ui_brv.XTR");
+  for (const auto& [folder, error] :
+       {std::pair{host.Path() + "/gone/", "No such file or directory"},
+        std::pair{host.Path() + "/", "No space left on device"}}) {
+    h.dialog.shown.clear();
+    setting.read.value = folder;
+    xtr.MenuCommand();
+    EXPECT_EQ(Shown().icon, MessageIcon::Critical);
+    EXPECT_EQ(Shown().title, "BRV");
+    EXPECT_EQ(Shown().body,
+              "AN error occurred creating the XTR file. The system error message is '" +
+                  std::string(error) + "'");
+  }
   EXPECT_EQ(h.end.ends, 0);
 }
 
 TEST_F(XtrFileTest, AnUnreadableSettingIsShownAndTheFileGoesToTheProgramFolder) {
   setting.read.error = SystemError{5, "Access is denied"};
-  Create();
+  xtr.MenuCommand();
   ASSERT_EQ(h.dialog.shown.size(), 2U);
   EXPECT_EQ(h.dialog.shown[0].body,
             "An error occurred getting the UIView folder. The system error message is 'Access is "

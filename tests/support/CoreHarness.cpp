@@ -15,6 +15,15 @@ std::vector<std::string> CoreHarness::LogFileLines() {
   return UnstampedLines(logFile.Log());
 }
 
+std::string CoreHarness::CriticalText() const {
+  if (dialog.shown.empty() || dialog.shown.back().icon != MessageIcon::Critical) {
+    return "(no critical message)";
+  }
+  const std::string& body = dialog.shown.back().body;
+  const std::size_t start = body.find("\r\n\r\n") + 4;
+  return body.substr(start, body.rfind("\r\n\r\n") - start);
+}
+
 std::vector<std::string> UnstampedLines(const std::string& content) {
   std::vector<std::string> lines;
   std::size_t start = 0;

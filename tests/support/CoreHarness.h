@@ -31,6 +31,8 @@ struct CoreHarness {
   std::vector<std::string> StatusLines() const;
   // The same for the log file.
   std::vector<std::string> LogFileLines();
+  // The text of the last message shown if it is critical, without the frame around it.
+  std::string CriticalText() const;
 };
 
 // The texts of time-stamped CR LF lines, with the date and time before them removed.
