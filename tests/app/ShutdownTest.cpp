@@ -69,18 +69,5 @@ TEST_F(ShutdownTest, TheUnloadRunsOnceWhicheverTriggersCome) {
   EXPECT_TRUE(h.host.CallsOf("DeleteObject").empty());
 }
 
-TEST_F(ShutdownTest, AFailingDeleteIsReportedAndTheUnloadGoesOn) {
-  ASSERT_TRUE(RunServing([this] {
-    h.server().objects.CreateTopicObject(1);
-    h.host.failing = {"DeleteObject"};
-    h.core.txtStatus.content.clear();
-    h.server().shutdown.Unload();
-  }));
-  EXPECT_THAT(h.core.StatusLines(),
-              ElementsAre("Start of deleting objects", "Host call failed: DeleteObject failed",
-                          "End of deleting objects"));
-  EXPECT_EQ(h.core.LogFileLines().back(), "end of " + title_);
-}
-
 }  // namespace
 }  // namespace brevio::test

@@ -6,6 +6,7 @@
 #include "base/Clock.h"
 #include "base/DefaultPort.h"
 #include "base/NumberText.h"
+#include "base/ParseCoordinate.h"
 #include "base/PathText.h"
 
 namespace brevio {
@@ -56,6 +57,43 @@ TEST(TicksBetweenTest, IsRightAcrossTheSignChangeAndTheWrap) {
   EXPECT_EQ(TicksBetween(INT32_MAX - 9999, INT32_MIN + 50000), 60000);  // sign change
   EXPECT_EQ(TicksBetween(-30000, 30000), 60000);                        // wrap to zero
   EXPECT_EQ(TicksBetween(61000, 1000), -60000);
+}
+
+// Signed minutes of arc, two tail digits assumed whatever the tail holds. Whatever the text, a
+// number comes back and nothing past the text is read; only the exact layout is well formed.
+TEST(ParseCoordinateTest, GivesSignedMinutesOfArcAndWhetherTheTextIsAPosition) {
+  const struct {
+    const char* text;
+    float minutes;
+    bool wellFormed;
+  } coordinates[] = {
+      {"5212.34N", 3132.34f, true},
+      {"5212.34S", -3132.34f, true},
+      {"00512.34W", -312.34f, true},
+      {"07201.75E", 4321.75f, true},
+      {"9000.00S", -5400.0f, true},
+      {"18000.00W", -10800.0f, true},
+      {"5212.345N", 3135.45f, true},
+      {"5212.5N", 3132.05f, true},
+      {"5212.34n", 0.34f, false},
+      {"5212.345", 0.34f, false},  // lower case, no letter
+      {"", 0.0f, false},
+      {"N", 0.0f, false},
+      {".", 0.0f, false},
+      {"5212N", 3132.0f, false},  // no point
+      {"5212.N", 3132.0f, false},
+      {"5212.", 0.0f, false},  // no tail, point last
+      {"52.34N", 3120.34f, false},
+      {"5x12.34N", 312.34f, false},
+      {"5260.00N", 3180.0f, false},
+      {"9100.00N", 5460.0f, false},     // 60 minutes, past the pole
+      {"99999.99E", 60039.99f, false},  // no 16-bit overflow
+  };
+  for (const auto& [text, minutes, wellFormed] : coordinates) {
+    const ParsedCoordinate parsed = ParseCoordinate(text);
+    EXPECT_FLOAT_EQ(parsed.minutesOfArc, minutes) << text;
+    EXPECT_EQ(parsed.wellFormed, wellFormed) << text;
+  }
 }
 
 }  // namespace

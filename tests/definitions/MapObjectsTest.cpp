@@ -128,8 +128,13 @@ TEST_F(MapObjectsTest, ShutdownDeletesTheObjectsTheHostPlacedBetweenItsBracketLi
   h.txtStatus.content.clear();
   objects.DeleteTopicObjects();
   EXPECT_EQ(host.CallsOf("DeleteObject"), Lines{"DeleteObject(HELP0|true)"});
-  EXPECT_EQ(h.StatusLines(), (Lines{"Start of deleting objects", "Object deleted (HELP0)",
-                                    "End of deleting objects"}));
+  // A delete that fails is reported and the others go on.
+  host.failing = {"DeleteObject"};
+  objects.DeleteTopicObjects();
+  EXPECT_EQ(h.StatusLines(),
+            (Lines{"Start of deleting objects", "Object deleted (HELP0)", "End of deleting objects",
+                   "Start of deleting objects", "Host call failed: DeleteObject failed",
+                   "End of deleting objects"}));
 }
 
 }  // namespace

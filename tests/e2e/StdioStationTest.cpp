@@ -31,15 +31,19 @@ TEST_F(StdioStationTest, AnswersQueriesFollowsSignalsAndEndsWithItsInput) {
   EXPECT_GT(wakeUps, 5);
   EXPECT_LT(wakeUps, 2 * 30) << "wake-ups in two idle seconds";
 
+  // A line cut off in the middle holds nothing up.
+  process_.write("N0CALL>APRS::N0CALL-10:?W");
   kill(static_cast<pid_t>(process_.processId()), SIGHUP);
   EXPECT_TRUE(ErrorShows("Reloading definition files. "));
+  process_.write("X{6\n");
+  EXPECT_TRUE(SentShows(":Sunny{3\n")) << sent_.toStdString();
   kill(static_cast<pid_t>(process_.processId()), SIGUSR1);
   EXPECT_TRUE(ErrorShows("Scan for QDOS: off"));
   // A new length of the topic file reloads it without a command.
   Write(program_.path() + "/brv.txt", "?WX\r\n>Rain and wind\r\n");
   EXPECT_TRUE(ErrorShows("File BRV.TXT has changed, reloading definition files. "));
   process_.write("N0CALL>APRS::N0CALL-10:?WX{7\n");
-  EXPECT_TRUE(SentShows(":Rain and wind{3\n")) << sent_.toStdString();
+  EXPECT_TRUE(SentShows(":Rain and wind{4\n")) << sent_.toStdString();
 
   // The end of standard input ends the program through its orderly unload.
   process_.closeWriteChannel();

@@ -1,7 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "support/Mutations.h"
 #include "support/QueryHarness.h"
 
 namespace brevio::test {
@@ -171,26 +170,6 @@ TEST_F(MonitoredTrafficTest, AFailingHostReadIsReportedAndTheServerGoesOn) {
   h.host.failing = {"ReceivedData"};
   h.Hear(Heard(kHeader, ":QDOS     :HELP{12"));
   EXPECT_THAT(h.StatusLines(), ElementsAre("Host call failed: ReceivedData failed"));
-}
-
-// Whatever the radio brings, the handler neither crashes nor reads outside the text (the
-// sanitizers watch), and it answers at most once per text.
-TEST_F(MonitoredTrafficTest, SurvivesRandomAndMutatedTraffic) {
-  const std::vector<std::string> seeds = {Heard(kHeader, ":QDOS     :HELP{12"),
-                                          Heard("0123456789 A>B,C <UI>", ":QUERY:x{1"),
-                                          "A>B,<UI>\r\n:QDOS :{\r\n",
-                                          ":\r\n:\r\n",
-                                          "\r\n\r\n",
-                                          ">,<UI Port=\r\n::{{{{{\r\n"};
-  for (const std::string& text :
-       MutatedInputs(seeds, 4000, std::string_view("\r\n:{>,<UI Port=QDOSQUERY-*\0\xff", 29))) {
-    h.host.calls.clear();
-    h.txtStatus.content.clear();
-    h.Hear(text);
-    EXPECT_LE(h.host.CallsOf("SendAPRSMessage").size(), 1U) << text;
-    if (h.gate.ThrottledDown()) h.gate.Timer1Tick();
-    h.clock.Advance(61000);
-  }
 }
 
 }  // namespace

@@ -16,7 +16,11 @@ class MemoryLogFile : public LogFile {
   std::map<std::string, std::string> files;
 
   std::optional<std::string> TempFolder() override { return tempFolder; }
-  std::optional<SystemError> Append(const std::string& path, std::string_view bytes) override;
+  std::optional<SystemError> Append(const std::string& path, std::string_view bytes) override {
+    if (failWith) return failWith;
+    files[path] += bytes;
+    return std::nullopt;
+  }
 
   // The content of BRV.log in the temporary folder.
   const std::string& Log() { return files[tempFolder.value_or("") + "BRV.log"]; }

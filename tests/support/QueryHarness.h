@@ -25,13 +25,26 @@ class RecordingCheckMark : public CheckMark {
 // The query service over a fake host, for a station N0CALL-9 on port 1 that has been up for ten
 // minutes, scanning monitored traffic.
 struct QueryHarness : CoreHarness {
-  QueryHarness();
+  QueryHarness() {
+    clock.tick = 10 * 60 * 1000;
+    info.HostVersionText = "2.03";
+    info.ProgramVersionText = "BRV V9.8.7 by the Brevio team";
+    gate.InitRecentRequests();
+    traffic.SetScanForQdos(true);
+  }
 
   // Adds an operator topic to the table.
-  void AddTopic(const std::string& name, const std::string& answer);
+  void AddTopic(const std::string& name, const std::string& answer) {
+    ++topics.TopicCount;
+    topics[topics.TopicCount].strTopic = name;
+    topics[topics.TopicCount].strResponse = answer;
+  }
 
   // Raises DataAvailable with `text` as the monitored traffic.
-  void Hear(const std::string& text);
+  void Hear(const std::string& text) {
+    host.receivedData = text;
+    traffic.DataAvailable();
+  }
 
   FakeHost host;
   std::unique_ptr<HostLink> mUIV = host.Connector().Connect();
