@@ -38,7 +38,9 @@ TEST_F(HeadlessTest, RunsThatEndAtOnceSayWhyWithTheirExitStatus) {
     sent_.clear();
     error_.clear();
     QFile::remove(tmp_.path() + "/BRV.log");
-    if (text.startsWith("Another")) ASSERT_TRUE(running.tryLock());
+    if (text.startsWith("Another")) {
+      ASSERT_TRUE(running.tryLock());
+    }
     EXPECT_EQ(RunToEnd(arguments), status) << error_.toStdString();
     const bool out = text.startsWith('>');
     EXPECT_TRUE((out ? sent_ : error_).contains(out ? text.mid(1) : text)) << error_.toStdString();

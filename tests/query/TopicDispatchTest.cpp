@@ -3,11 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "base/AnsiText.h"
 #include "support/QueryHarness.h"
 
 namespace brevio::test {
 namespace {
+
+using Lines = std::vector<std::string>;
 
 class TopicDispatchTest : public ::testing::Test {
  protected:
@@ -17,15 +18,11 @@ class TopicDispatchTest : public ::testing::Test {
     h.clock.tick = 3723000;  // 01:02:03
   }
 
-  void Topics(const std::vector<std::pair<std::string, std::string>>& defined) {
-    for (const auto& [topic, answer] : defined) h.AddTopic(topic, answer);
-  }
-
   bool Dispatch(std::string topic) { return h.dispatch.DispatchTopic(topic); }
 
   // The texts handed to the host, in order.
-  std::vector<std::string> Sent() const {
-    std::vector<std::string> texts;
+  Lines Sent() const {
+    Lines texts;
     for (const std::string& call : h.host.CallsOf("SendAPRSMessage")) {
       const std::size_t start = call.rfind('|') + 1;
       texts.push_back(call.substr(start, call.size() - start - 1));
@@ -36,89 +33,66 @@ class TopicDispatchTest : public ::testing::Test {
   QueryHarness h;
 };
 
-TEST_F(TopicDispatchTest, EveryNameOfTheTopicListGivesItInAnyCaseAndIsUpperCased) {
-  Topics({{"?WX", "Sunny"}, {"?NET", "Mondays"}});
+// Topics are upper-cased; an operator topic takes the place of a built-in one but not of the
+// topic list, and of two with one name the later answers. A blank before or after a name makes
+// it another, unknown topic, which writes "Unknown topic" and sends nothing.
+TEST_F(TopicDispatchTest, AnswersEachTopicWithItsReply) {
+  h.AddTopic("?WX", "old");
+  h.AddTopic("?NET", "net");
+  h.AddTopic("?WX", "new");
+  h.AddTopic("?UP", "Always");
+  h.AddTopic("?HELP", "never sent");
+  const auto ask = [this](const char* question, const std::string& reply) {
+    std::string topic = question;
+    h.host.calls.clear();
+    h.txtStatus.content.clear();
+    EXPECT_EQ(h.dispatch.DispatchTopic(topic), !reply.empty()) << question;
+    EXPECT_EQ(Sent(), reply.empty() ? Lines{} : Lines{reply}) << question;
+    EXPECT_EQ(topic.find_first_of("abcdefghijklmnopqrstuvwxyz"), std::string::npos);
+    EXPECT_EQ(h.StatusLines().front(), reply.empty() ? "Unknown topic"
+                                                     : "Send msg : " + reply +
+                                                           " (len=" + std::to_string(reply.size()) +
+                                                           ", digipath = WIDEmessage type = A)");
+  };
   for (const char* name :
        {"?HELP", "?help", "?Hel", "?hE", "?h", "?Info", "?INF", "?in", "?i", "??", "?"}) {
-    std::string topic = name;
-    EXPECT_TRUE(h.dispatch.DispatchTopic(topic));
-    EXPECT_EQ(Sent().back(), " ?WX?NET") << name;
-    EXPECT_EQ(topic, UpperCase(name));
+    ask(name, " ?WX?NET?WX?UP?HELP");
   }
-  EXPECT_EQ(Sent().size(), 11U);
+  ask("?wx", "new");
+  ask("?Up", "Always");
+  ask("?time", "06.12.2026 01:02:03");
+  ask("?DATE", "06.12.2026 01:02:03");
+  ask("?ver", "UIV2.03 BRV V9.8.7 by the Brevio team");
+  for (const char* unknown : {"?XYZ", " ?HELP", "?HELP ", "?WX "}) ask(unknown, "");
+  h.topics.TopicCount = 0;
+  ask("?UP", "BRV server up since 01.12.2026 08:15:00");
 }
 
-TEST_F(TopicDispatchTest, SendLineHasNoSeparatorBeforeTheMessageType) {
-  Topics({{"?OK", "OK"}});
-  EXPECT_TRUE(Dispatch("?ok"));
-  EXPECT_EQ(h.host.CallsOf("SendAPRSMessage"),
-            std::vector<std::string>{"SendAPRSMessage(N0CALL|WIDE|3|A|OK)"});
-  EXPECT_EQ(h.StatusLines().front(), "Send msg : OK (len=2, digipath = WIDEmessage type = A)");
-}
-
-TEST_F(TopicDispatchTest, OperatorTopicIsAnsweredAndItsObjectPlaced) {
-  Topics({{"?WX", "Sunny"}});
+// The object goes up whether or not the host could send the answer.
+TEST_F(TopicDispatchTest, OperatorTopicIsAnsweredAndItsObjectPlacedEvenIfTheSendFails) {
+  h.AddTopic("?WX", "Sunny");
   h.topics[1].strObject = "WX";
   EXPECT_TRUE(Dispatch("?wx"));
-  EXPECT_EQ(Sent(), std::vector<std::string>{"Sunny"});
-  EXPECT_EQ(h.host.CallsOf("CreateObject"), std::vector<std::string>{"CreateObject(WX0)"});
-}
-
-TEST_F(TopicDispatchTest, LaterOfTwoTopicsWithTheSameNameAnswers) {
-  Topics({{"?WX", "old"}, {"?NET", "net"}, {"?WX", "new"}});
-  EXPECT_EQ(h.dispatch.FindTopic("?WX"), 3);
-  EXPECT_EQ(h.dispatch.FindTopic("?XYZ"), 0);
+  EXPECT_EQ(Sent(), Lines{"Sunny"});
+  h.host.failing = {"SendAPRSMessage"};
+  h.txtStatus.content.clear();
   EXPECT_TRUE(Dispatch("?WX"));
-  EXPECT_EQ(Sent(), std::vector<std::string>{"new"});
+  EXPECT_EQ(h.StatusLines().at(1), "Host call failed: SendAPRSMessage failed");
+  EXPECT_EQ(h.host.CallsOf("CreateObject"), (Lines{"CreateObject(WX0)", "CreateObject(WX01)"}));
 }
 
-TEST_F(TopicDispatchTest, BuiltInTopicsAnswerWithTimeVersionAndStart) {
-  EXPECT_TRUE(Dispatch("?time"));
-  EXPECT_TRUE(Dispatch("?DATE"));
-  EXPECT_TRUE(Dispatch("?ver"));
-  EXPECT_TRUE(Dispatch("?Up"));
-  EXPECT_EQ(Sent(), (std::vector<std::string>{"06.12.2026 01:02:03", "06.12.2026 01:02:03",
-                                              "UIV2.03 BRV V9.8.7 by the Brevio team",
-                                              "BRV server up since 01.12.2026 08:15:00"}));
-}
-
-TEST_F(TopicDispatchTest, OperatorTopicTakesThePlaceOfABuiltInButNotOfTheList) {
-  Topics({{"?TIME", "Ask later"}, {"?UP", "Always"}, {"?HELP", "never sent"}});
-  EXPECT_TRUE(Dispatch("?TIME"));
-  EXPECT_TRUE(Dispatch("?UP"));
-  EXPECT_TRUE(Dispatch("?HELP"));
-  EXPECT_EQ(Sent(), (std::vector<std::string>{"Ask later", "Always", " ?TIME?UP?HELP"}));
-}
-
-TEST_F(TopicDispatchTest, UnknownTopicIsLoggedAndNothingSent) {
-  Topics({{"?WX", "Sunny"}});
-  for (const char* topic : {"?XYZ", " ?HELP", "?HELP ", "?WX "}) {
-    EXPECT_FALSE(Dispatch(topic)) << topic;
-  }
-  EXPECT_TRUE(h.host.calls.empty());
-  EXPECT_EQ(h.StatusLines(), std::vector<std::string>(4, "Unknown topic"));
-}
-
+// No reply exceeds 45 characters: eight names of six fill a first reply with seven (43
+// characters with the leading blank) and a second with the eighth; with no topics the list is
+// one blank.
 TEST_F(TopicDispatchTest, ListIsSplitSoThatNoReplyExceedsFortyFiveCharacters) {
-  EXPECT_TRUE(Dispatch("?h"));  // no topics: one blank
+  EXPECT_TRUE(Dispatch("?h"));
   for (char c = 'A'; c < 'H'; ++c) h.AddTopic("?" + std::string(5, c), "");
   h.AddTopic("??", "");
   h.dispatch.SendTopicList();
   h.topics[8].strTopic = "?HHHHH";
   h.dispatch.SendTopicList();
   const std::string seven = " ?AAAAA?BBBBB?CCCCC?DDDDD?EEEEE?FFFFF?GGGGG";
-  EXPECT_EQ(Sent(), (std::vector<std::string>{" ", seven + "??", seven, " ?HHHHH"}));
-}
-
-TEST_F(TopicDispatchTest, FailedSendIsLoggedAndTheTopicStillCountsAsAnswered) {
-  Topics({{"?WX", "Sunny"}});
-  h.topics[1].strObject = "WX";
-  h.host.failing = {"SendAPRSMessage"};
-  EXPECT_TRUE(Dispatch("?WX"));
-  const std::vector<std::string> lines = h.StatusLines();
-  ASSERT_GE(lines.size(), 2U);
-  EXPECT_EQ(lines[1], "Host call failed: SendAPRSMessage failed");
-  EXPECT_EQ(h.host.CallsOf("CreateObject").size(), 1U);
+  EXPECT_EQ(Sent(), (Lines{" ", seven + "??", seven, " ?HHHHH"}));
 }
 
 }  // namespace

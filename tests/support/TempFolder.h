@@ -1,7 +1,5 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -21,16 +19,13 @@ inline std::string ReadAll(const std::string& path) {
 // of the test. Several build folders may run the same tests at once, so the name is random.
 class TempFolder {
  public:
-  TempFolder() {
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("brevio-test-" + std::to_string(random()) + "-" + std::to_string(random()));
+  TempFolder()
+      : path_(std::filesystem::temp_directory_path() /
+              ("brevio-test-" + std::to_string(std::random_device()()) + "-" +
+               std::to_string(std::random_device()()))) {
     std::filesystem::create_directories(path_);
   }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
+  ~TempFolder() { std::filesystem::remove_all(path_, ignored_); }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
@@ -38,13 +33,13 @@ class TempFolder {
 
   // Writes `bytes` exactly (no line-end translation) to `name` inside the folder.
   void Write(const std::string& name, const std::string& bytes) const {
-    const std::filesystem::path file = path_ / name;
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << bytes;
+    std::filesystem::create_directories((path_ / name).parent_path());
+    std::ofstream(path_ / name, std::ios::binary) << bytes;
   }
 
  private:
   std::filesystem::path path_;
+  std::error_code ignored_;
 };
 
 }  // namespace brevio::test
