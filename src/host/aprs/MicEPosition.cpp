@@ -1,7 +1,7 @@
 #include "host/aprs/MicEPosition.h"
 
 #include <array>
-#include <cstdio>
+#include <string>
 
 namespace brevio {
 
@@ -70,14 +70,24 @@ std::optional<AprsPosition> ParseMicEPosition(std::string_view destination, std:
   }
   // Minutes 0 to 9 are sent as 60 to 69, which keeps their bytes printable.
   if (*minutes >= 60) *minutes -= 60;
-  const auto& d = digits;
-  // Rebuilt as the uncompressed position, whose reader knows the ranges and the ambiguity.
-  char text[32];
-  const int size = std::snprintf(
-      text, sizeof text, "%c%c%c%c.%c%c%c%c%03d%02d.%02d%c%c", d[0].digit, d[1].digit, d[2].digit,
-      d[3].digit, d[4].digit, d[5].digit, d[kFirstFlag].flag ? 'N' : 'S', info[8], *degrees,
-      *minutes, *hundredths, d[kFirstFlag + 2].flag ? 'W' : 'E', info[7]);
-  return ParseAprsPosition(std::string_view(text, static_cast<std::size_t>(size)));
+  // Rebuilt as the uncompressed position (DDMM.HHN, symbol table, DDDMM.HHW, symbol code),
+  // whose reader knows the ranges and the ambiguity.
+  std::string text;
+  text.reserve(kAprsPositionSize);
+  for (std::size_t i = 0; i < kDestinationSize; ++i) {
+    if (i == 4) text += '.';
+    text += digits[i].digit;
+  }
+  text += digits[kFirstFlag].flag ? 'N' : 'S';
+  text += info[8];
+  const int longitude = (*degrees * 100 + *minutes) * 100 + *hundredths;
+  for (int unit = 1000000; unit > 0; unit /= 10) {
+    if (unit == 10) text += '.';
+    text += static_cast<char>('0' + longitude / unit % 10);
+  }
+  text += digits[kFirstFlag + 2].flag ? 'W' : 'E';
+  text += info[7];
+  return ParseAprsPosition(text);
 }
 
 }  // namespace brevio
