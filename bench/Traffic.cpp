@@ -92,9 +92,9 @@ std::string Traffic::Compressed() {
 std::string Traffic::MicE() {
   const int latitude = Number(0, 80 * 6000);  // hundredths of a minute
   const int longitude = Number(0, 179 * 6000 + 5999);
-  char digits[8];
-  std::snprintf(digits, sizeof digits, "%02d%02d%02d", latitude / 6000, latitude / 100 % 60,
-                latitude % 100);
+  // Degrees, minutes and hundredths of a minute, two digits each.
+  const std::string digits =
+      std::to_string(1000000 + latitude / 6000 * 10000 + latitude % 6000).substr(1);
   const int degrees = longitude / 6000;
   const bool flags[] = {Number(0, 1) == 1,
                         Number(0, 1) == 1,
