@@ -24,6 +24,9 @@ class Traffic {
   std::string Call();
   std::string Path();
   std::string Position();
+  std::string Timestamp();
+  std::string Compressed();
+  std::string MicE();
   std::string Printable(int length, char first, char last);
   int Number(int low, int high);
 

@@ -95,11 +95,11 @@ bool IsSymbolTable(char c) {
   return c == '/' || c == '\\' || IsDigit(c) || (c >= 'A' && c <= 'Z');
 }
 
-bool IsSymbolCode(char c) {
+}  // namespace
+
+bool IsAprsSymbolCode(char c) {
   return c > ' ' && c < '\x7f';
 }
-
-}  // namespace
 
 std::optional<AprsPosition> ParseAprsPosition(std::string_view text) {
   if (text.size() != kAprsPositionSize) return std::nullopt;
@@ -108,7 +108,7 @@ std::optional<AprsPosition> ParseAprsPosition(std::string_view text) {
   AprsPosition position;
   position.symbolTable = text[TextSize(kLatitude)];
   position.symbolCode = text.back();
-  if (!IsSymbolTable(position.symbolTable) || !IsSymbolCode(position.symbolCode)) {
+  if (!IsSymbolTable(position.symbolTable) || !IsAprsSymbolCode(position.symbolCode)) {
     return std::nullopt;
   }
   position.ambiguity =
@@ -123,7 +123,7 @@ std::optional<AprsPosition> ParseAprsPosition(std::string_view text) {
 
 std::optional<std::string> FormatAprsPosition(const AprsPosition& position) {
   if (position.ambiguity < 0 || position.ambiguity > kMaxAmbiguity ||
-      !IsSymbolTable(position.symbolTable) || !IsSymbolCode(position.symbolCode)) {
+      !IsSymbolTable(position.symbolTable) || !IsAprsSymbolCode(position.symbolCode)) {
     return std::nullopt;
   }
   const std::optional<std::string> lat =

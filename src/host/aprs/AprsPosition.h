@@ -6,8 +6,8 @@
 
 namespace brevio {
 
-// The uncompressed position of APRS reports: 4903.50N/07201.75W- (latitude, symbol table,
-// longitude, symbol code).
+// A position with its symbol, as APRS reports carry it. ParseAprsPosition reads the uncompressed
+// form, 4903.50N/07201.75W- (latitude, symbol table, longitude, symbol code).
 struct AprsPosition {
   // Signed decimal degrees, north and east positive.
   double latitude = 0.0;
@@ -30,6 +30,9 @@ inline constexpr std::size_t kAprsPositionSize = 19;
 // N/S or E/W, minutes of 60 or more, a coordinate past a pole or the date line, or an unknown
 // symbol table or symbol code.
 std::optional<AprsPosition> ParseAprsPosition(std::string_view text);
+
+// A symbol code any of the tables has: a visible ASCII character.
+bool IsAprsSymbolCode(char c);
 
 // The 19 characters of `position`, rounded to hundredths of a minute, with its ambiguity's
 // digits blanked; nothing for a value ParseAprsPosition would refuse.

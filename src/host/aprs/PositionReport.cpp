@@ -1,5 +1,7 @@
 #include "host/aprs/PositionReport.h"
 
+#include "host/aprs/CompressedPosition.h"
+
 namespace brevio {
 
 std::optional<PositionReport> ParsePositionReport(std::string_view info) {
@@ -14,10 +16,14 @@ std::optional<PositionReport> ParsePositionReport(std::string_view info) {
     if (!report.timestamp) return std::nullopt;
     rest.remove_prefix(kAprsTimestampSize);
   }
-  const std::optional<AprsPosition> position = ParseAprsPosition(rest.substr(0, kAprsPositionSize));
+  report.compressed = !rest.empty() && (rest[0] < '0' || rest[0] > '9');
+  const std::size_t size = report.compressed ? kCompressedPositionSize : kAprsPositionSize;
+  const std::optional<AprsPosition> position = report.compressed
+                                                   ? ParseCompressedPosition(rest.substr(0, size))
+                                                   : ParseAprsPosition(rest.substr(0, size));
   if (!position) return std::nullopt;
   report.position = *position;
-  report.comment = std::string(rest.substr(kAprsPositionSize));
+  report.comment = std::string(rest.substr(size));
   return report;
 }
 

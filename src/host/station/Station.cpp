@@ -4,7 +4,7 @@
 
 #include "base/AnsiText.h"
 #include "base/PathText.h"
-#include "host/aprs/PositionReport.h"
+#include "host/aprs/SenderPosition.h"
 #include "host/aprs/Tnc2Line.h"
 #include "host/station/ReceivedDataText.h"
 #include "host/station/StationHost.h"
@@ -95,11 +95,12 @@ void Station::Take(const Tnc2Frame& frame, std::int16_t port) {
     if (UpperCase(message->addressee) == Config().call) TakeMessage(frame, *message, port);
     return;
   }
-  if (const std::optional<PositionReport> report = ParsePositionReport(frame.info)) {
+  if (const std::optional<AprsPosition> position =
+          ParseSenderPosition(frame.destination, frame.info)) {
     RaiseEvents([&](HostEvents& events) {
       std::string call = frame.source;
-      float lat = static_cast<float>(report->position.latitude);
-      float lon = static_cast<float>(report->position.longitude);
+      float lat = static_cast<float>(position->latitude);
+      float lon = static_cast<float>(position->longitude);
       events.NotifyBeacon(call, lat, lon);
     });
   }

@@ -44,7 +44,8 @@ struct StationPorts {
 // For each frame heard: DataAvailable; then, for an APRS message to the station, an ack of each
 // numbered copy, the end of retries for whatever it acks, and NotifyRemotecommand for a first
 // copy (see RecentMessages) whose text begins with "?" when REMOTE_COMMANDS lets the sender ask;
-// for a position report, NotifyBeacon.
+// for a report of the sender's position in any of its forms (see ParseSenderPosition),
+// NotifyBeacon.
 class Station : public HostConnector, public FrameSink {
  public:
   Station(const StationPorts& ports, StationHostOptions options = {});

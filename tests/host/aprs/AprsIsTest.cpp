@@ -20,30 +20,18 @@ TEST(AprsIsLogin, LoginLineNamesCallPasscodeVersionAndFilter) {
             "user N0CALL-10 pass 13023 vers brevio 1.0.0 filter g/N0CALL-10/QDOS/QUERY\r\n");
 }
 
-struct LogResponseCase {
-  const char* line;
-  std::optional<AprsIsLogResponse> response;
-};
-
-class AprsIsLogResponseTest : public ::testing::TestWithParam<LogResponseCase> {};
-
-TEST_P(AprsIsLogResponseTest, ReadsOnlyLoginResponses) {
-  EXPECT_EQ(ParseAprsIsLogResponse(GetParam().line), GetParam().response);
+TEST(AprsIsLogResponse, ReadsOnlyLoginResponses) {
+  const std::pair<const char*, std::optional<AprsIsLogResponse>> lines[] = {
+      {"# logresp N0CALL-10 verified, server T2TEST",
+       AprsIsLogResponse{"N0CALL-10", true, "T2TEST"}},
+      {"# logresp N0CALL unverified, server T2X", AprsIsLogResponse{"N0CALL", false, "T2X"}},
+      {"#logresp N0CALL verified", AprsIsLogResponse{"N0CALL", true, ""}},
+      {"# logresp N0CALL", std::nullopt},
+      {"# logresp N0CALL maybe, server T2X", std::nullopt},
+      {"# aprsc 2.1.14 6 Dec 2026 07:22:00 GMT T2TEST 1.2.3.4:14580", std::nullopt},
+      {"N0CALL>APRS:# logresp N0CALL verified", std::nullopt}};
+  for (const auto& [line, read] : lines) EXPECT_EQ(ParseAprsIsLogResponse(line), read) << line;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, AprsIsLogResponseTest,
-    ::testing::Values(LogResponseCase{"# logresp N0CALL-10 verified, server T2TEST",
-                                      AprsIsLogResponse{"N0CALL-10", true, "T2TEST"}},
-                      LogResponseCase{"# logresp N0CALL unverified, server T2X",
-                                      AprsIsLogResponse{"N0CALL", false, "T2X"}},
-                      LogResponseCase{"#logresp N0CALL verified",
-                                      AprsIsLogResponse{"N0CALL", true, ""}},
-                      LogResponseCase{"# logresp N0CALL", std::nullopt},
-                      LogResponseCase{"# logresp N0CALL maybe, server T2X", std::nullopt},
-                      LogResponseCase{"# aprsc 2.1.14 6 Dec 2026 07:22:00 GMT T2TEST 1.2.3.4:14580",
-                                      std::nullopt},
-                      LogResponseCase{"N0CALL>APRS:# logresp N0CALL verified", std::nullopt}));
 
 std::vector<std::string> Described(const std::vector<AprsIsLine>& lines) {
   std::vector<std::string> described;

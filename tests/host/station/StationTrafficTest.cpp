@@ -124,15 +124,34 @@ TEST(StationTraffic, OnlyMessagesToTheStationAreAckedAndOnlyQuestionsRaised) {
   EXPECT_EQ(h.events.events, Events(3, "DataAvailable"));
 }
 
-TEST(StationTraffic, PositionReportsRaiseNotifyBeacon) {
+struct BeaconCase {
+  const char* line;
+  const char* beacon;  // empty: none
+};
+
+class BeaconTest : public ::testing::TestWithParam<BeaconCase> {};
+
+TEST_P(BeaconTest, SendersPositionInAnyFormRaisesNotifyBeacon) {
   StationHarness h;
-  h.Hear("N0CALL-7>APRS,WIDE2-1:=5230.00N/00415.00E>mobile");
-  h.Hear("N0CALL-8>APRS:@061230z4903.50N/07201.75W-");
-  h.Hear("N0CALL-9>APRS:!9903.50N/07201.75W-");  // no position: only monitored
-  EXPECT_EQ(h.events.events,
-            (Events{"DataAvailable", "NotifyBeacon(N0CALL-7|52.5|4.25)", "DataAvailable",
-                    "NotifyBeacon(N0CALL-8|49.0583|-72.0292)", "DataAvailable"}));
+  h.Hear(GetParam().line);
+  Events expected{"DataAvailable"};
+  if (*GetParam().beacon != '\0') expected.push_back(GetParam().beacon);
+  EXPECT_EQ(h.events.events, expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, BeaconTest,
+    ::testing::Values(
+        BeaconCase{"N0CALL-7>APRS,WIDE2-1:=5230.00N/00415.00E>mobile",
+                   "NotifyBeacon(N0CALL-7|52.5|4.25)"},
+        BeaconCase{"N0CALL-8>APRS:@061230z4903.50N/07201.75W-",
+                   "NotifyBeacon(N0CALL-8|49.0583|-72.0292)"},
+        BeaconCase{"W4CMP>APRS,WIDE1-1:!/5L!!<*e7>7P[", "NotifyBeacon(W4CMP|49.5|-72.75)"},
+        BeaconCase{"W4CMP>APRS:/092345z/5L!!<*e7>{?!", "NotifyBeacon(W4CMP|49.5|-72.75)"},
+        BeaconCase{"W3MIC>S32U6T,WIDE1-1:`(_fn\"Oj/]", "NotifyBeacon(W3MIC|33.4273|-12.129)"},
+        BeaconCase{"W3MIC>S32U6T-3:'(_fn\"Oj/]", "NotifyBeacon(W3MIC|33.4273|-12.129)"},
+        BeaconCase{"N0CALL-5>APRS:;LEADER   *092345z4903.50N/07201.75W>", ""},
+        BeaconCase{"N0CALL-9>APRS:!9903.50N/07201.75W-", ""}));
 
 TEST(StationTraffic, EventsGoOnlyToConnectionsThatConnectedThem) {
   StationHarness h;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "host/aprs/AprsPosition.h"
+
+namespace brevio {
+
+// Where the sender of a frame says it is, from the frame's destination address and information
+// field: a position report in any of its forms (see ParsePositionReport) or a Mic-E report (see
+// ParseMicEPosition). Nothing for any other frame; objects and items place something else, not
+// their sender.
+std::optional<AprsPosition> ParseSenderPosition(std::string_view destination,
+                                                std::string_view info);
+
+}  // namespace brevio
