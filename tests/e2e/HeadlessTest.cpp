@@ -177,8 +177,8 @@ TEST_F(HeadlessTest, UnknownArgumentExitsWithStatus2) {
   ASSERT_TRUE(process_.waitForFinished());
   EXPECT_EQ(process_.exitCode(), 2);
   EXPECT_TRUE(process_.readAllStandardError().contains(
-      "option '--tnc' needs a link: stdio, kiss://HOST:PORT or aprsis://HOST:PORT, not "
-      "'kiss://127.0.0.1'"));
+      "option '--tnc' needs a link: stdio, kiss://HOST:PORT, aprsis://HOST:PORT or "
+      "serial:PATH[@BAUD], not 'kiss://127.0.0.1'"));
 }
 
 }  // namespace

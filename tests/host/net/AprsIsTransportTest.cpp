@@ -77,21 +77,6 @@ TEST_F(AprsIsTransportTest, LogsInThenHearsAMessageAndSendsTheReplyWithTheTcpipP
                          Name() + ": logged in as N0CALL-10, verified, server T2TEST"}));
 }
 
-TEST_F(AprsIsTransportTest, AReplySentWhileTheConnectionIsDownGoesOutAfterTheNextLogin) {
-  Start({});
-  ASSERT_TRUE(Brought(1, kLogin));
-  peer_.Send(kVerified);
-  ASSERT_TRUE(WaitFor([&] { return log_.size() == 3; }));
-  peer_.Drop();
-  ASSERT_TRUE(WaitFor([&] { return !transport_->Link().Connected(); }));
-  transport_->Transmit({"N0CALL-10", "APZBRV", {}, ":N0CALL   :reply{2"}, 1);
-
-  ASSERT_TRUE(Brought(2, kLogin));
-  peer_.Send(kVerified);
-  ASSERT_TRUE(Brought(2, kLogin + "N0CALL-10>APZBRV,TCPIP*::N0CALL   :reply{2\r\n"))
-      << peer_.received[1];
-}
-
 TEST_F(AprsIsTransportTest, KeepsTheConnectionAliveAndReconnectsWhenTheFeedGoesSilent) {
   AprsIsOptions options;
   options.link.silenceMs = 500;

@@ -2,20 +2,18 @@
 
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTest>
-#include <functional>
-#include <string>
-#include <vector>
+
+#include "TestPeer.h"
 
 namespace brevio::test {
 
-// A TNC or server of the test's own on loopback: takes one connection at a time and keeps what
-// each connection brought.
-class LoopbackPeer {
+// A TNC or server on loopback: takes one connection at a time.
+class LoopbackPeer : public TestPeer {
  public:
   // Listens on `port`, or on a free one.
   explicit LoopbackPeer(quint16 port = 0) {
     server_.listen(QHostAddress::LocalHost, port);
+    port_ = server_.serverPort();
     QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
       socket_ = server_.nextPendingConnection();
       received.emplace_back();
@@ -26,28 +24,28 @@ class LoopbackPeer {
     });
   }
 
-  quint16 Port() const { return server_.serverPort(); }
+  quint16 Port() const { return port_; }
   bool Listening() const { return server_.isListening(); }
 
-  void Send(const std::string& bytes) {
+  void Send(const std::string& bytes) override {
     socket_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+    socket_->flush();
   }
   // Ends the current connection from this side.
   void Drop() { socket_->abort(); }
+  void Unplug() override {
+    Drop();
+    server_.close();
+  }
+  void Plug() override { server_.listen(QHostAddress::LocalHost, port_); }
 
-  // The bytes of each connection so far, the latest last.
-  std::vector<std::string> received;
   // What the peer says first on each connection.
   std::function<std::string()> greeting;
 
  private:
   QTcpServer server_;
+  quint16 port_ = 0;
   QTcpSocket* socket_ = nullptr;
 };
-
-// Runs events until `done` holds or five seconds have passed; returns `done`.
-inline bool WaitFor(const std::function<bool()>& done) {
-  return QTest::qWaitFor(done, 5000);
-}
 
 }  // namespace brevio::test

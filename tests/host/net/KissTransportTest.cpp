@@ -4,7 +4,8 @@
 #include "host/aprs/Ax25Frame.h"
 #include "host/aprs/KissDeframer.h"
 #include "host/aprs/Tnc2Line.h"
-#include "host/net/KissTcpTransport.h"
+#include "host/net/KissTransport.h"
+#include "host/net/TcpDevice.h"
 
 namespace brevio::test {
 namespace {
@@ -40,12 +41,13 @@ Lines FramesAt(const std::string& bytes) {
   return frames;
 }
 
-class KissTcpTransportTest : public ::testing::Test {
+class KissTransportTest : public ::testing::Test {
  protected:
   void Start(quint16 port) {
     transport_.emplace(
-        "127.0.0.1", port, [this](const std::string& line) { log_.push_back(line); },
-        TcpLinkOptions{.firstRetryMs = 50, .longestRetryMs = 400});
+        std::make_unique<TcpDevice>(TncAddress{TncAddress::Kind::Kiss, "127.0.0.1", port}),
+        [this](const std::string& line) { log_.push_back(line); },
+        LinkOptions{.firstRetryMs = 50, .longestRetryMs = 400});
     transport_->Start(sink_);
   }
 
@@ -54,10 +56,10 @@ class KissTcpTransportTest : public ::testing::Test {
   LoopbackPeer peer_;
   RecordingSink sink_;
   Lines log_;
-  std::optional<KissTcpTransport> transport_;
+  std::optional<KissTransport> transport_;
 };
 
-TEST_F(KissTcpTransportTest, HearsFramesOnHostPortsFromOneAndSendsOnKissPortsFromZero) {
+TEST_F(KissTransportTest, HearsFramesOnHostPortsFromOneAndSendsOnKissPortsFromZero) {
   Start(peer_.Port());
   ASSERT_TRUE(WaitFor([&] { return transport_->Link().Connected(); }));
   peer_.Send(Kiss(0, "N0CALL>APRS,WIDE1-1*::N0CALL-10:?HELP{1") + Kiss(2, "N0CALL>APRS:>b"));
@@ -75,7 +77,7 @@ TEST_F(KissTcpTransportTest, HearsFramesOnHostPortsFromOneAndSendsOnKissPortsFro
   EXPECT_EQ(log_, (Lines{Name() + ": connecting", Name() + ": connected"}));
 }
 
-TEST_F(KissTcpTransportTest, SurvivesGarbageOverlongFramesAndFramesThatAreNoUiFrames) {
+TEST_F(KissTransportTest, SurvivesGarbageOverlongFramesAndFramesThatAreNoUiFrames) {
   Start(peer_.Port());
   ASSERT_TRUE(WaitFor([&] { return transport_->Link().Connected(); }));
   const std::string overlong = "\xC0\x00"s + std::string(5000, 'A') + "\xC0";
@@ -88,28 +90,7 @@ TEST_F(KissTcpTransportTest, SurvivesGarbageOverlongFramesAndFramesThatAreNoUiFr
   EXPECT_EQ(transport_->UndecodableDropped(), 1u);
 }
 
-TEST_F(KissTcpTransportTest, DeliversFramesSentWhileTheLinkWasDownAfterItReconnects) {
-  Start(peer_.Port());
-  ASSERT_TRUE(WaitFor([&] { return transport_->Link().Connected(); }));
-  peer_.Send("\xC0\x00half a fr"s);  // cut off by the drop
-  peer_.Drop();
-  ASSERT_TRUE(WaitFor([&] { return !transport_->Link().Connected(); }));
-  transport_->Transmit(Frame("N0CALL-10>APZBRV::N0CALL   :reply{1"), 1);
-  transport_->Transmit(Frame("N0CALL-10>APZBRV::N0CALL   :ack5"), 1);
-  transport_->Transmit(Frame("N0CALL-10>APZBRV::N0CALL   :reply{1"), 1);  // a retry
-  ASSERT_TRUE(WaitFor(
-      [&] { return peer_.received.size() == 2 && FramesAt(peer_.received[1]).size() == 2; }));
-  EXPECT_EQ(FramesAt(peer_.received[1]),
-            (Lines{"0 N0CALL-10>APZBRV::N0CALL   :reply{1", "0 N0CALL-10>APZBRV::N0CALL   :ack5"}));
-  peer_.Send(Kiss(0, "N0CALL>APRS:>after"));
-  ASSERT_TRUE(WaitFor([&] { return !sink_.heard.empty(); }));
-  EXPECT_EQ(sink_.heard, Lines{"1 N0CALL>APRS:>after"});
-  EXPECT_EQ(log_, (Lines{Name() + ": connecting", Name() + ": connected",
-                         Name() + ": The remote host closed the connection; next try in 50 ms",
-                         Name() + ": connected, 2 frames waiting"}));
-}
-
-TEST_F(KissTcpTransportTest, AFrameSentJustBeforeTheProgramEndsStillLeaves) {
+TEST_F(KissTransportTest, AFrameSentJustBeforeTheProgramEndsStillLeaves) {
   Start(peer_.Port());
   ASSERT_TRUE(WaitFor([&] { return transport_->Link().Connected(); }));
   transport_->Transmit(Frame("N0CALL-10>APZBRV:;WX0      _killed"), 1);
@@ -118,7 +99,7 @@ TEST_F(KissTcpTransportTest, AFrameSentJustBeforeTheProgramEndsStillLeaves) {
   EXPECT_EQ(FramesAt(peer_.received[0]), Lines{"0 N0CALL-10>APZBRV:;WX0      _killed"});
 }
 
-TEST_F(KissTcpTransportTest, RetriesWithDoublingWaitsAndLogsTheLongestOnlyOnce) {
+TEST_F(KissTransportTest, RetriesWithDoublingWaitsAndLogsTheLongestOnlyOnce) {
   quint16 port = 0;
   {
     const LoopbackPeer gone;  // nothing listens on its port once it has gone
