@@ -18,23 +18,19 @@ AddressCase Good(const std::string& text, const TncAddress& address) {
   return {text, address, text};
 }
 
-AddressCase Bad(const std::string& text) {
+// `problem` follows "option '--tnc' ", and is the shapes of a link unless given.
+AddressCase Bad(const std::string& text, const std::string& problem = "") {
   return {text, std::nullopt,
-          "needs a link: stdio, kiss://HOST:PORT, aprsis://HOST:PORT or serial:PATH[@BAUD], not '" +
-              text + "'"};
+          !problem.empty() ? problem
+                           : "needs a link: stdio, kiss://HOST:PORT, aprsis://HOST:PORT or "
+                             "serial:PATH[@BAUD], not '" +
+                                 text + "'"};
 }
 
-AddressCase BadSpeed(const std::string& text, const std::string& speed) {
-  return {text, std::nullopt,
-          "takes a serial speed of 300, 600, 1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200, "
-          "230400, 460800 or 921600 baud, not '" +
-              speed + "'"};
-}
-
-AddressCase BadPath(const std::string& text) {
-  return {text, std::nullopt,
-          "needs a serial device's full path, such as serial:/dev/ttyUSB0, not '" + text + "'"};
-}
+const std::string kSpeeds =
+    "takes a serial speed of 300, 600, 1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200, "
+    "230400, 460800 or 921600 baud, not '";
+const std::string kPath = "needs a serial device's full path, such as serial:/dev/ttyUSB0, not '";
 
 class TncAddressTest : public ::testing::TestWithParam<AddressCase> {};
 
@@ -59,10 +55,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "serial:/dev/ttyUSB0@9600"},
         Good("serial:/dev/ttyS0@300", TncAddress::Serial("/dev/ttyS0", 300)),
         Good("serial:/dev/a@b@921600", TncAddress::Serial("/dev/a@b", 921600)),
-        BadSpeed("serial:/dev/ttyUSB0@fast", "fast"),
-        BadSpeed("serial:/dev/ttyUSB0@96000", "96000"), BadSpeed("serial:/dev/ttyUSB0@", ""),
-        BadSpeed("serial:/dev/ttyUSB0@0009600", "0009600"), BadPath("serial:"),
-        BadPath("serial:ttyUSB0"), BadPath("serial:@9600")));
+        Bad("serial:/dev/ttyUSB0@fast", kSpeeds + "fast'"),
+        Bad("serial:/dev/ttyUSB0@96000", kSpeeds + "96000'"),
+        Bad("serial:/dev/ttyUSB0@", kSpeeds + "'"),
+        Bad("serial:/dev/ttyUSB0@0009600", kSpeeds + "0009600'"),
+        Bad("serial:", kPath + "serial:'"), Bad("serial:ttyUSB0", kPath + "serial:ttyUSB0'"),
+        Bad("serial:@9600", kPath + "serial:@9600'")));
 
 }  // namespace
 }  // namespace brevio
