@@ -15,8 +15,10 @@
 #include "base/ProgramInfo.h"
 #include "base/StatusLog.h"
 #include "host/net/AprsIsTransport.h"
-#include "host/net/KissTcpTransport.h"
+#include "host/net/KissTransport.h"
+#include "host/net/SerialDevice.h"
 #include "host/net/StdioTransport.h"
+#include "host/net/TcpDevice.h"
 #include "host/station/Station.h"
 #include "host/station/StationHostVersion.h"
 #include "platform/DiskLogFile.h"
@@ -38,8 +40,8 @@ namespace brevio {
 namespace {
 
 // The station host on the link --tnc names. The end of standard input closes the host, which
-// ends the program through its orderly unload; a TCP link that is lost is tried again while the
-// server keeps running.
+// ends the program through its orderly unload; a TCP or serial link that is lost is tried again
+// while the server keeps running.
 class LinkedStation {
  public:
   LinkedStation(const TncAddress& tnc, IniReader& ini, HostFolder& hostFolder, Clock& clock,
@@ -62,14 +64,19 @@ class LinkedStation {
   Transport& OpenTransport(const TncAddress& tnc, StatusLog& log) {
     const LinkLog logLine = [&log](const std::string& text) { log.LogStatus(text); };
     if (tnc.kind == TncAddress::Kind::Stdio) return stdio_.emplace(STDIN_FILENO, stdout);
-    if (tnc.kind == TncAddress::Kind::Kiss) return kiss_.emplace(tnc.host, tnc.port, logLine);
+    if (tnc.kind == TncAddress::Kind::Kiss) {
+      return kiss_.emplace(std::make_unique<TcpDevice>(tnc), logLine);
+    }
+    if (tnc.kind == TncAddress::Kind::Serial) {
+      return kiss_.emplace(std::make_unique<SerialDevice>(tnc), logLine);
+    }
     return aprsIs_.emplace(
         tnc.host, tnc.port, [this] { return station_.Config().call; }, ProgramVersionNumber(),
         logLine);
   }
 
   std::optional<StdioTransport> stdio_;
-  std::optional<KissTcpTransport> kiss_;
+  std::optional<KissTransport> kiss_;
   std::optional<AprsIsTransport> aprsIs_;
   SystemUtcClock utc_;
   QtTimer timer_;

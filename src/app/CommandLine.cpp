@@ -1,6 +1,27 @@
 #include "app/CommandLine.h"
 
+#include "host/net/SerialPathProblem.h"
+
 namespace brevio {
+
+namespace {
+
+// Takes the link that --tnc names into `line`; returns what is wrong with it instead, if anything.
+std::string ReadTnc(const std::string& text, CommandLine& line) {
+  const ParsedTncAddress parsed = ParseTncAddress(text);
+  if (!parsed.address) return "option '--tnc' " + parsed.problem;
+  if (parsed.address->kind == TncAddress::Kind::Serial) {
+    const std::string problem = SerialPathProblem(parsed.address->device);
+    if (!problem.empty()) {
+      return "option '--tnc' needs a serial device such as /dev/ttyUSB0, and " + problem;
+    }
+  }
+  line.tnc = *parsed.address;
+  line.tncGiven = true;
+  return {};
+}
+
+}  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   CommandLine line;
@@ -13,16 +34,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       }
       (argument == "--host-folder" ? line.hostFolder : line.programFolder) = *++next;
     } else if (argument == "--tnc") {
-      const std::optional<TncAddress> tnc =
-          next + 1 == arguments.end() ? std::nullopt : ParseTncAddress(*(next + 1));
-      if (!tnc) {
-        line.error = "option '--tnc' needs a link: stdio, kiss://HOST:PORT or aprsis://HOST:PORT";
-        if (next + 1 != arguments.end()) line.error += ", not '" + *(next + 1) + "'";
+      if (next + 1 == arguments.end()) {
+        line.error = "option '--tnc' needs a link: " + std::string(kTncForms);
         break;
       }
-      line.tnc = *tnc;
-      line.tncGiven = true;
-      ++next;
+      line.error = ReadTnc(*++next, line);
+      if (!line.error.empty()) break;
     } else if (argument == "--headless") {
       line.headless = true;
     } else if (argument == "--help" || argument == "-h") {
@@ -57,10 +74,16 @@ std::string UsageText() {
          "                                              Direwolf; host port N is KISS port N-1\n"
          "                          aprsis://HOST:PORT  an APRS-IS server, such as\n"
          "                                              rotate.aprs2.net:14580\n"
+         "                          serial:PATH[@BAUD]  a TNC offering KISS on a serial port "
+         "(USB,\n"
+         "                                              Bluetooth, a radio's), such as\n"
+         "                                              serial:/dev/ttyUSB0; 9600 baud unless\n"
+         "                                              @BAUD says otherwise\n"
          "                          stdio               TNC2 lines heard on standard input,\n"
          "                                              frames sent on standard output\n"
          "                        without --tnc: kiss://127.0.0.1:8001, where Direwolf listens\n"
-         "                        by default; a TCP link that is lost is tried again\n"
+         "                        by default; a TNC or server that is lost or missing (a serial\n"
+         "                        TNC unplugged, say) is tried again\n"
          "  --echo                with --headless: also print the monitored traffic\n"
          "  --create-xtr          write the add-on registration file (XTR) and exit\n"
          "  --version             print the program's version and exit\n"

@@ -26,8 +26,8 @@ TEST_F(HeadlessTest, RunsThatEndAtOnceSayWhyWithTheirExitStatus) {
       {{"--frobnicate"}, 2, "unknown argument '--frobnicate'"},
       {{"--headless", "--tnc", "kiss://127.0.0.1"},
        2,
-       "option '--tnc' needs a link: stdio, kiss://HOST:PORT or aprsis://HOST:PORT, not "
-       "'kiss://127.0.0.1'"},
+       "option '--tnc' needs a link: stdio, kiss://HOST:PORT, aprsis://HOST:PORT or "
+       "serial:PATH[@BAUD], not 'kiss://127.0.0.1'"},
       {{"--headless", "--program-folder", program_.path()}, 1, callsign},
       {QStringList{"--headless"} + Folders(), 1,
        "Another instance of this program is already running"},

@@ -3,18 +3,19 @@
 #include "host/aprs/AprsIsLogin.h"
 #include "host/aprs/AprsIsOutputLine.h"
 #include "host/aprs/CallSign.h"
-#include "host/net/TncAddress.h"
+#include "host/net/TcpDevice.h"
 
 namespace brevio {
 
 AprsIsTransport::AprsIsTransport(const std::string& host, std::uint16_t port,
                                  std::function<std::string()> loginCall, std::string version,
                                  LinkLog log, AprsIsOptions options)
-    : name_("APRS-IS " + FormatTncAddress({TncAddress::Kind::AprsIs, host, port})),
-      loginCall_(std::move(loginCall)),
+    : loginCall_(std::move(loginCall)),
       version_(std::move(version)),
       log_(log),
-      link_(name_, host, port, std::move(log), options.link) {
+      link_("APRS-IS",
+            std::make_unique<TcpDevice>(TncAddress{TncAddress::Kind::AprsIs, host, port}),
+            std::move(log), options.link) {
   keepAlive_.setInterval(options.keepAliveMs);
   QObject::connect(&keepAlive_, &QTimer::timeout, &keepAlive_,
                    [this] { link_.SendSessionBytes("# brevio keepalive\r\n"); });
@@ -33,7 +34,7 @@ void AprsIsTransport::Start(FrameSink& sink) {
 void AprsIsTransport::Transmit(const Tnc2Frame& frame, std::int16_t) {
   std::optional<std::string> line = AprsIsOutputLine(frame);
   if (!line) {
-    log_(name_ + ": a frame from " + frame.source + " does not fit one line; not sent");
+    log_(link_.Name() + ": a frame from " + frame.source + " does not fit one line; not sent");
     return;
   }
   link_.Send(std::move(*line));
@@ -63,7 +64,7 @@ void AprsIsTransport::Receive(std::string_view bytes) {
 }
 
 void AprsIsTransport::LoggedIn(const AprsIsLogResponse& response) {
-  std::string text = name_ + ": logged in as " + response.call;
+  std::string text = link_.Name() + ": logged in as " + response.call;
   text += response.verified ? ", verified" : ", not verified (the server passes on no frames)";
   if (!response.server.empty()) text += ", server " + response.server;
   log_(text);

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "host/aprs/AprsIsLineReader.h"
-#include "host/net/TcpLink.h"
+#include "host/net/DeviceLink.h"
 #include "host/station/FrameSink.h"
 #include "host/station/Transport.h"
 
@@ -14,7 +14,7 @@ namespace brevio {
 // How an APRS-IS link watches and keeps its connection.
 struct AprsIsOptions {
   // Servers send a comment at least every 20 s or so, so a silent feed has stalled.
-  TcpLinkOptions link{.silenceMs = 120000};
+  LinkOptions link{.silenceMs = 120000};
   // A comment line sent this often keeps routers on the way from forgetting the connection.
   int keepAliveMs = 300000;
 };
@@ -35,8 +35,9 @@ class AprsIsTransport : public Transport {
   void Start(FrameSink& sink);
 
   void Transmit(const Tnc2Frame& frame, std::int16_t port) override;
+  void Observe(LinkObserver& observer) { link_.Observe(observer); }
 
-  const TcpLink& Link() const { return link_; }
+  const DeviceLink& Link() const { return link_; }
   const AprsIsLineReader& Reader() const { return reader_; }
 
  private:
@@ -44,11 +45,10 @@ class AprsIsTransport : public Transport {
   void Receive(std::string_view bytes);
   void LoggedIn(const AprsIsLogResponse& response);
 
-  std::string name_;
   std::function<std::string()> loginCall_;
   std::string version_;
   LinkLog log_;
-  TcpLink link_;
+  DeviceLink link_;
   QTimer keepAlive_;
   FrameSink* sink_ = nullptr;
   AprsIsLineReader reader_;

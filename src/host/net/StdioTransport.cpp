@@ -14,6 +14,7 @@ void StdioTransport::Start(FrameSink& sink, std::function<void()> inputEnded) {
   inputEnded_ = std::move(inputEnded);
   notifier_ = std::make_unique<QSocketNotifier>(input_, QSocketNotifier::Read);
   QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { ReadInput(); });
+  status_.Set(LinkState::Connected);
 }
 
 // One read per readiness notice: it returns what is there without waiting for more, so the
@@ -28,6 +29,7 @@ void StdioTransport::ReadInput() {
   if (count < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) return;
   notifier_->setEnabled(false);
   reader_->Finish();
+  status_.Set(LinkState::Lost, "the input has ended");
   if (inputEnded_) inputEnded_();
 }
 

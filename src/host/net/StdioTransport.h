@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "host/net/LinkStatusKeeper.h"
 #include "host/station/FrameSink.h"
 #include "host/station/Tnc2LineReader.h"
 #include "host/station/Transport.h"
@@ -25,6 +26,8 @@ class StdioTransport : public Transport {
   void Start(FrameSink& sink, std::function<void()> inputEnded);
 
   void Transmit(const Tnc2Frame& frame, std::int16_t port) override;
+  // Connected from the start; lost for good once the input has ended.
+  void Observe(LinkObserver& observer) { status_.Observe(observer); }
 
   const Tnc2LineReader* Reader() const { return reader_ ? &*reader_ : nullptr; }
   // Frames that were not written because a line end inside them would have split their line.
@@ -39,6 +42,7 @@ class StdioTransport : public Transport {
   std::unique_ptr<QSocketNotifier> notifier_;
   std::function<void()> inputEnded_;
   std::size_t unwritableDropped_ = 0;
+  LinkStatusKeeper status_{"stdio"};
 };
 
 }  // namespace brevio

@@ -1,61 +1,55 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "host/net/SendQueue.h"
 
 namespace brevio {
 namespace {
 
-std::vector<std::string> PopAll(SendQueue& queue) {
-  std::vector<std::string> popped;
-  while (queue.HasWaiting()) popped.push_back(queue.Pop());
-  return popped;
+struct QueueCase {
+  const char* name;
+  std::size_t bound;
+  // Space-separated: "+X" pushes X, "-" pops, "wN" writes N bytes, "sN" sends N bytes of the
+  // session, "r" requeues.
+  const char* steps;
+  // The frames popped, then "/ D dropped, W waiting".
+  const char* result;
+};
+
+class SendQueueTest : public ::testing::TestWithParam<QueueCase> {};
+
+TEST_P(SendQueueTest, PopsWhatWasPushedAndWaitsAgainWhatDidNotLeave) {
+  SendQueue queue(GetParam().bound);
+  std::string result;
+  std::istringstream steps(GetParam().steps);
+  for (std::string step; steps >> step;) {
+    if (step[0] == '+') queue.Push(step.substr(1));
+    if (step[0] == '-') result += queue.Pop() + " ";
+    if (step[0] == 'w') queue.Written(std::stoul(step.substr(1)));
+    if (step[0] == 's') queue.SessionBytesSent(std::stoul(step.substr(1)));
+    if (step[0] == 'r') queue.Requeue();
+  }
+  result += "/ " + std::to_string(queue.Dropped()) + " dropped, " +
+            std::to_string(queue.Waiting()) + " waiting";
+  EXPECT_EQ(result, GetParam().result);
 }
 
-TEST(SendQueue, KeepsOrderAndQueuesARetryOfAWaitingFrameOnce) {
-  SendQueue queue(10);
-  for (const char* frame : {"a", "b", "a", "c"}) queue.Push(frame);
-  EXPECT_EQ(PopAll(queue), (std::vector<std::string>{"a", "b", "c"}));
-}
-
-TEST(SendQueue, WhenFullDropsTheOldestWaitingFrame) {
-  SendQueue queue(3);
-  queue.Push("in socket");
-  queue.Pop();
-  for (const char* frame : {"1", "2", "3"}) queue.Push(frame);
-  EXPECT_EQ(queue.Dropped(), 1u);
-  EXPECT_EQ(PopAll(queue), (std::vector<std::string>{"2", "3"}));
-  queue.Push("4");  // every queued frame is in the socket: the new one goes
-  EXPECT_EQ(queue.Dropped(), 2u);
-  EXPECT_FALSE(queue.HasWaiting());
-}
-
-TEST(SendQueue, FramesNotYetPassedOnWaitAgainAheadOfTheOthersWhenTheConnectionGoes) {
-  SendQueue queue(10);
-  for (const char* frame : {"aaa", "bbb", "ccc"}) queue.Push(frame);
-  queue.Pop();
-  queue.Pop();
-  queue.Written(4);  // "aaa" and one byte of "bbb"
-  queue.Push("ddd");
-  queue.Requeue();
-  EXPECT_EQ(PopAll(queue), (std::vector<std::string>{"bbb", "ccc", "ddd"}));
-  queue.Written(9);
-  queue.Requeue();
-  EXPECT_FALSE(queue.HasWaiting());
-  queue.Push("aaa");  // long gone: a new frame of the same bytes is sent again
-  EXPECT_EQ(queue.Waiting(), 1u);
-}
-
-TEST(SendQueue, SessionBytesCountInTheOrderWrittenAndAreNotSentAgain) {
-  SendQueue queue(10);
-  queue.Push("aaa");
-  queue.Pop();
-  queue.SessionBytesSent(5);  // a keep-alive between two frames
-  queue.Push("bbb");
-  queue.Pop();
-  queue.Written(3 + 5);  // "aaa" and the keep-alive, not "bbb"
-  queue.Requeue();
-  EXPECT_EQ(PopAll(queue), std::vector<std::string>{"bbb"});
-}
+INSTANTIATE_TEST_SUITE_P(
+    Steps, SendQueueTest,
+    ::testing::Values(
+        QueueCase{"ARetryOfAWaitingFrameIsQueuedOnce", 10, "+a +b +a +c - - -",
+                  "a b c / 0 dropped, 0 waiting"},
+        // Full, it drops the oldest waiting frame, or the new one when all are in the socket.
+        QueueCase{"WhenFullDropsTheOldestWaiting", 3, "+in - +1 +2 +3 - - +4",
+                  "in 2 3 / 2 dropped, 0 waiting"},
+        // A frame not yet passed on waits again, ahead of the others; one long gone does not.
+        QueueCase{"RequeuesFramesNotPassedOn", 10, "+aaa +bbb +ccc - - w4 +ddd r - - - w9 r +aaa",
+                  "aaa bbb bbb ccc ddd / 0 dropped, 1 waiting"},
+        // Bytes of the session count in the order written and are not sent again.
+        QueueCase{"SessionBytesAreNotSentAgain", 10, "+aaa - s5 +bbb - w8 r -",
+                  "aaa bbb bbb / 0 dropped, 0 waiting"}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace brevio

@@ -1,4 +1,4 @@
-#include "host/net/TcpLink.h"
+#include "host/net/DeviceLink.h"
 
 #include <algorithm>
 
@@ -12,82 +12,81 @@ std::string WaitText(int ms) {
 
 }  // namespace
 
-TcpLink::TcpLink(std::string name, std::string host, std::uint16_t port, LinkLog log,
-                 TcpLinkOptions options)
-    : name_(std::move(name)),
-      host_(QString::fromStdString(host)),
-      port_(port),
+DeviceLink::DeviceLink(const std::string& kind, std::unique_ptr<LinkDevice> device, LinkLog log,
+                       LinkOptions options)
+    : name_(kind + " " + device->Address()),
+      device_(std::move(device)),
       log_(std::move(log)),
       options_(options),
       nextWaitMs_(options.firstRetryMs),
-      queue_(options.queueBound) {
+      queue_(options.queueBound),
+      status_(device_->Address()) {
   for (QTimer* timer : {&retryTimer_, &connectTimer_, &stallTimer_, &silenceTimer_}) {
     timer->setSingleShot(true);
   }
   connectTimer_.setInterval(options_.connectTimeoutMs);
   stallTimer_.setInterval(options_.writeStallMs);
   silenceTimer_.setInterval(options_.silenceMs);
-  QObject::connect(&retryTimer_, &QTimer::timeout, &socket_, [this] { Connect(); });
-  QObject::connect(&connectTimer_, &QTimer::timeout, &socket_,
+  QIODevice& io = device_->Io();
+  QObject::connect(&retryTimer_, &QTimer::timeout, &io, [this] { Connect(); });
+  QObject::connect(&connectTimer_, &QTimer::timeout, &io,
                    [this] { Lost("no connection within " + WaitText(options_.connectTimeoutMs)); });
-  QObject::connect(&stallTimer_, &QTimer::timeout, &socket_,
+  QObject::connect(&stallTimer_, &QTimer::timeout, &io,
                    [this] { Lost("sending stalled for " + WaitText(options_.writeStallMs)); });
-  QObject::connect(&silenceTimer_, &QTimer::timeout, &socket_,
+  QObject::connect(&silenceTimer_, &QTimer::timeout, &io,
                    [this] { Lost("nothing heard for " + WaitText(options_.silenceMs)); });
-  QObject::connect(&socket_, &QTcpSocket::connected, &socket_, [this] { OnConnected(); });
-  QObject::connect(&socket_, &QTcpSocket::readyRead, &socket_, [this] { OnReadyRead(); });
-  QObject::connect(&socket_, &QTcpSocket::bytesWritten, &socket_,
+  QObject::connect(&io, &QIODevice::readyRead, &io, [this] { OnReadyRead(); });
+  QObject::connect(&io, &QIODevice::bytesWritten, &io,
                    [this](qint64 count) { OnBytesWritten(count); });
-  QObject::connect(&socket_, &QTcpSocket::errorOccurred, &socket_,
-                   [this] { Lost(socket_.errorString().toStdString()); });
-  QObject::connect(&socket_, &QTcpSocket::disconnected, &socket_,
-                   [this] { Lost("the connection was closed"); });
+  device_->Watch({[this] { OnConnected(); }, [this](const std::string& reason) { Lost(reason); }});
 }
 
-// Frames sent last (the killed objects of an unload) leave before the socket closes; a socket
+// Frames sent last (the killed objects of an unload) leave before the device closes; a device
 // that goes reports its end, and nothing is left here to hear it.
-TcpLink::~TcpLink() {
-  if (state_ == State::Connected) socket_.flush();
-  socket_.disconnect();
+DeviceLink::~DeviceLink() {
+  if (state_ == State::Connected) device_->Flush();
+  device_->Io().disconnect();
 }
 
 // The first try starts as the event loop runs.
-void TcpLink::Start(Handlers handlers) {
+void DeviceLink::Start(Handlers handlers) {
   handlers_ = std::move(handlers);
   log_(name_ + ": connecting");
   retryTimer_.start(0);
 }
 
-void TcpLink::Send(std::string frame) {
+void DeviceLink::Send(std::string frame) {
   queue_.Push(std::move(frame));
   if (sessionOpen_) Flush();
 }
 
-void TcpLink::SendSessionBytes(std::string_view bytes) {
+void DeviceLink::SendSessionBytes(std::string_view bytes) {
   if (state_ != State::Connected) return;
   Write(std::string(bytes));
   queue_.SessionBytesSent(bytes.size());
 }
 
-void TcpLink::OpenSession() {
+void DeviceLink::OpenSession() {
   if (state_ != State::Connected) return;
   sessionOpen_ = true;
   Flush();
 }
 
-void TcpLink::Reconnect(const std::string& reason) {
+void DeviceLink::Reconnect(const std::string& reason) {
   Lost(reason);
 }
 
-void TcpLink::Connect() {
+void DeviceLink::Connect() {
   state_ = State::Connecting;
+  status_.Set(LinkState::Connecting);
   connectTimer_.start();
-  socket_.connectToHost(host_, port_);
+  device_->Open();
 }
 
-void TcpLink::OnConnected() {
+void DeviceLink::OnConnected() {
   connectTimer_.stop();
   state_ = State::Connected;
+  status_.Set(LinkState::Connected);
   connectedFor_.start();
   loggedReason_.clear();
   std::string line = name_ + ": connected";
@@ -97,29 +96,29 @@ void TcpLink::OnConnected() {
   if (handlers_.connected) handlers_.connected();
 }
 
-void TcpLink::OnReadyRead() {
-  const QByteArray bytes = socket_.readAll();
+void DeviceLink::OnReadyRead() {
+  const QByteArray bytes = device_->Io().readAll();
   if (state_ != State::Connected) return;
   if (options_.silenceMs > 0) silenceTimer_.start();
   handlers_.received(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-void TcpLink::OnBytesWritten(qint64 count) {
+void DeviceLink::OnBytesWritten(qint64 count) {
   queue_.Written(static_cast<std::size_t>(count));
   // Progress: the peer takes what is sent.
-  if (socket_.bytesToWrite() > 0) {
+  if (device_->Io().bytesToWrite() > 0) {
     stallTimer_.start();
   } else {
     stallTimer_.stop();
   }
 }
 
-void TcpLink::Write(const std::string& bytes) {
-  socket_.write(bytes.data(), static_cast<qint64>(bytes.size()));
+void DeviceLink::Write(const std::string& bytes) {
+  device_->Io().write(bytes.data(), static_cast<qint64>(bytes.size()));
   if (!stallTimer_.isActive()) stallTimer_.start();
 }
 
-void TcpLink::Flush() {
+void DeviceLink::Flush() {
   while (state_ == State::Connected && queue_.HasWaiting()) Write(queue_.Pop());
   if (queue_.Dropped() > droppedLogged_) {
     log_(name_ + ": " + std::to_string(queue_.Dropped() - droppedLogged_) +
@@ -131,13 +130,13 @@ void TcpLink::Flush() {
 
 // Each way a connection can end comes here, often twice (an error, then the disconnection):
 // only the first counts.
-void TcpLink::Lost(const std::string& reason) {
+void DeviceLink::Lost(const std::string& reason) {
   if (state_ == State::Waiting) return;
   const bool wasConnected = state_ == State::Connected;
   state_ = State::Waiting;
   sessionOpen_ = false;
   for (QTimer* timer : {&connectTimer_, &stallTimer_, &silenceTimer_}) timer->stop();
-  socket_.abort();
+  device_->Close();
   queue_.Requeue();
   if (wasConnected) {
     if (connectedFor_.elapsed() >= options_.longestRetryMs) nextWaitMs_ = options_.firstRetryMs;
@@ -145,16 +144,18 @@ void TcpLink::Lost(const std::string& reason) {
   }
   const int wait = NextWait();
   LogRetry(reason, wait);
+  status_.Set(LinkState::Waiting, reason,
+              std::chrono::system_clock::now() + std::chrono::milliseconds(wait));
   retryTimer_.start(wait);
 }
 
-int TcpLink::NextWait() {
+int DeviceLink::NextWait() {
   const int wait = nextWaitMs_;
   nextWaitMs_ = std::min(options_.longestRetryMs, nextWaitMs_ * 2);
   return wait;
 }
 
-void TcpLink::LogRetry(const std::string& reason, int waitMs) {
+void DeviceLink::LogRetry(const std::string& reason, int waitMs) {
   if (reason == loggedReason_ && waitMs == loggedWaitMs_) return;
   loggedReason_ = reason;
   loggedWaitMs_ = waitMs;

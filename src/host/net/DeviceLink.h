@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QTcpSocket>
 #include <QTimer>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "host/net/LinkDevice.h"
+#include "host/net/LinkStatusKeeper.h"
 #include "host/net/SendQueue.h"
 
 namespace brevio {
@@ -15,8 +17,8 @@ namespace brevio {
 // A line for the status log.
 using LinkLog = std::function<void(const std::string&)>;
 
-// How a TcpLink waits, retries and queues.
-struct TcpLinkOptions {
+// How a DeviceLink waits, retries and queues.
+struct LinkOptions {
   // The wait before the next try starts here and doubles with each failure up to the longest;
   // a connection that lasted the longest wait starts it afresh.
   int firstRetryMs = 1000;
@@ -31,11 +33,11 @@ struct TcpLinkOptions {
   std::size_t queueBound = 200;
 };
 
-// A TCP connection that keeps itself up: it connects when the event loop runs, reconnects with
-// back-off after a failure, a loss or a stall, and logs each. Frames sent while the link is
-// down wait in a bounded queue until the peer is ready for them again. Everything runs on the
-// event loop; nothing blocks.
-class TcpLink {
+// A device (a TCP connection, a serial port) kept open: it opens when the event loop runs, and
+// again with back-off after a failure, a loss or a stall, and logs each. Frames sent while the
+// link is down wait in a bounded queue until the peer is ready for them again. Everything runs
+// on the event loop; nothing blocks.
+class DeviceLink {
  public:
   struct Handlers {
     // The connection is up: the peer's session may begin (a login, say).
@@ -45,12 +47,12 @@ class TcpLink {
     std::function<void()> lost;
   };
 
-  // `name` says which link the log lines are about.
-  TcpLink(std::string name, std::string host, std::uint16_t port, LinkLog log,
-          TcpLinkOptions options = {});
-  ~TcpLink();
-  TcpLink(const TcpLink&) = delete;
-  TcpLink& operator=(const TcpLink&) = delete;
+  // The log lines name the link by `kind` and the device's address ("TNC kiss://...").
+  DeviceLink(const std::string& kind, std::unique_ptr<LinkDevice> device, LinkLog log,
+             LinkOptions options = {});
+  ~DeviceLink();
+  DeviceLink(const DeviceLink&) = delete;
+  DeviceLink& operator=(const DeviceLink&) = delete;
 
   void Start(Handlers handlers);
 
@@ -62,7 +64,10 @@ class TcpLink {
   void OpenSession();
   // Gives up this connection for `reason` and tries again after the back-off.
   void Reconnect(const std::string& reason);
+  // See LinkStatusKeeper::Observe.
+  void Observe(LinkObserver& observer) { status_.Observe(observer); }
 
+  const std::string& Name() const { return name_; }
   bool Connected() const { return state_ == State::Connected; }
   const SendQueue& Queue() const { return queue_; }
 
@@ -81,12 +86,10 @@ class TcpLink {
   void LogRetry(const std::string& reason, int waitMs);
 
   std::string name_;
-  QString host_;
-  std::uint16_t port_;
+  std::unique_ptr<LinkDevice> device_;
   LinkLog log_;
-  TcpLinkOptions options_;
+  LinkOptions options_;
   Handlers handlers_;
-  QTcpSocket socket_;
   QTimer retryTimer_;
   QTimer connectTimer_;
   QTimer stallTimer_;
@@ -101,6 +104,7 @@ class TcpLink {
   int loggedWaitMs_ = 0;
   std::size_t droppedLogged_ = 0;
   SendQueue queue_;
+  LinkStatusKeeper status_;
 };
 
 }  // namespace brevio

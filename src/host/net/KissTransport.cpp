@@ -1,34 +1,30 @@
-#include "host/net/KissTcpTransport.h"
+#include "host/net/KissTransport.h"
 
 #include "host/aprs/Ax25Frame.h"
-#include "host/net/TncAddress.h"
 
 namespace brevio {
 
-KissTcpTransport::KissTcpTransport(const std::string& host, std::uint16_t port, LinkLog log,
-                                   TcpLinkOptions options)
-    : name_("TNC " + FormatTncAddress({TncAddress::Kind::Kiss, host, port})),
-      log_(log),
-      link_(name_, host, port, std::move(log), options) {}
+KissTransport::KissTransport(std::unique_ptr<LinkDevice> device, LinkLog log, LinkOptions options)
+    : log_(log), link_("TNC", std::move(device), std::move(log), options) {}
 
-void KissTcpTransport::Start(FrameSink& sink) {
+void KissTransport::Start(FrameSink& sink) {
   sink_ = &sink;
   link_.Start({[this] { link_.OpenSession(); }, [this](std::string_view bytes) { Receive(bytes); },
                // A frame cut off by the loss must not run into the first of the next stream.
                [this] { deframer_ = KissDeframer(); }});
 }
 
-void KissTcpTransport::Transmit(const Tnc2Frame& frame, std::int16_t port) {
+void KissTransport::Transmit(const Tnc2Frame& frame, std::int16_t port) {
   const std::optional<std::string> payload = EncodeAx25UiFrame(frame);
   if (!payload) {
-    log_(name_ + ": a frame from " + frame.source + " does not fit AX.25; not sent");
+    log_(link_.Name() + ": a frame from " + frame.source + " does not fit AX.25; not sent");
     return;
   }
   const int kissPort = port >= 1 && port <= kMaxKissPort + 1 ? port - 1 : 0;
   link_.Send(EncodeKissFrame(kissPort, *payload).value());
 }
 
-void KissTcpTransport::Receive(std::string_view bytes) {
+void KissTransport::Receive(std::string_view bytes) {
   for (const KissFrame& kiss : deframer_.Feed(bytes)) {
     Ax25Decoded decoded = DecodeAx25UiFrame(kiss.payload);
     if (!decoded.frame) {

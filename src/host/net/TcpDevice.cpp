@@ -1,0 +1,19 @@
+#include "host/net/TcpDevice.h"
+
+namespace brevio {
+
+TcpDevice::TcpDevice(const TncAddress& address)
+    : address_(FormatTncAddress(address)),
+      host_(QString::fromStdString(address.host)),
+      port_(address.port) {}
+
+void TcpDevice::Watch(Events events) {
+  events_ = std::move(events);
+  QObject::connect(&socket_, &QTcpSocket::connected, &socket_, [this] { events_.opened(); });
+  QObject::connect(&socket_, &QTcpSocket::errorOccurred, &socket_,
+                   [this] { events_.failed(socket_.errorString().toStdString()); });
+  QObject::connect(&socket_, &QTcpSocket::disconnected, &socket_,
+                   [this] { events_.failed("the connection was closed"); });
+}
+
+}  // namespace brevio
