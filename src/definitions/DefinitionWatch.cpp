@@ -51,7 +51,9 @@ void DefinitionWatch::StartDefinitionWatch() {
 
 bool DefinitionWatch::WaitForChange() {
   while (true) {
-    const bool signalled = folder_.Wait(kLongestWait);
+    // With a notification the program sleeps until the folder signals or the stop closes it;
+    // without one it wakes to check the file.
+    const bool signalled = folder_.Wait(ChangeHandle ? FolderWatch::kUntilSignalled : kLongestWait);
     loop_.ProcessPendingEvents();
     if (WatchStop != 0) return false;
     // Without a notification every pass checks the file.
@@ -62,7 +64,8 @@ bool DefinitionWatch::WaitForChange() {
 void DefinitionWatch::StopDefinitionWatch() {
   WatchStop = -1;
   loop_.ProcessPendingEvents();
-  if (ChangeHandle) folder_.Close();
+  // Also ends the wait in progress, which is not bounded while a notification is open.
+  folder_.Close();
   ChangeHandle = false;
 }
 

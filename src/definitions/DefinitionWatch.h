@@ -14,7 +14,7 @@ namespace brevio {
 
 // Watches the program's folder and reloads both definition files when the topic file changes in
 // length or attributes. Its loop is the program's main loop: every event of the program runs
-// inside it, at least every 100 ms, until shutdown stops it.
+// inside it as it comes, until shutdown stops it. A quiet program sleeps in its wait.
 class DefinitionWatch {
  public:
   DefinitionWatch(const ProgramInfo& info, TopicDefinitions& topicDefinitions,

@@ -43,11 +43,13 @@ void InotifyFolderWatch::Signalled() {
 
 bool InotifyFolderWatch::Wait(std::int32_t ms) {
   if (signalled_) return true;
+  if (ms == kUntilSignalled && fd_ < 0) return false;
   QEventLoop loop;
   QTimer timeout;
   timeout.setSingleShot(true);
   QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-  timeout.start(ms);
+  // Unbounded, the loop sleeps in poll() until an event comes: no timer wakes it.
+  if (ms != kUntilSignalled) timeout.start(ms);
   waiting_ = &loop;
   loop.exec();
   waiting_ = nullptr;

@@ -29,11 +29,12 @@ class ScriptedFolderWatch : public FolderWatch {
   bool creatable = true;
   int rearms = 0;
   int closes = 0;
+  std::vector<std::int32_t> waits;    // the bound of each
   std::function<void()> onExhausted;  // runs when the script is over (the test stops the watch)
 
   bool Create(const std::string&) override { return creatable; }
   bool Wait(std::int32_t ms) override {
-    EXPECT_LE(ms, 100);
+    waits.push_back(ms);
     if (steps.empty()) {
       onExhausted();
       return false;
@@ -135,12 +136,13 @@ TEST_F(DefinitionWatchTest, MenuReloadIsJudgedAgainstTheLastWatchCheck) {
   EXPECT_EQ(topics[1].strObject, "WX");
 }
 
-TEST_F(DefinitionWatchTest, EventsRunAfterEveryWait) {
+TEST_F(DefinitionWatchTest, AQuietFolderSleepsInWaitsThatOnlyItsSignalOrTheStopEnds) {
   Step(nullptr, false);
   Step(nullptr, false);
   Run();
   EXPECT_EQ(loop.processed, 3 + 1);  // three waits and the stop's own processing
   EXPECT_EQ(folder.rearms, 0);
+  EXPECT_THAT(folder.waits, ::testing::Each(FolderWatch::kUntilSignalled));
 }
 
 TEST_F(DefinitionWatchTest, WithoutANotificationEveryPassChecksTheFile) {
@@ -150,7 +152,8 @@ TEST_F(DefinitionWatchTest, WithoutANotificationEveryPassChecksTheFile) {
   EXPECT_EQ(lines.front(), "No change notification for " + program.Path() +
                                "; checking the topic file every 100 ms");
   EXPECT_THAT(lines, ::testing::Contains(Reloaded()));
-  EXPECT_EQ(folder.closes, 0);
+  EXPECT_THAT(folder.waits, ::testing::Each(100));
+  EXPECT_EQ(folder.closes, 1);  // which ends the wait in progress at once
 }
 
 TEST_F(DefinitionWatchTest, ADeletedTopicFileEndsTheProgramWithTheLoadsMessage) {
