@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,8 +45,8 @@ struct Link {
 };
 
 struct Sample {
-  long wakeUps;
-  long preempted;
+  std::map<std::string, long> wakeUps;
+  std::map<std::string, long> preempted;
   double cpu;
   double scheduled;
   std::chrono::steady_clock::time_point at;
@@ -129,13 +130,14 @@ double Measure(const Binary& binary, const Link& link, bool window, int seconds)
   if (!up) return -1;
 
   const double span = std::chrono::duration<double>(after.at - before.at).count();
-  const double wakeUps = static_cast<double>(after.wakeUps - before.wakeUps) / span;
+  const double wakeUps = static_cast<double>(Grown(before.wakeUps, after.wakeUps)) / span;
   std::printf(
       "%s, %s, %s, %.0f s quiet, %ld threads: %.2f wake-ups/s (target at most %.1f: %.2f of "
       "it), %.2f preemptions/s; CPU time (utime+stime) %.3f ms/s = %.4f %%, on the processor "
       "(schedstat) %.3f ms/s\n",
       qPrintable(binary.label), window ? "window" : "headless", link.what, span, threads, wakeUps,
-      kTarget, wakeUps / kTarget, static_cast<double>(after.preempted - before.preempted) / span,
+      kTarget, wakeUps / kTarget,
+      static_cast<double>(Grown(before.preempted, after.preempted)) / span,
       (after.cpu - before.cpu) * 1000 / span, (after.cpu - before.cpu) * 100 / span,
       (after.scheduled - before.scheduled) * 1000 / span);
   std::fflush(stdout);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 
@@ -19,17 +20,30 @@ inline long ProcStatus(pid_t pid, const std::string& key, const std::string& tas
   return -1;
 }
 
-// `key` summed over all threads of the process (voluntary_ctxt_switches, say).
-inline long ThreadsStatus(pid_t pid, const std::string& key) {
-  long sum = 0;
+// `key` of each thread of the process (voluntary_ctxt_switches, say), by thread id.
+inline std::map<std::string, long> ThreadsStatus(pid_t pid, const std::string& key) {
+  std::map<std::string, long> counts;
   const std::string folder = "/proc/" + std::to_string(pid) + "/task";
   DIR* tasks = opendir(folder.c_str());
-  if (tasks == nullptr) return -1;
+  if (tasks == nullptr) return counts;
   while (const dirent* task = readdir(tasks)) {
     if (task->d_name[0] == '.') continue;
-    sum += ProcStatus(pid, key, "/task/" + std::string(task->d_name));
+    counts[task->d_name] = ProcStatus(pid, key, "/task/" + std::string(task->d_name));
   }
   closedir(tasks);
+  return counts;
+}
+
+// How much the counts of the threads alive at `after` grew since `before` (a thread started in
+// between counts from zero). A thread that ended meanwhile (Qt's thread pool ends its idle
+// threads after 30 s) takes its whole count with it, so it is left out rather than subtracted.
+inline long Grown(const std::map<std::string, long>& before,
+                  const std::map<std::string, long>& after) {
+  long sum = 0;
+  for (const auto& [task, count] : after) {
+    const auto earlier = before.find(task);
+    sum += count - (earlier == before.end() ? 0 : earlier->second);
+  }
   return sum;
 }
 

@@ -1,10 +1,12 @@
-// Draws the main window, with a few status lines of a typical session, and the about window into
-// PNG files for the documentation. scripts/screenshots builds and runs it.
+// Draws the main window, with a few status lines of a typical session and its status bar, and the
+// about window into PNG files for the documentation. scripts/screenshots builds and runs it.
 #include <QApplication>
 #include <QPixmap>
 #include <QTimer>
 #include <iostream>
 
+#include "app/StationSummary.h"
+#include "app/WidgetStatusBar.h"
 #include "app/WidgetTextBox.h"
 #include "app/frmMain.h"
 #include "base/ProgramInfo.h"
@@ -69,6 +71,11 @@ int main(int argc, char** argv) {
   txtStatus.Append(date + "07:00:01 start of " + title + "\r\n");
   for (const char* line : kStatusLines) txtStatus.Append(date + line + "\r\n");
   for (const char* line : kTrafficLines) txtAPRS.Append(date + line);
+  StationSummary summary;
+  WidgetStatusBar bar(window, summary);
+  summary.LinkChanged({"kiss://127.0.0.1:8001", LinkState::Connected, "", {}});
+  for (int i = 0; i < 312; ++i) summary.FrameHeard();
+  for (int i = 0; i < 9; ++i) summary.ReplySent();
   window.resize(760, 560);
   window.show();
 

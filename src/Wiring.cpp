@@ -57,6 +57,14 @@ class LinkedStation {
     if (aprsIs_) aprsIs_->Start(station_);
   }
 
+  // Tells `summary` how the link stands and what the station hears and sends.
+  void Observe(StationSummary& summary) {
+    if (stdio_) stdio_->Observe(summary);
+    if (kiss_) kiss_->Observe(summary);
+    if (aprsIs_) aprsIs_->Observe(summary);
+    station_.Observe(summary);
+  }
+
   Station& station() { return station_; }
   HostVersionSource& version() { return version_; }
 
@@ -106,6 +114,8 @@ int RunServer(const CommandLine& line, const ModeParts& mode) {
   }
 
   IniFileReader ini;
+  // Before the link, which may still report as it closes.
+  StationSummary summary;
   LinkedStation host(line.tnc, ini, hostFolder, clock, log);
   // The link's first lines follow those of start-up.
   QTimer::singleShot(0, [&] {
@@ -119,6 +129,10 @@ int RunServer(const CommandLine& line, const ModeParts& mode) {
   QtTimer timer1;
   RequestGate gate(clock, timer1, log);
   timer1.OnTick([&gate] { gate.Timer1Tick(); });
+
+  host.Observe(summary);
+  gate.OnThrottleChange([&summary](bool down) { summary.Throttled(down); });
+  if (mode.showSummary) mode.showSummary(summary, log);
 
   LocalSingleInstance instance(QDir::tempPath());
   instance.OnActivate(mode.activate);

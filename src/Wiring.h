@@ -4,8 +4,10 @@
 
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "app/StationSummary.h"
 #include "base/MessageDialog.h"
 #include "base/ProgramInfo.h"
+#include "base/StatusLog.h"
 #include "base/TextBox.h"
 
 namespace brevio {
@@ -22,6 +24,9 @@ struct ModeParts {
   std::function<void(const ProgramInfo&)> connectHelp;
   // Runs events while other windows of the program are still open; empty when headless.
   std::function<void()> runWhileWindowsOpen;
+  // Shows the station's summary: the window's status bar, or the headless summary line written
+  // to the status log.
+  std::function<void(StationSummary&, StatusLog&)> showSummary;
 };
 
 // Builds the server's pieces over the mode's parts and runs start-up; returns the exit status

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <iostream>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "app/HeadlessWindow.h"
 #include "app/HelpMenu.h"
 #include "app/WidgetMainWindow.h"
+#include "app/WidgetStatusBar.h"
 #include "app/WidgetTextBox.h"
 #include "app/frmMain.h"
 #include "base/ProgramInfo.h"
@@ -29,7 +31,18 @@ int RunHeadless(int argc, char** argv, const CommandLine& line) {
   StreamTextBox txtStatus("txtStatus", &std::cerr);
   StreamTextBox txtAPRS("txtAPRS", line.echo ? &std::cerr : nullptr);
   HeadlessWindow window(std::cerr);
-  return RunServer(line, {dialog, txtStatus, txtAPRS, window, {}, {}, {}});
+  return RunServer(line, {dialog,
+                          txtStatus,
+                          txtAPRS,
+                          window,
+                          {},
+                          {},
+                          {},
+                          [&window](StationSummary& summary, StatusLog& log) {
+                            window.OnSummaryAsked([&summary, &log] {
+                              log.LogStatus(summary.Text(std::chrono::system_clock::now()));
+                            });
+                          }});
 }
 
 // The about window may outlive the main window; the program ends when it is closed.
@@ -49,14 +62,17 @@ int RunWindowed(int argc, char** argv, const CommandLine& line) {
   WidgetMainWindow window(form);
   DesktopUrlOpener opener;
   std::optional<HelpMenu> help;
-  return RunServer(line, {dialog, txtStatus, txtAPRS, window,
-                          [&form] {
-                            form.showNormal();
-                            form.raise();
-                            form.activateWindow();
-                          },
-                          [&](const ProgramInfo& info) { help.emplace(form, info, opener); },
-                          RunWhileWindowsOpen});
+  std::optional<WidgetStatusBar> bar;
+  return RunServer(
+      line,
+      {dialog, txtStatus, txtAPRS, window,
+       [&form] {
+         form.showNormal();
+         form.raise();
+         form.activateWindow();
+       },
+       [&](const ProgramInfo& info) { help.emplace(form, info, opener); }, RunWhileWindowsOpen,
+       [&](StationSummary& summary, StatusLog&) { bar.emplace(form, summary); }});
 }
 
 }  // namespace

@@ -90,7 +90,8 @@ std::string UsageText() {
          "  --help                print this text and exit\n"
          "\n"
          "Headless, signals stand for the menu commands: SIGHUP reloads the definition files,\n"
-         "SIGTERM and SIGINT exit, SIGUSR1 turns scanning for QDOS and QUERY messages over.\n";
+         "SIGTERM and SIGINT exit, SIGUSR1 turns scanning for QDOS and QUERY messages over,\n"
+         "SIGUSR2 writes the link, the frames heard and the replies sent as a status line.\n";
 }
 
 }  // namespace brevio

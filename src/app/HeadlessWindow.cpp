@@ -12,13 +12,17 @@ void HeadlessWindow::StreamCheckMark::SetChecked(bool checked) {
 
 void HeadlessWindow::ConnectCommands(Server& server) {
   signals_ = std::make_unique<PosixSignalEvents>(
-      std::initializer_list<int>{SIGHUP, SIGTERM, SIGINT, SIGUSR1}, [&server](int number) {
+      std::initializer_list<int>{SIGHUP, SIGTERM, SIGINT, SIGUSR1, SIGUSR2},
+      [this, &server](int number) {
         switch (number) {
           case SIGHUP:
             server.watch.ReloadDefinition();
             break;
           case SIGUSR1:
             server.traffic.ToggleScanForQdos();
+            break;
+          case SIGUSR2:
+            if (summaryAsked_) summaryAsked_();
             break;
           default:
             server.shutdown.Unload();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -10,7 +11,8 @@ namespace brevio {
 
 // The main window when there is none. Its commands come as signals, as a daemon's do:
 // SIGHUP reloads the definitions, SIGTERM and SIGINT exit through the normal unload, SIGUSR1
-// turns scanning for QDOS over. The scan check mark is reported on `out`.
+// turns scanning for QDOS over, SIGUSR2 asks for the station's summary. The scan check mark is
+// reported on `out`.
 class HeadlessWindow : public MainWindow {
  public:
   explicit HeadlessWindow(std::ostream& out) : scanMark_(out) {}
@@ -20,6 +22,9 @@ class HeadlessWindow : public MainWindow {
   CheckMark& ScanForQdosMark() override { return scanMark_; }
   void ConnectCommands(Server& server) override;
   void Release() override {}
+
+  // What SIGUSR2 runs.
+  void OnSummaryAsked(std::function<void()> handler) { summaryAsked_ = std::move(handler); }
 
  private:
   class StreamCheckMark : public CheckMark {
@@ -33,6 +38,7 @@ class HeadlessWindow : public MainWindow {
 
   StreamCheckMark scanMark_;
   std::unique_ptr<PosixSignalEvents> signals_;
+  std::function<void()> summaryAsked_;
 };
 
 }  // namespace brevio

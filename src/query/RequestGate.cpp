@@ -58,6 +58,7 @@ bool RequestGate::AdmitRequest(const std::string& firstKey, const std::string& s
   throttledDown_ = true;
   timer1_.SetInterval(kPause);
   timer1_.SetEnabled(true);
+  if (onThrottle_) onThrottle_(true);
   return false;
 }
 
@@ -65,6 +66,7 @@ void RequestGate::Timer1Tick() {
   log_.LogStatus("  Throttle up");
   throttledDown_ = false;
   timer1_.SetEnabled(false);
+  if (onThrottle_) onThrottle_(false);
 }
 
 }  // namespace brevio

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "base/Clock.h"
@@ -37,6 +38,8 @@ class RequestGate {
   void Timer1Tick();
 
   bool ThrottledDown() const { return throttledDown_; }
+  // Told each time the server throttles down (true) or up again (false).
+  void OnThrottleChange(std::function<void(bool)> handler) { onThrottle_ = std::move(handler); }
 
   // Slot `index`, 1 to kSlots.
   const RecentRequest& RecentRequests(std::size_t index) const { return slots_.at(index - 1); }
@@ -44,6 +47,7 @@ class RequestGate {
  private:
   std::array<RecentRequest, kSlots> slots_{};
   bool throttledDown_ = false;
+  std::function<void(bool)> onThrottle_;
 
   Clock& clock_;
   Timer& timer1_;

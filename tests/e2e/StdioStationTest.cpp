@@ -29,6 +29,9 @@ TEST_F(StdioStationTest, AnswersQueriesFollowsSignalsAndEndsWithItsInput) {
   EXPECT_TRUE(ErrorShows("Reloading definition files. "));
   process_.write("X{6\n");
   EXPECT_TRUE(SentShows(":Sunny{3\n")) << sent_.toStdString();
+  // Acks are no replies; the lines that are no frames are not heard.
+  kill(static_cast<pid_t>(process_.processId()), SIGUSR2);
+  EXPECT_TRUE(ErrorShows(" stdio: connected | frames heard: 3 | replies sent: 3\n"));
   kill(static_cast<pid_t>(process_.processId()), SIGUSR1);
   EXPECT_TRUE(ErrorShows("Scan for QDOS: off"));
   // A new length of the topic file reloads it without a command.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <vector>
 
 #include "query/RequestGate.h"
 #include "support/CoreHarness.h"
@@ -20,6 +21,8 @@ class RequestGateTest : public ::testing::Test {
     h.clock.tick = tick;
     gate.emplace(h.clock, timer, h.log);
     gate->InitRecentRequests();
+    changes.clear();
+    gate->OnThrottleChange([this](bool down) { changes.push_back(down); });
     timer = {};
     h.txtStatus.content.clear();
     number = 0;
@@ -39,6 +42,7 @@ class RequestGateTest : public ::testing::Test {
   ManualTimer timer;
   std::optional<RequestGate> gate;
   int number = 0;
+  std::vector<bool> changes;  // what the gate told of its throttle
 };
 
 // Six admitted requests `gap` apart fill the slots from 1 to 6; a seventh `last` after the sixth
@@ -64,6 +68,7 @@ TEST_F(RequestGateTest, SeventhRequestPassesOnlyAtTheRateOfThreeAMinute) {
     }
     EXPECT_EQ(RequestAfter(last), admitted);
     EXPECT_EQ(gate->ThrottledDown(), !admitted);
+    EXPECT_EQ(changes, admitted ? std::vector<bool>{} : std::vector<bool>{true});
     EXPECT_EQ(timer.enabled, !admitted);
     EXPECT_EQ(gate->RecentRequests(1).messageId, admitted ? "7" : "1");
     EXPECT_EQ(gate->RecentRequests(1).stamp == h.clock.tick, admitted);
@@ -74,6 +79,7 @@ TEST_F(RequestGateTest, SeventhRequestPassesOnlyAtTheRateOfThreeAMinute) {
     gate->Timer1Tick();
     EXPECT_FALSE(gate->ThrottledDown());
     EXPECT_FALSE(timer.enabled);
+    EXPECT_EQ(changes, (std::vector<bool>{true, false}));
     EXPECT_EQ(h.StatusLines().back(), "  Throttle up");
   }
 }

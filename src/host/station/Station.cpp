@@ -77,6 +77,7 @@ void Station::RaiseEvents(Raise raise) {
 }
 
 void Station::FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> port) {
+  if (observer_ != nullptr) observer_->FrameHeard();
   heard_.emplace_back(frame, port.value_or(Config().defaultPort));
   if (raising_) return;
   RaisingScope scope(raising_);
@@ -182,6 +183,7 @@ void Station::SendAPRSMessage(const std::string& destination, const std::string&
   if (!outgoing_.Send(Envelope(path), destination, text, port, ports_.clock.TickCount())) {
     throw HostCallFailed("'" + destination + "' cannot be the addressee of a message");
   }
+  if (observer_ != nullptr) observer_->ReplySent();
   Reschedule();
 }
 

@@ -20,6 +20,7 @@
 #include "host/station/StationHostConfig.h"
 #include "host/station/StationHostOptions.h"
 #include "host/station/StationObjects.h"
+#include "host/station/StationObserver.h"
 #include "host/station/Transport.h"
 #include "host/station/UtcClock.h"
 
@@ -63,6 +64,9 @@ class Station : public HostConnector, public FrameSink {
   // The settings from the host's uiview32.ini, read on first use.
   const StationHostConfig& Config();
 
+  // Tells `observer` of each frame heard and each message sent; it replaces any before.
+  void Observe(StationObserver& observer) { observer_ = &observer; }
+
   // What the connections ask of the station.
   void ConnectEvents(const HostLink* link, HostEvents* events);
   const std::string& ReceivedData() const { return receivedData_; }
@@ -97,6 +101,7 @@ class Station : public HostConnector, public FrameSink {
   // see its own ReceivedData.
   std::deque<std::pair<Tnc2Frame, std::int16_t>> heard_;
   bool raising_ = false;
+  StationObserver* observer_ = nullptr;
 };
 
 }  // namespace brevio

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "host/net/LinkObserver.h"
+#include "host/station/StationObserver.h"
+
+namespace brevio {
+
+// How the station stands at a glance: its link, the frames heard and the replies sent since
+// start, and whether the server is throttled down. One text for the window's status bar and for
+// the headless summary line, so the two never differ.
+class StationSummary : public LinkObserver, public StationObserver {
+ public:
+  // Runs after each change.
+  void OnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
+
+  void LinkChanged(const LinkStatus& status) override;
+  void FrameHeard() override;
+  void ReplySent() override;
+  void Throttled(bool down);
+
+  const LinkStatus& Link() const { return link_; }
+
+  // "kiss://127.0.0.1:8001: connected | frames heard: 12 | replies sent: 3", with
+  // " | throttled down" while it is; a link waiting for its next try counts down to it.
+  std::string Text(std::chrono::system_clock::time_point now) const;
+
+ private:
+  void Changed();
+
+  LinkStatus link_;
+  long framesHeard_ = 0;
+  long repliesSent_ = 0;
+  bool throttled_ = false;
+  std::function<void()> onChange_;
+};
+
+}  // namespace brevio

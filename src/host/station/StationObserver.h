@@ -1,0 +1,15 @@
+#pragma once
+
+namespace brevio {
+
+// Hears what the station does, for a summary of its traffic.
+class StationObserver {
+ public:
+  virtual ~StationObserver() = default;
+  // A frame came in on the link.
+  virtual void FrameHeard() = 0;
+  // The server's message went out.
+  virtual void ReplySent() = 0;
+};
+
+}  // namespace brevio
