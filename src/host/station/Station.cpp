@@ -4,6 +4,7 @@
 
 #include "base/AnsiText.h"
 #include "base/PathText.h"
+#include "host/aprs/NetworkRouting.h"
 #include "host/aprs/SenderPosition.h"
 #include "host/aprs/Tnc2Line.h"
 #include "host/station/ReceivedDataText.h"
@@ -27,6 +28,12 @@ std::string EffectivePath(const Tnc2Frame& frame) {
     path += digipeater.call;
   }
   return path;
+}
+
+// Today's digipeaters no longer repeat the old bare aliases; WIDE1-1 is what they answer.
+std::string OnAirAlias(const std::string& call) {
+  const std::string upper = UpperCase(call);
+  return upper == "WIDE" || upper == "RELAY" ? "WIDE1-1" : call;
 }
 
 // Clears the flag it guards when the frames' events are done, also when one of them throws.
@@ -87,7 +94,8 @@ void Station::FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> 
   }
 }
 
-void Station::Take(const Tnc2Frame& frame, std::int16_t port) {
+void Station::Take(Tnc2Frame frame, std::int16_t port) {
+  DropNetworkRouting(frame.path);
   receivedData_ = FormatReceivedData(frame);
   RaiseEvents([](HostEvents& events) { events.DataAvailable(); });
 
@@ -209,7 +217,7 @@ Tnc2Frame Station::Envelope(const std::string& path) {
   std::size_t start = 0;
   while (start <= digipeaters.size()) {
     const std::size_t comma = std::min(digipeaters.find(',', start), digipeaters.size());
-    const std::string call = digipeaters.substr(start, comma - start);
+    const std::string call = OnAirAlias(digipeaters.substr(start, comma - start));
     start = comma + 1;
     if (call.empty()) continue;
     if (!IsValidCallSign(call, CallSignRule::Ax25)) {

@@ -29,7 +29,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(std::pair{",WIDE1-1", "WIDE1-1"},
                       std::pair{",DIGI1,WIDE1*,WIDE2-1", "DIGI1,WIDE1*,WIDE2-1"},
                       std::pair{"", "APRS "},
-                      std::pair{",D1,D2,D3,D4,D5,D6,D7,D8*", "D1,D2,D3,D4,D5,D6,D7,D8*"}));
+                      std::pair{",D1,D2,D3,D4,D5,D6,D7,D8*", "D1,D2,D3,D4,D5,D6,D7,D8*"},
+                      std::pair{",TCPIP*,qAC,T2TEST", "TCPIP*"},
+                      std::pair{",WIDE1*,qar,N0IGT", "WIDE1*"}, std::pair{",qAS,T2TEST", "APRS "}));
 
 TEST(StationTraffic, ReceivedDataIsHeaderAndInformationFieldWithEveryByte) {
   StationHarness h;
@@ -53,6 +55,11 @@ TEST(StationTraffic, DirectedQueryIsAckedThenRaisedWithTheDigipeatersItCameThrou
                           std::int16_t{2});
   EXPECT_EQ(h.transport.sent.back(), "2 N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL   :ackAB}7");
   EXPECT_EQ(h.events.events.back(), "NotifyRemotecommand(N0CALL||WIDE1-1,WIDE2-1|2|A|?UP|false)");
+
+  // APRS-IS routing after the q-construct is no digipeater the query came through.
+  h.Hear("K1ABC>APRS,TCPIP*,qAC,T2TEST::N0CALL-10:?HELP{9");
+  EXPECT_EQ(h.events.events.back(),
+            "NotifyRemotecommand(K1ABC|TCPIP|WIDE1-1,WIDE2-1|3|A|?HELP|false)");
 }
 
 TEST(StationTraffic, EveryCopyIsAckedButRaisedOnceWithinItsWindow) {
