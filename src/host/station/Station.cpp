@@ -6,6 +6,7 @@
 #include "base/PathText.h"
 #include "host/aprs/NetworkRouting.h"
 #include "host/aprs/SenderPosition.h"
+#include "host/aprs/ThirdPartyFrame.h"
 #include "host/aprs/Tnc2Line.h"
 #include "host/station/ReceivedDataText.h"
 #include "host/station/StationHost.h"
@@ -96,6 +97,11 @@ void Station::FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> 
 
 void Station::Take(Tnc2Frame frame, std::int16_t port) {
   DropNetworkRouting(frame.path);
+  if (IsThirdParty(frame)) {
+    std::optional<Tnc2Frame> inner = UnwrapThirdParty(frame);
+    if (!inner) return;
+    frame = std::move(*inner);
+  }
   receivedData_ = FormatReceivedData(frame);
   RaiseEvents([](HostEvents& events) { events.DataAvailable(); });
 

@@ -158,7 +158,9 @@ INSTANTIATE_TEST_SUITE_P(
         BeaconCase{"W3MIC>S32U6T,WIDE1-1:`(_fn\"Oj/]", "NotifyBeacon(W3MIC|33.4273|-12.129)"},
         BeaconCase{"W3MIC>S32U6T-3:'(_fn\"Oj/]", "NotifyBeacon(W3MIC|33.4273|-12.129)"},
         BeaconCase{"N0CALL-5>APRS:;LEADER   *092345z4903.50N/07201.75W>", ""},
-        BeaconCase{"N0CALL-9>APRS:!9903.50N/07201.75W-", ""}));
+        BeaconCase{"N0CALL-9>APRS:!9903.50N/07201.75W-", ""},
+        BeaconCase{"N0IGT>APRS,WIDE2-1:}K1ABC-7>APRS,TCPIP,N0IGT*:=5230.00N/00415.00E>",
+                   "NotifyBeacon(K1ABC-7|52.5|4.25)"}));
 
 TEST(StationTraffic, EventsGoOnlyToConnectionsThatConnectedThem) {
   StationHarness h;
