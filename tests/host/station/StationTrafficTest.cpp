@@ -60,6 +60,24 @@ TEST(StationTraffic, DirectedQueryIsAckedThenRaisedWithTheDigipeatersItCameThrou
   h.Hear("K1ABC>APRS,TCPIP*,qAC,T2TEST::N0CALL-10:?HELP{9");
   EXPECT_EQ(h.events.events.back(),
             "NotifyRemotecommand(K1ABC|TCPIP|WIDE1-1,WIDE2-1|3|A|?HELP|false)");
+
+  // A third-party query is acked and raised for its inner source, with the outer radio hops.
+  h.Hear("N0IGT>APRS,WIDE2*:}K1ABC>APRS,TCPIP,N0IGT*::N0CALL-10:?TIME{5");
+  EXPECT_EQ(h.transport.sent.back(), "3 N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::K1ABC    :ack5");
+  EXPECT_EQ(h.events.events.back(),
+            "NotifyRemotecommand(K1ABC|WIDE2|WIDE1-1,WIDE2-1|3|A|?TIME|false)");
+  EXPECT_EQ(h.events.receivedData.back().substr(0, 18), "K1ABC>APRS,WIDE2* ");
+
+  // Not understood: nothing reaches the server and nothing is sent.
+  const std::size_t sent = h.transport.sent.size();
+  const std::size_t raised = h.events.events.size();
+  for (const char* odd :
+       {"N0IGT>APRS:}K1ABC>APRS:}K2ABC>APRS::N0CALL-10:?TIME{6", "N0IGT>APRS:}::N0CALL-10:?TIME{7",
+        "N0IGT>APRS:}K1ABC::N0CALL-10:?UP{8"}) {
+    h.Hear(odd);
+  }
+  EXPECT_EQ(h.transport.sent.size(), sent);
+  EXPECT_EQ(h.events.events.size(), raised);
 }
 
 TEST(StationTraffic, EveryCopyIsAckedButRaisedOnceWithinItsWindow) {
