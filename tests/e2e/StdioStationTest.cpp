@@ -18,7 +18,7 @@ TEST_F(StdioStationTest, AnswersQueriesFollowsSignalsAndEndsWithItsInput) {
   const QStringList sent = SentLines(3);
   ASSERT_EQ(sent.size(), 3) << sent.join('\n').toStdString();
   // The monitored query is answered over one hop ("WIDE"), the directed one on the station's path.
-  EXPECT_EQ(sent[0], "N0CALL-10>APZBRV,WIDE::N0CALL   : ?WX{1");
+  EXPECT_EQ(sent[0], "N0CALL-10>APZBRV,WIDE1-1::N0CALL   : ?WX{1");
   EXPECT_EQ(sent[1], "N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL   :ack5");
   EXPECT_TRUE(sent[2].startsWith("N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL   :"));
   EXPECT_TRUE(sent[2].endsWith("{2")) << sent[2].toStdString();

@@ -4,7 +4,9 @@
 
 #include "base/AnsiText.h"
 #include "base/PathText.h"
+#include "host/aprs/NetworkRouting.h"
 #include "host/aprs/SenderPosition.h"
+#include "host/aprs/ThirdPartyFrame.h"
 #include "host/aprs/Tnc2Line.h"
 #include "host/station/ReceivedDataText.h"
 #include "host/station/StationHost.h"
@@ -27,6 +29,12 @@ std::string EffectivePath(const Tnc2Frame& frame) {
     path += digipeater.call;
   }
   return path;
+}
+
+// Today's digipeaters no longer repeat the old bare aliases; WIDE1-1 is what they answer.
+std::string OnAirAlias(const std::string& call) {
+  const std::string upper = UpperCase(call);
+  return upper == "WIDE" || upper == "RELAY" ? "WIDE1-1" : call;
 }
 
 // Clears the flag it guards when the frames' events are done, also when one of them throws.
@@ -88,7 +96,13 @@ void Station::FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> 
   }
 }
 
-void Station::Take(const Tnc2Frame& frame, std::int16_t port) {
+void Station::Take(Tnc2Frame frame, std::int16_t port) {
+  DropNetworkRouting(frame.path);
+  if (IsThirdParty(frame)) {
+    std::optional<Tnc2Frame> inner = UnwrapThirdParty(frame);
+    if (!inner) return;
+    frame = std::move(*inner);
+  }
   receivedData_ = FormatReceivedData(frame);
   RaiseEvents([](HostEvents& events) { events.DataAvailable(); });
 
@@ -211,7 +225,7 @@ Tnc2Frame Station::Envelope(const std::string& path) {
   std::size_t start = 0;
   while (start <= digipeaters.size()) {
     const std::size_t comma = std::min(digipeaters.find(',', start), digipeaters.size());
-    const std::string call = digipeaters.substr(start, comma - start);
+    const std::string call = OnAirAlias(digipeaters.substr(start, comma - start));
     start = comma + 1;
     if (call.empty()) continue;
     if (!IsValidCallSign(call, CallSignRule::Ax25)) {

@@ -77,7 +77,7 @@ class Station : public HostConnector, public FrameSink {
   std::vector<std::string> ObjectList() const { return objects_.List(); }
 
  private:
-  void Take(const Tnc2Frame& frame, std::int16_t port);
+  void Take(Tnc2Frame frame, std::int16_t port);
   void TakeMessage(const Tnc2Frame& frame, const AprsMessage& message, std::int16_t port);
   void SendAck(const std::string& to, const std::string& number, std::int16_t port);
   bool MayAsk(const std::string& sender);

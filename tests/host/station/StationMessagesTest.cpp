@@ -7,7 +7,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-constexpr const char* kFirst = "1 N0CALL-10>APZBRV,WIDE::N0CALL   :Hello{1";
+constexpr const char* kFirst = "1 N0CALL-10>APZBRV,WIDE1-1::N0CALL   :Hello{1";
 
 TEST(StationMessages, EachMessageGetsTheNextNumberAndHonoursPathAndPort) {
   StationHarness h;
@@ -83,6 +83,8 @@ TEST(StationMessages, MessagesThatCannotBeSentFailTheCallAndUseNoNumber) {
   EXPECT_FALSE(h.timer.enabled);
   h.link->SendAPRSMessage("N0CALL", "WIDE,,", 1, "A", "Hello");
   EXPECT_EQ(h.transport.sent, Lines{kFirst});
+  h.link->SendAPRSMessage("N0CALL", "relay,WIDE2-1", 1, "A", "Hello");
+  EXPECT_EQ(h.transport.sent.back(), "1 N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL   :Hello{2");
 }
 
 }  // namespace

@@ -29,7 +29,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(std::pair{",WIDE1-1", "WIDE1-1"},
                       std::pair{",DIGI1,WIDE1*,WIDE2-1", "DIGI1,WIDE1*,WIDE2-1"},
                       std::pair{"", "APRS "},
-                      std::pair{",D1,D2,D3,D4,D5,D6,D7,D8*", "D1,D2,D3,D4,D5,D6,D7,D8*"}));
+                      std::pair{",D1,D2,D3,D4,D5,D6,D7,D8*", "D1,D2,D3,D4,D5,D6,D7,D8*"},
+                      std::pair{",TCPIP*,qAC,T2TEST", "TCPIP*"},
+                      std::pair{",WIDE1*,qar,N0IGT", "WIDE1*"}, std::pair{",qAS,T2TEST", "APRS "}));
 
 TEST(StationTraffic, ReceivedDataIsHeaderAndInformationFieldWithEveryByte) {
   StationHarness h;
@@ -53,6 +55,29 @@ TEST(StationTraffic, DirectedQueryIsAckedThenRaisedWithTheDigipeatersItCameThrou
                           std::int16_t{2});
   EXPECT_EQ(h.transport.sent.back(), "2 N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL   :ackAB}7");
   EXPECT_EQ(h.events.events.back(), "NotifyRemotecommand(N0CALL||WIDE1-1,WIDE2-1|2|A|?UP|false)");
+
+  // APRS-IS routing after the q-construct is no digipeater the query came through.
+  h.Hear("K1ABC>APRS,TCPIP*,qAC,T2TEST::N0CALL-10:?HELP{9");
+  EXPECT_EQ(h.events.events.back(),
+            "NotifyRemotecommand(K1ABC|TCPIP|WIDE1-1,WIDE2-1|3|A|?HELP|false)");
+
+  // A third-party query is acked and raised for its inner source, with the outer radio hops.
+  h.Hear("N0IGT>APRS,WIDE2*:}K1ABC>APRS,TCPIP,N0IGT*::N0CALL-10:?TIME{5");
+  EXPECT_EQ(h.transport.sent.back(), "3 N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::K1ABC    :ack5");
+  EXPECT_EQ(h.events.events.back(),
+            "NotifyRemotecommand(K1ABC|WIDE2|WIDE1-1,WIDE2-1|3|A|?TIME|false)");
+  EXPECT_EQ(h.events.receivedData.back().substr(0, 18), "K1ABC>APRS,WIDE2* ");
+
+  // Not understood: nothing reaches the server and nothing is sent.
+  const std::size_t sent = h.transport.sent.size();
+  const std::size_t raised = h.events.events.size();
+  for (const char* odd :
+       {"N0IGT>APRS:}K1ABC>APRS:}K2ABC>APRS::N0CALL-10:?TIME{6", "N0IGT>APRS:}::N0CALL-10:?TIME{7",
+        "N0IGT>APRS:}K1ABC::N0CALL-10:?UP{8"}) {
+    h.Hear(odd);
+  }
+  EXPECT_EQ(h.transport.sent.size(), sent);
+  EXPECT_EQ(h.events.events.size(), raised);
 }
 
 TEST(StationTraffic, EveryCopyIsAckedButRaisedOnceWithinItsWindow) {
@@ -151,7 +176,9 @@ INSTANTIATE_TEST_SUITE_P(
         BeaconCase{"W3MIC>S32U6T,WIDE1-1:`(_fn\"Oj/]", "NotifyBeacon(W3MIC|33.4273|-12.129)"},
         BeaconCase{"W3MIC>S32U6T-3:'(_fn\"Oj/]", "NotifyBeacon(W3MIC|33.4273|-12.129)"},
         BeaconCase{"N0CALL-5>APRS:;LEADER   *092345z4903.50N/07201.75W>", ""},
-        BeaconCase{"N0CALL-9>APRS:!9903.50N/07201.75W-", ""}));
+        BeaconCase{"N0CALL-9>APRS:!9903.50N/07201.75W-", ""},
+        BeaconCase{"N0IGT>APRS,WIDE2-1:}K1ABC-7>APRS,TCPIP,N0IGT*:=5230.00N/00415.00E>",
+                   "NotifyBeacon(K1ABC-7|52.5|4.25)"}));
 
 TEST(StationTraffic, EventsGoOnlyToConnectionsThatConnectedThem) {
   StationHarness h;
