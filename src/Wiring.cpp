@@ -46,7 +46,8 @@ class LinkedStation {
  public:
   LinkedStation(const TncAddress& tnc, IniReader& ini, HostFolder& hostFolder, Clock& clock,
                 StatusLog& log)
-      : station_({ini, hostFolder, OpenTransport(tnc, log), clock, utc_, timer_}) {
+      : station_({ini, hostFolder, OpenTransport(tnc, log), clock, utc_, timer_,
+                  [&log](const std::string& text) { log.LogStatus(text); }}) {
     timer_.OnTick([this] { station_.Poll(); });
   }
 

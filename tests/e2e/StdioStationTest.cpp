@@ -62,4 +62,16 @@ TEST_F(StdioStationTest, AnswersQueriesFollowsSignalsAndEndsWithItsInput) {
   EXPECT_TRUE(log.endsWith(" end of UI-View32 add-on Brevio Server V1.0.0\r\n"));
 }
 
+// A peer may still wait on the numbers of a run that was killed: the next run goes on after them.
+TEST_F(StdioStationTest, MessageNumbersGoOnAfterAKill) {
+  for (const char* number : {"{1\n", "{2\n"}) {
+    Start();
+    process_.write("N0CALL>APRS::N0CALL-10:?WX{5\n");
+    EXPECT_TRUE(SentShows(QByteArray(":Sunny") + number)) << sent_.toStdString();
+    process_.kill();
+    ASSERT_TRUE(process_.waitForFinished(5000));
+    sent_.clear();
+  }
+}
+
 }  // namespace

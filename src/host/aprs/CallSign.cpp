@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/AnsiText.h"
+
 namespace brevio {
 
 namespace {
@@ -56,6 +58,12 @@ std::string JoinAx25CallSign(std::string_view base, int ssid) {
   std::string call(base);
   if (ssid != 0) call += "-" + std::to_string(ssid);
   return call;
+}
+
+std::string StationIdentity(std::string_view call) {
+  std::string identity = UpperCase(call);
+  if (identity.ends_with("-0")) identity.resize(identity.size() - 2);
+  return identity;
 }
 
 }  // namespace brevio

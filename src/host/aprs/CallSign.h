@@ -27,6 +27,10 @@ struct Ax25CallSign {
 // Splits a call sign that is valid under CallSignRule::Ax25; nothing for any other text.
 std::optional<Ax25CallSign> SplitAx25CallSign(std::string_view call);
 
+// The station a call names, as calls are compared: upper-cased and without an SSID of 0, so that
+// "n0call-0", "N0CALL-0" and "N0CALL" are one station.
+std::string StationIdentity(std::string_view call);
+
 // "BASE-SSID", or just "BASE" for SSID 0, as APRS writes it.
 std::string JoinAx25CallSign(std::string_view base, int ssid);
 

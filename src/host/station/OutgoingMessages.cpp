@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "base/AnsiText.h"
 #include "host/aprs/AprsMessage.h"
+#include "host/aprs/CallSign.h"
 #include "host/station/Ticks.h"
 
 namespace brevio {
@@ -14,22 +14,27 @@ constexpr int kLargestNumber = 99999;
 
 }  // namespace
 
+int OutgoingMessages::NextNumber() const {
+  return lastNumber_ == kLargestNumber ? 1 : lastNumber_ + 1;
+}
+
 bool OutgoingMessages::Send(Tnc2Frame envelope, std::string_view addressee, std::string_view text,
-                            std::int16_t port, std::int32_t now) {
-  const int next = lastNumber_ == kLargestNumber ? 1 : lastNumber_ + 1;
+                            std::int16_t port, std::int32_t now, std::string_view theirs) {
+  const int next = NextNumber();
   const std::string number = std::to_string(next);
-  const std::optional<std::string> info = FormatAprsMessage(addressee, text, number);
+  const std::optional<std::string> info = FormatAprsMessage(
+      addressee, text, theirs.empty() ? number : number + "}" + std::string(theirs));
   if (!info) return false;
   lastNumber_ = next;
   envelope.info = *info;
   waiting_.push_back(
-      {UpperCase(addressee), number, envelope, port, 1, TicksAfter(now, kRetryDelaysMs[0])});
+      {StationIdentity(addressee), number, envelope, port, 1, TicksAfter(now, kRetryDelaysMs[0])});
   transport_.Transmit(envelope, port);
   return true;
 }
 
 void OutgoingMessages::Acknowledged(std::string_view from, std::string_view number) {
-  const std::string station = UpperCase(from);
+  const std::string station = StationIdentity(from);
   std::erase_if(waiting_, [&](const Unacked& message) {
     return message.addressee == station && message.number == number;
   });

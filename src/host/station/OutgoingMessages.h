@@ -25,10 +25,15 @@ class OutgoingMessages {
   explicit OutgoingMessages(Transport& transport) : transport_(transport) {}
 
   // Numbers the message, fills the information field of `envelope` (which carries source,
-  // destination and path) and transmits it on `port`. False, with nothing sent, when the
-  // addressee cannot be written in a message.
+  // destination and path) and transmits it on `port`. `theirs`, when the addressee offered
+  // reply-acks, is the number of its message, carried after ours ("{NN}MM"). False, with nothing
+  // sent, when the addressee cannot be written in a message.
   bool Send(Tnc2Frame envelope, std::string_view addressee, std::string_view text,
-            std::int16_t port, std::int32_t now);
+            std::int16_t port, std::int32_t now, std::string_view theirs = {});
+
+  // The number the next message takes; it goes on after `number`.
+  int NextNumber() const;
+  void ContinueAfter(int number) { lastNumber_ = number; }
 
   // `from` has acked (or rejected) our message `number`.
   void Acknowledged(std::string_view from, std::string_view number);
@@ -41,7 +46,7 @@ class OutgoingMessages {
 
  private:
   struct Unacked {
-    std::string addressee;  // upper-cased, as acks are matched
+    std::string addressee;  // its StationIdentity, as acks are matched
     std::string number;
     Tnc2Frame frame;
     std::int16_t port = 0;

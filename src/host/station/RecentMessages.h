@@ -10,7 +10,8 @@
 namespace brevio {
 
 // The messages to the station heard lately, to tell a new message from another copy of one
-// already taken up. A copy has the same sender, text and number as a message heard within the
+// already taken up. A copy has the same sender (see StationIdentity), text and number (MM of a
+// reply-ack number MM}AA, whose AA changes as our replies are acked) as a message heard within the
 // last 30 minutes when it has a number (its sender retries it until acked, for about that long at
 // most), within the last 30 seconds when it has none (then its copies come only from
 // digipeaters, and the same text later is a new question). Each copy heard restarts its window.

@@ -4,6 +4,7 @@
 
 #include "base/AnsiText.h"
 #include "base/PathText.h"
+#include "host/aprs/CallSign.h"
 #include "host/aprs/NetworkRouting.h"
 #include "host/aprs/SenderPosition.h"
 #include "host/aprs/ThirdPartyFrame.h"
@@ -100,14 +101,19 @@ void Station::Take(Tnc2Frame frame, std::int16_t port) {
   DropNetworkRouting(frame.path);
   if (IsThirdParty(frame)) {
     std::optional<Tnc2Frame> inner = UnwrapThirdParty(frame);
-    if (!inner) return;
+    if (!inner) {
+      ports_.log("Third-party frame not understood, dropped: " + FormatTnc2Line(frame));
+      return;
+    }
     frame = std::move(*inner);
   }
   receivedData_ = FormatReceivedData(frame);
   RaiseEvents([](HostEvents& events) { events.DataAvailable(); });
 
   if (const std::optional<AprsMessage> message = ParseAprsMessage(frame.info)) {
-    if (UpperCase(message->addressee) == Config().call) TakeMessage(frame, *message, port);
+    if (StationIdentity(message->addressee) == StationIdentity(Config().call)) {
+      TakeMessage(frame, *message, port);
+    }
     return;
   }
   if (const std::optional<AprsPosition> position =
@@ -130,6 +136,10 @@ void Station::TakeMessage(const Tnc2Frame& frame, const AprsMessage& message, st
   if (!message.replyAck.empty()) {
     outgoing_.Acknowledged(frame.source, message.replyAck);
     Reschedule();
+  }
+  // Our replies to a station that offered reply-acks carry its number.
+  if (message.number.find('}') != std::string::npos) {
+    replyAckPeers_[StationIdentity(frame.source)] = message.lineNumber;
   }
   // Every copy is acked: the sender heard none of our earlier acks, or it would not repeat.
   if (!message.number.empty()) SendAck(frame.source, message.number, port);
@@ -194,7 +204,16 @@ void Station::SendAPRSMessage(const std::string& destination, const std::string&
   if (text.find_first_of("\r\n") != std::string::npos) {
     throw HostCallFailed("a message text cannot hold a line break");
   }
-  if (!outgoing_.Send(Envelope(path), destination, text, port, ports_.clock.TickCount())) {
+  if (!numbers_) {
+    numbers_.emplace(JoinPath(ports_.hostFolder.GetHostFolder(), "brevio-message-number.txt"),
+                     ports_.log);
+    outgoing_.ContinueAfter(numbers_->Load(ports_.utc.UtcNow()));
+  }
+  // Kept before it goes out: a crash right after sending must not give the number again.
+  numbers_->Save(outgoing_.NextNumber());
+  const auto peer = replyAckPeers_.find(StationIdentity(destination));
+  const std::string theirs = peer == replyAckPeers_.end() ? "" : peer->second;
+  if (!outgoing_.Send(Envelope(path), destination, text, port, ports_.clock.TickCount(), theirs)) {
     throw HostCallFailed("'" + destination + "' cannot be the addressee of a message");
   }
   if (observer_ != nullptr) observer_->ReplySent();

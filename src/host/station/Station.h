@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,6 +17,7 @@
 #include "host/HostLink.h"
 #include "host/aprs/AprsMessage.h"
 #include "host/station/FrameSink.h"
+#include "host/station/MessageNumberFile.h"
 #include "host/station/OutgoingMessages.h"
 #include "host/station/RecentMessages.h"
 #include "host/station/StationHostConfig.h"
@@ -35,6 +38,8 @@ struct StationPorts {
   UtcClock& utc;
   // Fires when the next retry or object report is due; its tick handler calls Poll.
   Timer& timer;
+  // Writes a line to the status log: what the station cannot make sense of, or cannot keep.
+  std::function<void(const std::string&)> log = [](const std::string&) {};
 };
 
 // The station host: plays the host's part for a station on its transport. It holds what every
@@ -102,6 +107,10 @@ class Station : public HostConnector, public FrameSink {
   std::deque<std::pair<Tnc2Frame, std::int16_t>> heard_;
   bool raising_ = false;
   StationObserver* observer_ = nullptr;
+  // Read before the first message is numbered, saved after each.
+  std::optional<MessageNumberFile> numbers_;
+  // The last message number of each station (by StationIdentity) that offered reply-acks.
+  std::map<std::string, std::string> replyAckPeers_;
 };
 
 }  // namespace brevio

@@ -15,6 +15,7 @@
 #include "support/CoreHarness.h"
 #include "support/FixedFolderSetting.h"
 #include "support/ManualTimer.h"
+#include "support/TempFolder.h"
 
 namespace brevio::test {
 
@@ -82,6 +83,7 @@ struct StationHarness {
   explicit StationHarness(std::optional<std::string> remoteCommands = "2") {
     ini.values = {{"STATION/CALLSIGN", "n0call-10"}, {"MESSAGES/DEFAULT_PORT", "3"}};
     if (remoteCommands) ini.values["MESSAGES/REMOTE_COMMANDS"] = *remoteCommands;
+    folder.Write("brevio-message-number.txt", "0\n");  // a new station: its first message is 1
     link = station.Connect();
     link->ConnectEvents(&events);
     events.link = link.get();
@@ -96,12 +98,15 @@ struct StationHarness {
 
   CoreHarness core;
   MemoryIni ini;
-  FixedFolderSetting folderSetting{"/srv/uiview"};
+  TempFolder folder;
+  FixedFolderSetting folderSetting{folder.Path()};
   HostFolder hostFolder{folderSetting, core.messages};
   FakeTransport transport;
   ManualUtcClock utc;
   ManualTimer timer;
-  Station station{{ini, hostFolder, transport, core.clock, utc, timer}};
+  std::vector<std::string> logged;  // the station's status lines
+  Station station{{ini, hostFolder, transport, core.clock, utc, timer,
+                   [this](const std::string& line) { logged.push_back(line); }}};
   RecordingEvents events;
   std::unique_ptr<HostLink> link;
 };

@@ -61,9 +61,33 @@ INSTANTIATE_TEST_SUITE_P(Answers, AckTest,
                                            AckCase{"n0call>APRS::N0CALL-10:ack1  ", true},
                                            AckCase{"N0CALL>APRS::N0CALL-10:rej1", true},
                                            AckCase{"N0CALL>APRS::N0CALL-10:Thanks{MM}1", true},
+                                           AckCase{"N0CALL>APRS::N0CALL-10:ack1}", true},
+                                           AckCase{"N0CALL-0>APRS::n0call-10:rej1}", true},
                                            AckCase{"N0CALL>APRS::N0CALL-10:ack2", false},
                                            AckCase{"OTHER>APRS::N0CALL-10:ack1", false},
                                            AckCase{"N0CALL>APRS::N0CALL-9 :ack1", false}));
+
+// A station that numbers its message {MM} offers reply-acks: it is acked with a copy of the whole
+// number, our replies carry its MM, and its next copies, acking ours in their AA, are no new
+// question.
+TEST(StationMessages, ReplyAcksAreAnsweredInKind) {
+  StationHarness h;
+  h.Hear("N0CALL>APRS::N0CALL-10:?WX{12}");
+  h.link->SendAPRSMessage("N0CALL", "", 1, "A", "Sunny");
+  h.link->SendAPRSMessage("K1ABC", "", 1, "A", "Hi");
+  h.Hear("N0CALL-0>APRS::N0CALL-10:?WX{12}1");
+  EXPECT_EQ(h.transport.sent, (Lines{"3 N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL   :ack12}",
+                                     "1 N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL   :Sunny{1}12",
+                                     "1 N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::K1ABC    :Hi{2",
+                                     "3 N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::N0CALL-0 :ack12}1"}));
+  EXPECT_EQ(std::count_if(h.events.events.begin(), h.events.events.end(),
+                          [](const std::string& e) { return e.starts_with("NotifyRemote"); }),
+            1);
+  h.core.clock.Advance(30000);
+  h.station.Poll();  // only the message to K1ABC is still awaited
+  EXPECT_EQ(h.transport.sent.back(), "1 N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::K1ABC    :Hi{2");
+  EXPECT_EQ(h.transport.sent.size(), 5u);
+}
 
 TEST(StationMessages, MessagesThatCannotBeSentFailTheCallAndUseNoNumber) {
   StationHarness h;

@@ -48,7 +48,7 @@ TEST(StationTraffic, DirectedQueryIsAckedThenRaisedWithTheDigipeatersItCameThrou
   EXPECT_EQ(h.events.events,
             (Events{"DataAvailable",
                     "NotifyRemotecommand(N0CALL|DIGI1|WIDE1-1,WIDE2-1|3|A|?time|false)"}));
-  EXPECT_EQ(h.ini.paths.front(), "/srv/uiview/uiview32.ini");
+  EXPECT_EQ(h.ini.paths.front(), h.folder.Path() + "/uiview32.ini");
 
   // A link with port numbers names the port; the ack goes out on it.
   h.station.FrameReceived(*ParseTnc2Line("N0CALL>APRS::N0CALL-10:?UP{AB}7", CallSignRule::AprsIs),
@@ -78,6 +78,9 @@ TEST(StationTraffic, DirectedQueryIsAckedThenRaisedWithTheDigipeatersItCameThrou
   }
   EXPECT_EQ(h.transport.sent.size(), sent);
   EXPECT_EQ(h.events.events.size(), raised);
+  ASSERT_EQ(h.logged.size(), 3u);  // once each
+  EXPECT_EQ(h.logged[1],
+            "Third-party frame not understood, dropped: N0IGT>APRS:}::N0CALL-10:?TIME{7");
 }
 
 TEST(StationTraffic, EveryCopyIsAckedButRaisedOnceWithinItsWindow) {
