@@ -9,46 +9,50 @@
 namespace brevio::test {
 namespace {
 
-// What the station sends, as a peer's decoder reads it back: "ack N to CALL", "message N to
-// CALL: TEXT", "object NAME (SYMBOL) at POSITION: COMMENT" or "killed object ...". A "*" in a
-// reading stands for any text.
-using Readings = std::vector<const char*>;
-
-// What the demo traffic of examples/traffic.tnc2 makes the example station send.
-const Readings kDemoReadings = {
-    "ack 11 to K3DEMO-7",
-    "message 1 to K3DEMO-7:  ?WX?NET?RPT?CLUB",
-    "ack 11 to K3DEMO-7",
-    "message 2 to VE2DEMO: Wx 12C, wind NW 15 km/h, 1013 hPa, dry",
-    "object WX0 (SUNNY) at N 49 05.2000, W 071 58.3000: Wx 12C, wind NW 15 km/h, 1013 hPa, dry",
-    "object BRVN0CALL (INFO Kiosk  (Blue box with ?)) at N 49 03.5000, W 072 01.7500: "
-    "'?\?' to N0CALL-10=info (DAZudur)",
-    "message 3 to N1DEMO-9: Send ?? to N0CALL-10",
-    "ack 42 to W2DEMO",
-    "message 4 to W2DEMO: * UTC",
-    "ack 12 to K3DEMO-7",
-};
-
-struct HeardLine {
+// What the station hears (TNC2 lines, or "@NAME" for the example file NAME) and what it sends
+// until its input ends, as a peer's decoder reads it back: "ack N to CALL", "message N to CALL:
+// TEXT", "object NAME (SYMBOL) at POSITION: COMMENT" or "killed object ...". A "*" in a reading
+// stands for any text. Each row runs a station of its own, as examples/station is.
+struct Row {
+  const char* name;
   const char* heard;
-  Readings sent;
+  std::vector<const char*> sent;
 };
 
-// Lines of real networks heard after the demo, each with what it makes the station send.
-const std::vector<HeardLine> kNetworkLines = {
-    // Mic-E and compressed position reports are beacons: nothing to answer.
-    {"W3MIC>S32U6T,WIDE1-1:`(_fn\"Oj/]", {}},
-    {"W4CMP>APRS,WIDE1-1:!/5L!!<*e7>7P[", {}},
+const Row kRows[] = {
+    {"DemoTraffic",
+     "@traffic.tnc2",
+     {"ack 11 to K3DEMO-7", "message 1 to K3DEMO-7:  ?WX?NET?RPT?CLUB", "ack 11 to K3DEMO-7",
+      "message 2 to VE2DEMO: Wx 12C, wind NW 15 km/h, 1013 hPa, dry",
+      "object WX0 (SUNNY) at N 49 05.2000, W 071 58.3000: Wx 12C, wind NW 15 km/h, 1013 hPa, dry",
+      "object BRVN0CALL (INFO Kiosk  (Blue box with ?)) at N 49 03.5000, W 072 01.7500: "
+      "'?\?' to N0CALL-10=info (DAZudur)",
+      "message 3 to N1DEMO-9: Send ?? to N0CALL-10", "ack 42 to W2DEMO",
+      "message 4 to W2DEMO: * UTC", "ack 12 to K3DEMO-7",
+      "killed object WX0 (SUNNY) at N 49 05.2000, W 071 58.3000: *"}},
     // The repeater's object carries its frequency, tone and offset where decoders look for them.
-    {"W2DEMO>APRS,WIDE1-1::N0CALL-10:?RPT{43",
-     {"ack 43 to W2DEMO", "message 5 to W2DEMO: 147.060MHz T100 +060 Repeater on Mont Demo",
+    {"RepeaterObject",
+     "W2DEMO>APRS,WIDE1-1::N0CALL-10:?RPT{43",
+     {"ack 43 to W2DEMO", "message 1 to W2DEMO: 147.060MHz T100 +060 Repeater on Mont Demo",
       "object RPT0 (Repeater) at N 49 01.1000, W 072 05.4000, 147.060 MHz, +600k, PL 100.0: "
-      "Repeater on Mont Demo"}},
+      "Repeater on Mont Demo",
+      "killed object RPT0 (Repeater) at N 49 01.1000, W 072 05.4000, *"}},
+    // From four stations: the same station's queries within one millisecond count as one.
+    {"BuiltInTopics",
+     "K1ABC>APRS,WIDE1-1::N0CALL-10:?VER{1\nK2ABC>APRS,WIDE1-1::N0CALL-10:?UP{2\n"
+     "K3ABC>APRS,WIDE1-1::N0CALL-10:?DATE{3\nK4ABC>APRS,WIDE1-1::N0CALL-10:?CLUB{4",
+     {"ack 1 to K1ABC", "message 1 to K1ABC: UIV2.03 BRV V* by the Brevio team", "ack 2 to K2ABC",
+      "message 2 to K2ABC: BRV server up since * UTC", "ack 3 to K3ABC",
+      "message 3 to K3ABC: * UTC", "ack 4 to K4ABC",
+      "message 4 to K4ABC: Meetings 1st Tuesday, 19:30, town hall"}},
+    // Mic-E and compressed position reports are beacons: nothing to answer.
+    {"MicEReport", "W3MIC>S32U6T,WIDE1-1:`(_fn\"Oj/]", {}},
+    {"CompressedReport", "W4CMP>APRS,WIDE1-1:!/5L!!<*e7>7P[", {}},
 };
 
-// The unload removes the topic objects it placed.
-const Readings kAtClose = {"killed object WX0 (SUNNY) at N 49 05.2000, W 071 58.3000: *",
-                           "killed object RPT0 (Repeater) at N 49 01.1000, W 072 05.4000, *"};
+void PrintTo(const Row& row, std::ostream* out) {
+  *out << row.name;
+}
 
 // decode_aprs's report on one frame: what it printed in red (its complaints) and the rest.
 struct Decoded {
@@ -65,6 +69,7 @@ Decoded Decode(const QString& decoder, const QString& frame) {
   const QString out =
       QString::fromLatin1(process.readAllStandardOutput() + process.readAllStandardError());
   static const QRegularExpression escape("\x1b\\[([0-9;]*)([A-Za-z])");
+  static const QRegularExpression redColour("(^|;)31$|^38;2;255;0;0$");
   Decoded decoded;
   QString line;
   bool red = false, lineRed = false;
@@ -85,10 +90,7 @@ Decoded Decode(const QString& decoder, const QString& frame) {
       if (c == '\n') line.clear(), lineRed = false;
     }
     if (!m.hasMatch()) return decoded;
-    if (m.captured(2) == "m") {
-      const QStringList codes = m.captured(1).split(';');
-      red = codes.endsWith("31") || m.captured(1).endsWith(";255;0;0");
-    }
+    if (m.captured(2) == "m") red = redColour.match(m.captured(1)).hasMatch();
     at = m.capturedEnd();
   }
 }
@@ -124,26 +126,19 @@ QByteArray Example(const QString& name) {
   return file.readAll();
 }
 
-using PeerDecoderTest = StationProcessTest;
+class PeerDecoderTest : public StationProcessTest, public ::testing::WithParamInterface<Row> {};
 
-// Every frame the example station sends on the demo traffic reads back, in a real peer's decoder,
-// without a complaint and as meant.
-TEST_F(PeerDecoderTest, EveryFrameSentReadsBackAsMeant) {
+// Every frame the example station sends reads back, in a real peer's decoder, without a
+// complaint and as meant.
+TEST_P(PeerDecoderTest, EveryFrameSentReadsBackAsMeant) {
   const QString decoder = QStandardPaths::findExecutable("decode_aprs");
   if (decoder.isEmpty()) GTEST_SKIP() << "decode_aprs (Debian package direwolf) is not installed";
   for (const char* name : {"uiview32.ini", "overlays/brv.pos"})
     Write(host_.path() + "/" + name, Example(QString("station/") + name));
   Write(program_.path() + "/brv.txt", Example("station/brv.txt"));
-  QByteArray heard = Example("traffic.tnc2");
-  Readings meant = kDemoReadings;
-  for (const HeardLine& line : kNetworkLines) {
-    heard += QByteArray(line.heard) + '\n';
-    meant.insert(meant.end(), line.sent.begin(), line.sent.end());
-  }
-  meant.insert(meant.end(), kAtClose.begin(), kAtClose.end());
-
+  const QByteArray heard = GetParam().heard;
   Start();
-  process_.write(heard);
+  process_.write(heard.startsWith('@') ? Example(heard.mid(1)) : heard + '\n');
   process_.closeWriteChannel();
   Drain(20000);
   sent_ += process_.readAllStandardOutput();
@@ -151,6 +146,7 @@ TEST_F(PeerDecoderTest, EveryFrameSentReadsBackAsMeant) {
   ASSERT_EQ(process_.exitCode(), 0) << error_.toStdString();
 
   const QStringList frames = QString::fromLatin1(sent_).split('\n', Qt::SkipEmptyParts);
+  const std::vector<const char*>& meant = GetParam().sent;
   EXPECT_EQ(static_cast<std::size_t>(frames.size()), meant.size()) << sent_.toStdString();
   for (std::size_t i = 0; i < std::min(static_cast<std::size_t>(frames.size()), meant.size());
        ++i) {
@@ -162,6 +158,9 @@ TEST_F(PeerDecoderTest, EveryFrameSentReadsBackAsMeant) {
     EXPECT_TRUE(Matches(reading, meant[i])) << reading.toStdString() << "\nmeant: " << meant[i];
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(ExampleStation, PeerDecoderTest, ::testing::ValuesIn(kRows),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace brevio::test
