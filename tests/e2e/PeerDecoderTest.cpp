@@ -46,6 +46,12 @@ const Row kRows[] = {
       "message 3 to K3ABC: * UTC", "ack 4 to K4ABC",
       "message 4 to K4ABC: Meetings 1st Tuesday, 19:30, town hall"}},
     // Mic-E and compressed position reports are beacons: nothing to answer.
+    {"NetworkQuery",
+     "K1ABC>APRS,TCPIP*,qAC,T2TEST::QDOS     :HELP{12",
+     {"message 1 to K1ABC:  ?WX?NET?RPT?CLUB"}},
+    {"ThirdPartyQuery",
+     "N0IGT>APRS,WIDE2-1:}K1ABC>APRS,TCPIP,N0IGT*::N0CALL-10:?TIME{5",
+     {"ack 5 to K1ABC", "message 1 to K1ABC: * UTC"}},
     {"MicEReport", "W3MIC>S32U6T,WIDE1-1:`(_fn\"Oj/]", {}},
     {"CompressedReport", "W4CMP>APRS,WIDE1-1:!/5L!!<*e7>7P[", {}},
 };
