@@ -68,9 +68,9 @@ TEST_F(ObjectDefinitionsTest, KeyMatchesAnywhereCaseSensitivelyAndStarItemsAreSk
   // The position follows the item's first "!", before the name.
   EXPECT_EQ(Load({"?HELP", "?WX", "?NET"},
                  "*WX!4903.50N/07201.75W-\nhelp!4903.50N/07201.75W-\n"
-                 "WHELP!4904.00N/07202.00W>\nX!4905.00N\\07203.00E# NET!\n",
+                 "WHELP!4904.00S/07202.00W>\nX!4905.00N\\07203.00E# NET!\n",
                  {1.0, 1.0}),
-            (Lines{"HELP 49.066667 -72.033333 />", " 0.000000 0.000000 ",
+            (Lines{"HELP -49.066667 -72.033333 />", " 0.000000 0.000000 ",
                    "NET 49.083333 72.050000 \\#"}));
   EXPECT_EQ(host.CallsOf("DistanceBearing").size(), 2U);
 }
