@@ -11,6 +11,7 @@
 #include "app/CommandLine.h"
 #include "app/HeadlessWindow.h"
 #include "app/HelpMenu.h"
+#include "app/NewStationCommand.h"
 #include "app/WidgetMainWindow.h"
 #include "app/WidgetStatusBar.h"
 #include "app/WidgetTextBox.h"
@@ -87,6 +88,7 @@ int main(int argc, char** argv) {
     std::cout << UsageText();
     return 0;
   }
+  if (line.newStation) return RunNewStation(line);
   if (line.showVersion) {
     std::cout << MakeProgramTitle() << "\n";
     return 0;

@@ -27,12 +27,21 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   CommandLine line;
   for (auto next = arguments.begin(); next != arguments.end(); ++next) {
     const std::string& argument = *next;
-    if (argument == "--host-folder" || argument == "--program-folder") {
+    if (argument == "--host-folder" || argument == "--program-folder" ||
+        argument == "--new-station") {
       if (next + 1 == arguments.end()) {
         line.error = "option '" + argument + "' needs a folder";
         break;
       }
-      (argument == "--host-folder" ? line.hostFolder : line.programFolder) = *++next;
+      (argument == "--host-folder"      ? line.hostFolder
+       : argument == "--program-folder" ? line.programFolder
+                                        : line.newStation) = *++next;
+    } else if (argument == "--call" || argument == "--position") {
+      if (next + 1 == arguments.end()) {
+        line.error = "option '" + argument + "' needs a value";
+        break;
+      }
+      (argument == "--call" ? line.call : line.position) = *++next;
     } else if (argument == "--tnc") {
       if (next + 1 == arguments.end()) {
         line.error = "option '--tnc' needs a link: " + std::string(kTncForms);
@@ -69,6 +78,11 @@ std::string UsageText() {
          "                        the stored \"Program Folder\" setting of UI-View32\n"
          "  --program-folder DIR  the program's folder (brv.txt, the help document) instead of\n"
          "                        the executable's folder\n"
+         "  --new-station DIR     write a new station into DIR (uiview32.ini, overlays/brv.pos,\n"
+         "                        brv.txt), keep DIR as the host folder and exit; asks for\n"
+         "  --call CALL           the call sign (N0CALL-10) and\n"
+         "  --position POSITION   the position (\"4903.50N 07201.75W\" or \"49.0583 -72.0292\")\n"
+         "                        unless given\n"
          "  --tnc LINK            the station's link to the radio or the network, one of\n"
          "                          kiss://HOST:PORT    a TNC offering KISS over TCP, such as\n"
          "                                              Direwolf; host port N is KISS port N-1\n"

@@ -23,6 +23,10 @@ struct CommandLine {
   // Folders that replace the host's stored program folder and the executable's folder.
   std::optional<std::string> hostFolder;
   std::optional<std::string> programFolder;
+  // --new-station DIR: write a new station there, with --call and --position when given.
+  std::optional<std::string> newStation;
+  std::optional<std::string> call;
+  std::optional<std::string> position;
   // Set when the arguments cannot be understood; says why.
   std::string error;
 };

@@ -24,4 +24,11 @@ HostFolderSetting::Read UserHostFolderSetting::ReadProgramFolder() {
   return {{}, SystemError{settings.status(), "Unknown error"}};
 }
 
+bool UserHostFolderSetting::Store(const std::string& folder) {
+  QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Peak Systems", "UI-View32");
+  settings.setValue("Program Folder", QString::fromStdString(folder));
+  settings.sync();
+  return settings.status() == QSettings::NoError;
+}
+
 }  // namespace brevio

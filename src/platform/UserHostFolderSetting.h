@@ -16,6 +16,9 @@ class UserHostFolderSetting : public HostFolderSetting {
 
   Read ReadProgramFolder() override;
 
+  // Keeps `folder` as the stored "Program Folder"; false when the settings cannot be written.
+  static bool Store(const std::string& folder);
+
  private:
   std::optional<std::string> givenFolder_;
 };

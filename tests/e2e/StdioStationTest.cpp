@@ -74,4 +74,17 @@ TEST_F(StdioStationTest, MessageNumbersGoOnAfterAKill) {
   }
 }
 
+// A station set up from nothing is found by the next plain start, and answers.
+TEST_F(StdioStationTest, ANewStationIsFoundAndAnswers) {
+  const QString folder = tmpDir_ + "/new station";
+  StartWith({"--new-station", folder, "--call", "n0abc-7", "--position", "49.0583 -72.0292"});
+  ASSERT_TRUE(process_.waitForFinished(10000));
+  EXPECT_EQ(process_.exitCode(), 0) << process_.readAllStandardError().toStdString();
+  EXPECT_TRUE(process_.readAllStandardOutput().endsWith("brevio --headless --program-folder '" +
+                                                        folder.toUtf8() + "'\n"));
+  StartWith({"--headless", "--tnc", "stdio", "--program-folder", folder});
+  process_.write("N0CALL>APRS::N0ABC-7:?CLUB{3\n");
+  EXPECT_TRUE(SentShows("::N0CALL   :N0ABC-7 club station: ask ?NET{1\n")) << sent_.toStdString();
+}
+
 }  // namespace
