@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
 #include <optional>
@@ -12,6 +13,7 @@
 #include "app/Startup.h"
 #include "base/HostFolder.h"
 #include "base/Messages.h"
+#include "base/PathText.h"
 #include "base/ProgramInfo.h"
 #include "base/StatusLog.h"
 #include "host/net/AprsIsTransport.h"
@@ -109,6 +111,13 @@ int RunServer(const CommandLine& line, const ModeParts& mode) {
   StatusLog log(mode.txtStatus, mode.txtAPRS, clock, logFile, messages);
   UserHostFolderSetting hostFolderSetting(line.hostFolder);
   HostFolder hostFolder(hostFolderSetting, messages);
+  const HostFolderSetting::Read stored = hostFolderSetting.ReadProgramFolder();
+  if (mode.noStation && !line.createXtr && !stored.error &&
+      !QFileInfo::exists(QString::fromStdString(JoinPath(stored.value, "uiview32.ini")))) {
+    // A station set up now serves its topics from its own folder too.
+    const std::optional<std::string> written = mode.noStation(stored.value);
+    if (written && !line.programFolder) info.ProgramFolder = *written;
+  }
   if (line.createXtr) {
     XtrFile(hostFolder, messages, info).MenuCommand();
     return 0;

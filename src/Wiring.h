@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
@@ -24,6 +26,9 @@ struct ModeParts {
   std::function<void(const ProgramInfo&)> connectHelp;
   // Runs events while other windows of the program are still open; empty when headless.
   std::function<void()> runWhileWindowsOpen;
+  // The host folder `folder` holds no uiview32.ini: with the window, offers to set up a station
+  // there and returns the folder it was written to, if any; headless, says how to.
+  std::function<std::optional<std::string>(const std::string& folder)> noStation;
   // Shows the station's summary: the window's status bar, or the headless summary line written
   // to the status log.
   std::function<void(StationSummary&, StatusLog&)> showSummary;

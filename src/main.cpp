@@ -21,6 +21,7 @@
 #include "platform/StreamTextBox.h"
 #include "platform/WidgetMessageDialog.h"
 #include "setup/DesktopUrlOpener.h"
+#include "setup/frmNewStation.h"
 
 namespace {
 
@@ -32,6 +33,12 @@ int RunHeadless(int argc, char** argv, const CommandLine& line) {
   StreamTextBox txtStatus("txtStatus", &std::cerr);
   StreamTextBox txtAPRS("txtAPRS", line.echo ? &std::cerr : nullptr);
   HeadlessWindow window(std::cerr);
+  const auto noStation = [&dialog](const std::string& folder) -> std::optional<std::string> {
+    dialog.FollowCriticalWith("brevio: no station in " +
+                              (folder.empty() ? std::string("the host folder") : folder) +
+                              " yet; brevio --new-station DIR sets one up");
+    return std::nullopt;
+  };
   return RunServer(line, {dialog,
                           txtStatus,
                           txtAPRS,
@@ -39,6 +46,7 @@ int RunHeadless(int argc, char** argv, const CommandLine& line) {
                           {},
                           {},
                           {},
+                          noStation,
                           [&window](StationSummary& summary, StatusLog& log) {
                             window.OnSummaryAsked([&summary, &log] {
                               log.LogStatus(summary.Text(std::chrono::system_clock::now()));
@@ -73,6 +81,7 @@ int RunWindowed(int argc, char** argv, const CommandLine& line) {
          form.activateWindow();
        },
        [&](const ProgramInfo& info) { help.emplace(form, info, opener); }, RunWhileWindowsOpen,
+       [&form](const std::string& folder) { return OfferNewStation(form, folder); },
        [&](StationSummary& summary, StatusLog&) { bar.emplace(form, summary); }});
 }
 

@@ -9,9 +9,11 @@ void StreamMessageDialog::Show(MessageIcon icon, const std::string& title,
   const char* kind = icon == MessageIcon::Critical      ? "critical"
                      : icon == MessageIcon::Information ? "information"
                                                         : "message";
-  out_ << "--- " << kind << ": " << title << " ---\n"
-       << TerminalText(body) << "\n---\n"
-       << std::flush;
+  out_ << "--- " << kind << ": " << title << " ---\n" << TerminalText(body) << "\n---\n";
+  if (icon == MessageIcon::Critical && !followCritical_.empty()) {
+    out_ << TerminalText(followCritical_) << "\n";
+  }
+  out_ << std::flush;
 }
 
 }  // namespace brevio

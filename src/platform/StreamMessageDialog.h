@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 
 #include "base/MessageDialog.h"
 
@@ -12,8 +13,12 @@ class StreamMessageDialog : public MessageDialog {
   explicit StreamMessageDialog(std::ostream& out) : out_(out) {}
   void Show(MessageIcon icon, const std::string& title, const std::string& body) override;
 
+  // A line written after each critical message, such as the way out of it.
+  void FollowCriticalWith(std::string line) { followCritical_ = std::move(line); }
+
  private:
   std::ostream& out_;
+  std::string followCritical_;
 };
 
 }  // namespace brevio

@@ -1,0 +1,71 @@
+#include "setup/frmNewStation.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "platform/UserHostFolderSetting.h"
+#include "setup/NewStation.h"
+
+namespace brevio {
+
+namespace {
+
+QLineEdit* AddField(QFormLayout& form, const char* name, const QString& label,
+                    const QString& text) {
+  auto* field = new QLineEdit(text);
+  field->setObjectName(name);
+  form.addRow(label, field);
+  return field;
+}
+
+}  // namespace
+
+frmNewStation::frmNewStation(const std::string& folder, QWidget* parent) : QDialog(parent) {
+  setObjectName("frmNewStation");
+  setWindowTitle("New station");
+  auto* form = new QFormLayout(this);
+  form->addRow(new QLabel("This folder holds no station yet. Set one up:"));
+  txtCall_ = AddField(*form, "txtCall", "Call sign", "");
+  txtCall_->setPlaceholderText("N0CALL-10");
+  txtPosition_ = AddField(*form, "txtPosition", "Position", "");
+  txtPosition_->setPlaceholderText("4903.50N 07201.75W or 49.0583 -72.0292");
+  txtFolder_ = AddField(*form, "txtFolder", "Folder", QString::fromStdString(folder));
+  lblProblem_ = new QLabel;
+  lblProblem_->setObjectName("lblProblem");
+  lblProblem_->setWordWrap(true);
+  form->addRow(lblProblem_);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  buttons->setObjectName("buttons");
+  form->addRow(buttons);
+  connect(buttons, &QDialogButtonBox::accepted, this, &frmNewStation::TryToWrite);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void frmNewStation::TryToWrite() {
+  NewStation station;
+  const std::string folder = txtFolder_->text().trimmed().toStdString();
+  std::string problem = folder.empty()
+                            ? "give the folder of the new station"
+                            : ReadNewStation(txtCall_->text().trimmed().toStdString(),
+                                             txtPosition_->text().toStdString(), station);
+  if (problem.empty()) problem = WriteNewStation(folder, station);
+  if (problem.empty() && !UserHostFolderSetting::Store(folder)) {
+    problem = "the host folder setting cannot be stored";
+  }
+  if (!problem.empty()) {
+    lblProblem_->setText(QString::fromStdString(problem));
+    return;
+  }
+  written_ = folder;
+  accept();
+}
+
+std::optional<std::string> OfferNewStation(QWidget& parent, const std::string& folder) {
+  frmNewStation dialog(folder, &parent);
+  dialog.exec();
+  return dialog.Written();
+}
+
+}  // namespace brevio
