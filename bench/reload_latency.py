@@ -1,0 +1,55 @@
+#!/usr/bin/env python3
+"""Reload latency of the real program: the time from a new brv.txt written in place to the
+status line "File BRV.TXT has changed", for each binary given, rounds interleaved.
+
+Usage: bench/reload_latency.py ROUNDS LABEL=BREVIO...
+"""
+import os, shutil, subprocess, sys, tempfile, time, statistics, fcntl
+
+STATION = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "examples", "station")
+
+def measure(brevio):
+    with tempfile.TemporaryDirectory() as tmp:
+        station = os.path.join(tmp, "station")
+        shutil.copytree(STATION, station)
+        env = dict(os.environ, TMPDIR=tmp, XDG_CONFIG_HOME=tmp)
+        env.pop("DISPLAY", None)
+        p = subprocess.Popen([brevio, "--headless", "--tnc", "stdio", "--host-folder", station,
+                              "--program-folder", station], stdin=subprocess.PIPE,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, env=env)
+        fcntl.fcntl(p.stderr, fcntl.F_SETFL, os.O_NONBLOCK)
+        seen = b""
+        def wait_for(text, limit=10.0):
+            nonlocal seen
+            end = time.monotonic() + limit
+            while time.monotonic() < end:
+                chunk = p.stderr.read() or b""
+                seen += chunk
+                if text in seen:
+                    return time.monotonic()
+                time.sleep(0.0005)
+            return None
+        wait_for(b"loading BRV object definitions")
+        time.sleep(0.5)
+        with open(os.path.join(station, "brv.txt"), "ab") as f:
+            f.write(b"?NEW\r\n>A new topic\r\n")
+        written = time.monotonic()
+        reloaded = wait_for(b"File BRV.TXT has changed")
+        p.terminate()
+        p.wait()
+        return None if reloaded is None else (reloaded - written) * 1000
+
+def main():
+    rounds = int(sys.argv[1])
+    binaries = [arg.split("=", 1) for arg in sys.argv[2:]]
+    results = {label: [] for label, _ in binaries}
+    for _ in range(rounds):
+        for label, path in binaries:
+            ms = measure(path)
+            if ms is not None:
+                results[label].append(ms)
+    for label, values in results.items():
+        print(f"{label}: {len(values)} reloads, median {statistics.median(values):.1f} ms, "
+              f"max {max(values):.1f} ms")
+
+main()
