@@ -31,7 +31,9 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{"", "APRS "},
                       std::pair{",D1,D2,D3,D4,D5,D6,D7,D8*", "D1,D2,D3,D4,D5,D6,D7,D8*"},
                       std::pair{",TCPIP*,qAC,T2TEST", "TCPIP*"},
-                      std::pair{",WIDE1*,qar,N0IGT", "WIDE1*"}, std::pair{",qAS,T2TEST", "APRS "}));
+                      std::pair{",WIDE1*,qar,N0IGT", "WIDE1*"}, std::pair{",qAS,T2TEST", "APRS "},
+                      std::pair{",TCPXX*,QAR,X,qAO,Y", "TCPXX*"},
+                      std::pair{",QA,QAR1,qA1,WIDE2*", "QA,QAR1,qA1,WIDE2*"}));
 
 TEST(StationTraffic, ReceivedDataIsHeaderAndInformationFieldWithEveryByte) {
   StationHarness h;
@@ -62,23 +64,25 @@ TEST(StationTraffic, DirectedQueryIsAckedThenRaisedWithTheDigipeatersItCameThrou
             "NotifyRemotecommand(K1ABC|TCPIP|WIDE1-1,WIDE2-1|3|A|?HELP|false)");
 
   // A third-party query is acked and raised for its inner source, with the outer radio hops.
-  h.Hear("N0IGT>APRS,WIDE2*:}K1ABC>APRS,TCPIP,N0IGT*::N0CALL-10:?TIME{5");
+  h.Hear("N0IGT>APRS,D1*,WIDE2*:}K1ABC>APRS,TCPIP,N0IGT*::N0CALL-10:?TIME{5");
   EXPECT_EQ(h.transport.sent.back(), "3 N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::K1ABC    :ack5");
   EXPECT_EQ(h.events.events.back(),
-            "NotifyRemotecommand(K1ABC|WIDE2|WIDE1-1,WIDE2-1|3|A|?TIME|false)");
-  EXPECT_EQ(h.events.receivedData.back().substr(0, 18), "K1ABC>APRS,WIDE2* ");
+            "NotifyRemotecommand(K1ABC|D1,WIDE2|WIDE1-1,WIDE2-1|3|A|?TIME|false)");
+  EXPECT_EQ(h.events.receivedData.back().substr(0, 21), "K1ABC>APRS,D1,WIDE2* ");
 
   // Not understood: nothing reaches the server and nothing is sent.
   const std::size_t sent = h.transport.sent.size();
   const std::size_t raised = h.events.events.size();
-  for (const char* odd :
-       {"N0IGT>APRS:}K1ABC>APRS:}K2ABC>APRS::N0CALL-10:?TIME{6", "N0IGT>APRS:}::N0CALL-10:?TIME{7",
-        "N0IGT>APRS:}K1ABC::N0CALL-10:?UP{8"}) {
-    h.Hear(odd);
-  }
+  const std::vector<std::string> odd{"N0IGT>APRS:}K1ABC>APRS:}K2ABC>APRS::N0CALL-10:?TIME{6",
+                                     "N0IGT>APRS:}::N0CALL-10:?TIME{7",
+                                     "N0IGT>APRS:}K1ABC:?UP{8",
+                                     "N0IGT>APRS:}",
+                                     "N0IGT>APRS:}K1ABC>:x",
+                                     "N0IGT>APRS:}>APRS:x"};
+  for (const std::string& line : odd) h.Hear(line);
   EXPECT_EQ(h.transport.sent.size(), sent);
   EXPECT_EQ(h.events.events.size(), raised);
-  ASSERT_EQ(h.logged.size(), 3u);  // once each
+  ASSERT_EQ(h.logged.size(), odd.size());  // once each
   EXPECT_EQ(h.logged[1],
             "Third-party frame not understood, dropped: N0IGT>APRS:}::N0CALL-10:?TIME{7");
 }
