@@ -33,6 +33,7 @@
 #include "platform/QtTimer.h"
 #include "platform/SystemClock.h"
 #include "platform/SystemUtcClock.h"
+#include "platform/SystemdServiceManager.h"
 #include "platform/UserHostFolderSetting.h"
 #include "query/RequestGate.h"
 #include "setup/XtrFile.h"
@@ -148,8 +149,9 @@ int RunServer(const CommandLine& line, const ModeParts& mode) {
   instance.OnActivate(mode.activate);
   QtEventLoop loop;
   InotifyFolderWatch folderWatch;
+  SystemdServiceManager service(log);
   Startup startup({info, log, messages, clock, hostFolder, host.station()},
-                  {instance, host.version(), ini, mode.window, loop, folderWatch}, gate);
+                  {instance, host.version(), ini, mode.window, loop, folderWatch, service}, gate);
   startup.Run();
   // Another window of the program (the about window) keeps it running until it is closed,
   // unless the host asked the program to end.

@@ -15,7 +15,7 @@ Server::Server(std::unique_ptr<HostLink> link, const CoreServices& services,
               ports.window.ScanForQdosMark()),
       watch(services.info, topicDefinitions, objectDefinitions, ports.folderWatch, ports.loop,
             services.log),
-      shutdown(watch, objects, ports.window, services.log, services.info),
+      shutdown(watch, objects, ports.window, ports.service, services.log, services.info),
       events(remote, traffic, shutdown),
       xtr(services.hostFolder, services.messages, services.info) {
   mUIV->ConnectEvents(&events);

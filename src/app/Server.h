@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "app/Shutdown.h"
 #include "base/EventLoop.h"
+#include "base/ServiceManager.h"
 #include "base/StationConfig.h"
 #include "definitions/DefinitionWatch.h"
 #include "definitions/FolderWatch.h"
@@ -30,6 +31,7 @@ struct ServingPorts {
   FolderWatch& folderWatch;
   EventLoop& loop;
   MainWindow& window;
+  ServiceManager& service;
 };
 
 // The pieces that serve, from the moment start-up has connected to the host until the program

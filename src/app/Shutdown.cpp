@@ -5,6 +5,7 @@ namespace brevio {
 void Shutdown::Unload() {
   if (unloaded_) return;
   unloaded_ = true;
+  service_.NotifyStopping();
   watch_.StopDefinitionWatch();
   objects_.DeleteTopicObjects();
   log_.WriteLogLine("end of " + info_.ProgramTitle);

@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "base/ProgramInfo.h"
+#include "base/ServiceManager.h"
 #include "base/StatusLog.h"
 #include "definitions/DefinitionWatch.h"
 #include "definitions/MapObjects.h"
@@ -11,9 +12,14 @@ namespace brevio {
 // The orderly end of the program: the menu's Exit, the window closed, or the host closing.
 class Shutdown {
  public:
-  Shutdown(DefinitionWatch& watch, MapObjects& objects, MainWindow& window, StatusLog& log,
-           const ProgramInfo& info)
-      : watch_(watch), objects_(objects), window_(window), log_(log), info_(info) {}
+  Shutdown(DefinitionWatch& watch, MapObjects& objects, MainWindow& window, ServiceManager& service,
+           StatusLog& log, const ProgramInfo& info)
+      : watch_(watch),
+        objects_(objects),
+        window_(window),
+        service_(service),
+        log_(log),
+        info_(info) {}
 
   // The unload of the main window. Runs once, whichever trigger comes first.
   void Unload();
@@ -31,6 +37,7 @@ class Shutdown {
   DefinitionWatch& watch_;
   MapObjects& objects_;
   MainWindow& window_;
+  ServiceManager& service_;
   StatusLog& log_;
   const ProgramInfo& info_;
 };

@@ -32,6 +32,7 @@ void Startup::Run() {
 
   ports_.window.CentreAndShow();
   ports_.loop.ProcessPendingEvents();
+  ports_.service.NotifyReady();
   server_->watch.StartDefinitionWatch();
 }
 
@@ -39,7 +40,7 @@ void Startup::ComputeProgramTexts() {
   ProgramInfo& info = services_.info;
   info.ProgramTitle = MakeProgramTitle();
   info.ProgramVersionText = MakeProgramVersionText();
-  info.HelpDocumentPath = JoinPath(info.ProgramFolder, info.ExecutableBaseName + ".html");
+  info.HelpDocumentPath = JoinPath(info.DocumentFolder, info.ExecutableBaseName + ".html");
 }
 
 void Startup::RefuseSecondInstance() {
@@ -73,7 +74,7 @@ void Startup::ConnectHost() {
   try {
     server_ = std::make_unique<Server>(
         services_.host.Connect(), services_,
-        ServingPorts{gate_, ports_.folderWatch, ports_.loop, ports_.window});
+        ServingPorts{gate_, ports_.folderWatch, ports_.loop, ports_.window, ports_.service});
   } catch (const HostCallFailed& failure) {
     LogHostFailure(services_.log, failure);
     services_.messages.ShowCritical("Unable to connect to UIView32 (" +

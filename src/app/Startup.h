@@ -9,6 +9,7 @@
 #include "base/EventLoop.h"
 #include "base/HostVersionSource.h"
 #include "base/IniReader.h"
+#include "base/ServiceManager.h"
 #include "base/SingleInstance.h"
 #include "definitions/FolderWatch.h"
 #include "query/RequestGate.h"
@@ -23,6 +24,7 @@ struct StartupPorts {
   MainWindow& window;
   EventLoop& loop;
   FolderWatch& folderWatch;
+  ServiceManager& service;
 };
 
 // The load of the main window: one fixed sequence that refuses a second instance and a host of

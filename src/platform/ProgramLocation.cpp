@@ -6,11 +6,31 @@
 
 namespace brevio {
 
+namespace {
+
+// Beside the program in a build or a copied folder; under share/doc when installed in a prefix
+// (/usr/bin/brevio reads /usr/share/doc/brevio/brevio.html).
+std::string FindDocumentFolder(const QFileInfo& executable, const std::string& programFolder) {
+  const QString name = executable.completeBaseName() + ".html";
+  const QDir installed(executable.absolutePath() + "/../share/doc/" +
+                       executable.completeBaseName());
+  for (const QString& folder : {QString::fromStdString(programFolder), executable.absolutePath(),
+                                installed.absolutePath()}) {
+    if (QFileInfo::exists(folder + "/" + name)) {
+      return QDir::toNativeSeparators(QDir::cleanPath(folder)).toStdString();
+    }
+  }
+  return programFolder;
+}
+
+}  // namespace
+
 void LocateProgram(ProgramInfo& info, const std::optional<std::string>& givenFolder) {
   const QFileInfo executable(QCoreApplication::applicationFilePath());
   info.ProgramFolder =
       givenFolder.value_or(QDir::toNativeSeparators(executable.absolutePath()).toStdString());
   info.ExecutableBaseName = executable.completeBaseName().toStdString();
+  info.DocumentFolder = FindDocumentFolder(executable, info.ProgramFolder);
 }
 
 }  // namespace brevio

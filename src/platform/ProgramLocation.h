@@ -8,7 +8,8 @@
 namespace brevio {
 
 // Sets the program's folder (the executable's, or `givenFolder` when the command line names
-// one) and the executable's base name. Needs the Qt application object.
+// one), the executable's base name and the folder its help document is found in: the program's
+// folder, the executable's, or the installed documentation's. Needs the Qt application object.
 void LocateProgram(ProgramInfo& info, const std::optional<std::string>& givenFolder);
 
 }  // namespace brevio

@@ -27,7 +27,8 @@ class RecordingPlatform : public SingleInstance,
                           public MainWindow,
                           public EventLoop,
                           public FolderWatch,
-                          public CheckMark {
+                          public CheckMark,
+                          public ServiceManager {
  public:
   explicit RecordingPlatform(const CoreHarness& core) : core_(core) {}
 
@@ -59,6 +60,8 @@ class RecordingPlatform : public SingleInstance,
   }
   void Rearm() override { Add("rearm"); }
   void Close() override { Add("close"); }
+  void NotifyReady() override { Add("ready"); }
+  void NotifyStopping() override { Add("stopping"); }
 
  private:
   void Add(const std::string& call) {
@@ -103,6 +106,7 @@ struct StartupHarness {
     platform.onWait = [this] { startup.server()->shutdown.Unload(); };
     core.info.ProgramFolder = programFolder.Path();
     core.info.ExecutableBaseName = "brevio";
+    core.info.DocumentFolder = "/usr/share/doc/brevio";
     hostFolder.Write("uiview32.ini", StationIni());
     programFolder.Write("brv.txt", "?WX\r\n>Sunny, 20 C\r\n?NET\r\n>Mondays 20:00\r\n");
     hostFolder.Write("overlays/brv.pos", "WX!5212.00N/00512.00W_\r\n");
@@ -140,7 +144,7 @@ struct StartupHarness {
   ManualTimer timer1;
   RequestGate gate{core.clock, timer1, core.log};
   Startup startup{{core.info, core.log, core.messages, core.clock, folder, host.Connector()},
-                  {platform, version, ini, platform, platform, platform},
+                  {platform, version, ini, platform, platform, platform, platform},
                   gate};
 };
 
@@ -178,15 +182,15 @@ TEST_F(StartupTest, RunsEveryStepInOrderThenServesInTheWatchUntilTheUnload) {
   EXPECT_EQ(h.core.LogFileLines(), logged);
   EXPECT_EQ(h.platform.calls,
             (std::vector<std::string>{"caption " + title + " @0", "show @0", "commands @1",
-                                      "scan on @1", "show @10", "pending events @10", "watch @10",
-                                      "wait @10", "pending events @10", "close @10", "release @12",
-                                      "pending events @12"}));
+                                      "scan on @1", "show @10", "pending events @10", "ready @10",
+                                      "watch @10", "wait @10", "stopping @10", "pending events @10",
+                                      "close @10", "release @12", "pending events @12"}));
   EXPECT_TRUE(h.core.dialog.shown.empty());
 
   EXPECT_EQ(h.gate.RecentRequests(1).messageId, "-1");
   EXPECT_EQ(h.core.info.ProgramTitle, title);
   EXPECT_EQ(h.core.info.ProgramVersionText, MakeProgramVersionText());
-  EXPECT_EQ(h.core.info.HelpDocumentPath, JoinPath(h.programFolder.Path(), "brevio.html"));
+  EXPECT_EQ(h.core.info.HelpDocumentPath, "/usr/share/doc/brevio/brevio.html");
   EXPECT_EQ(h.version.paths,
             std::vector<std::string>{JoinPath(h.hostFolder.Path(), "uiview32.exe")});
   EXPECT_EQ(h.core.info.StartTimeText, "06.12.2026 01:02:03");
@@ -342,8 +346,9 @@ TEST(StartupRefusalTest, EndsWithItsCriticalMessage) {
     EXPECT_EQ(std::vector<std::string>(lines.end() - count, lines.end()), lastLines);
     const auto& calls = h.platform.calls;
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "show @0"), lines.empty() ? 0 : 1);
-    EXPECT_TRUE(std::none_of(calls.begin(), calls.end(),
-                             [](const std::string& c) { return c.starts_with("watch"); }));
+    EXPECT_TRUE(std::none_of(calls.begin(), calls.end(), [](const std::string& c) {
+      return c.starts_with("watch") || c.starts_with("ready");
+    }));
   }
 }
 
@@ -364,9 +369,9 @@ class ShutdownTest : public ::testing::Test {
 
   void HostCloses() { h.host.events->UIView32IsClosing(); }
 
-  long Releases() const {
+  long Calls(const std::string& name) const {
     return std::count_if(h.platform.calls.begin(), h.platform.calls.end(),
-                         [](const std::string& call) { return call.starts_with("release"); });
+                         [&name](const std::string& call) { return call.starts_with(name); });
   }
 
   StartupHarness h;
@@ -389,7 +394,7 @@ TEST_F(ShutdownTest, HostClosingLogsThenRemovesTheObjectsPlacedAndEndsTheLogFile
   EXPECT_THAT(h.host.CallsOf("DeleteObject"), ElementsAre("DeleteObject(WX01|true)"));
   EXPECT_EQ(h.core.LogFileLines().back(), "end of " + title_);
   EXPECT_TRUE(h.server().shutdown.EndAtOnce());
-  EXPECT_EQ(Releases(), 1);
+  EXPECT_EQ(Calls("release"), 1);
 }
 
 TEST_F(ShutdownTest, TheUnloadRunsOnceWhicheverTriggersCome) {
@@ -403,7 +408,8 @@ TEST_F(ShutdownTest, TheUnloadRunsOnceWhicheverTriggersCome) {
                           "Received IsClosing event from UIView32", "Closing down " + title_));
   const std::vector<std::string> logged = h.core.LogFileLines();
   EXPECT_EQ(std::count(logged.begin(), logged.end(), "end of " + title_), 1);
-  EXPECT_EQ(Releases(), 1);
+  EXPECT_EQ(Calls("release"), 1);
+  EXPECT_EQ(Calls("stopping"), 1);
   EXPECT_TRUE(h.host.CallsOf("DeleteObject").empty());
 }
 

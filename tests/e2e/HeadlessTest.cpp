@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 #include <tuple>
 
@@ -17,7 +18,8 @@ const QByteArray kTitle = "UI-View32 add-on Brevio Server V1.0.0";
 // their exit status; only the one that got as far as a status line wrote a log file. A second
 // instance is refused before its first status line.
 TEST_F(HeadlessTest, RunsThatEndAtOnceSayWhyWithTheirExitStatus) {
-  const QByteArray callsign = "(" + program_.path().toLocal8Bit() +
+  // No help document in the program folder given: the message names the one beside the program.
+  const QByteArray callsign = "(" + QFileInfo(BREVIO_BINARY).absolutePath().toLocal8Bit() +
                               "/brevio.html) on this :\n\nError getting station callsign from "
                               "UIView32.INI\n";
   const std::tuple<QStringList, int, QByteArray> runs[] = {
