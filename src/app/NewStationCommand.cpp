@@ -34,15 +34,16 @@ int RunNewStation(const CommandLine& line) {
   std::error_code error;
   const std::string folder = std::filesystem::absolute(*line.newStation, error).string();
   if (problem.empty()) problem = WriteNewStation(folder, station);
-  if (problem.empty() && !UserHostFolderSetting::Store(folder)) {
-    problem = "the host folder setting cannot be stored; run the station with --host-folder";
-  }
   if (!problem.empty()) {
     std::cerr << "brevio: " << problem << "\n";
     return 1;
   }
-  std::cout << "New station " << station.call << " written to " << folder
-            << ". Run it with:\n  brevio --headless --program-folder '" << folder << "'\n";
+  // The station is whole without the setting (a service names its folder), so this only warns.
+  const bool stored = UserHostFolderSetting::Store(folder);
+  if (!stored) std::cerr << "brevio: the host folder setting cannot be stored here\n";
+  std::cout << "New station " << station.call << " written to " << folder << ". Run it with:\n  "
+            << "brevio --headless " << (stored ? "" : "--host-folder '" + folder + "' ")
+            << "--program-folder '" << folder << "'\n";
   return 0;
 }
 
