@@ -102,8 +102,9 @@ TEST_F(ObjectDefinitionsTest, MalformedPositionGivesNoObjectAndKeepsTheOldFields
   topics[1].dblLat = 12.5;
   topics[1].strSymbol = "x";
   EXPECT_EQ(Load({"?A", "?B", "?C", "?D"},
-                 "A!4903.50N/07201.75W\n"    // one character short
-                 "B!49x3.50N/07201.75W-\n"   // not a number
+                 "A!4903.50N/07201.75W\n"   // one character short
+                 "B!4903.50N/072x1.75W-\n"  // not a number
+                 "B!49x3.50N/07201.75W-\n"
                  "C!07201.75W/4903.50N-\n"   // longitude first
                  "D!4903.50N/07201.75W-\n",  // still read after the others
                  {1.0}),
