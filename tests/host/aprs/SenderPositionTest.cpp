@@ -115,10 +115,11 @@ TEST(SenderPosition, RefusesMalformedReportsAndOtherDataTypes) {
       "APRS:!/5L!!<*e7>}P[",
       // Mic-E: bad or misplaced destination characters, bad lengths, a latitude past 90 or of 60
       // minutes, longitude bytes out of range, a bad symbol table, a short field or data type
-      "S32UAT:`(_fn\"Oj/]", "S32U6M:`(_fn\"Oj/]", "S32U6:`(_fn\"Oj/]", "S32U6TX:`(_fn\"Oj/]",
-      "S3ZU6T:`(_fn\"Oj/]", "SZZZZZ:`(_fn\"Oj/]", "Y0PP1P:`(_fn\"Oj/]", "S36U6T:`(_fn\"Oj/]",
-      "S32U6T:`%_fn\"Oj/]", "S32U6T:`(%fn\"Oj/]", "S32U6T:`(bfn\"Oj/]", "S32U6T:`(_\x90n\"Oj/]",
-      "S32U6T:`(_fn\"Ojx]", "S32U6T:`(_fn\"Oj", "S32U6T:>(_fn\"Oj/]", "APRS:`(_fn\"Oj/]",
+      "S32UAT:`(_fn\"Oj/]", "S32U6T:`\x80_fn\"Oj/]", "S32U6M:`(_fn\"Oj/]", "S32U6:`(_fn\"Oj/]",
+      "S32U6TX:`(_fn\"Oj/]", "S3ZU6T:`(_fn\"Oj/]", "SZZZZZ:`(_fn\"Oj/]", "Y0PP1P:`(_fn\"Oj/]",
+      "S36U6T:`(_fn\"Oj/]", "S32U6T:`%_fn\"Oj/]", "S32U6T:`(%fn\"Oj/]", "S32U6T:`(bfn\"Oj/]",
+      "S32U6T:`(_\x90n\"Oj/]", "S32U6T:`(_fn\"Ojx]", "S32U6T:`(_fn\"Oj", "S32U6T:>(_fn\"Oj/]",
+      "APRS:`(_fn\"Oj/]",
       // Objects and items are not where their sender is.
       "APRS:;LEADER   *092345z4903.50N/07201.75W>", "APRS:)AID #2!4903.50N/07201.75W-"};
   for (const std::string_view heard : refused) {
