@@ -46,7 +46,9 @@ bool MessageNumberFile::Save(int number) {
   written = written && std::rename(temporary.c_str(), path_.c_str()) == 0;
   if (!written) {
     std::remove(temporary.c_str());
-    if (!saveFailed_) log_("Message numbers: cannot write " + path_ + "; after a new start they begin from the clock");
+    if (!saveFailed_)
+      log_("Message numbers: cannot write " + path_ +
+           "; after a new start they begin from the clock");
   }
   saveFailed_ = !written;
   return written;
