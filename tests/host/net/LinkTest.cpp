@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -195,6 +196,17 @@ TEST(LinkStatusTest, StdioIsConnectedOnceStartedAndLostForGoodWhenTheInputEnds) 
   EXPECT_EQ(harness.statuses.seen, (Lines{"connecting", "connected", "lost: the input has ended"}));
   EXPECT_EQ(harness.statuses.address, "stdio");
   ::close(pipe[0]);
+
+  // An input that fails to read (a folder) ends the link as its end would, rather than spin.
+  const int folder = ::open("/", O_RDONLY | O_DIRECTORY);
+  ASSERT_GE(folder, 0);
+  StdioTransport failing(folder, stdout);
+  Harness other;
+  failing.Observe(other.statuses);
+  failing.Start(other.sink, {});
+  ASSERT_TRUE(WaitFor([&] { return other.statuses.seen.size() == 3; }));
+  EXPECT_EQ(other.statuses.seen.back(), "lost: the input has ended");
+  ::close(folder);
 }
 
 TEST(SerialDeviceTest, OpensThePortAtTheSpeedOfItsAddress) {
