@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "TestPeers.h"
 #include "host/net/AprsIsTransport.h"
 
@@ -17,7 +19,7 @@ class AprsIsTransportTest : public ::testing::Test {
   void Start(AprsIsOptions options) {
     options.link.firstRetryMs = 50;
     transport_.emplace(
-        "127.0.0.1", peer_.Port(), [] { return "N0CALL-10"; }, "1.0.0",
+        "127.0.0.1", peer_.Port(), [this] { return call_; }, "1.0.0",
         [this](const std::string& line) { log_.push_back(line); }, options);
     transport_->Start(sink_);
   }
@@ -31,6 +33,7 @@ class AprsIsTransportTest : public ::testing::Test {
 
   std::string Name() const { return "APRS-IS aprsis://127.0.0.1:" + std::to_string(peer_.Port()); }
 
+  std::string call_ = "N0CALL-10";
   LoopbackPeer peer_;
   RecordingSink sink_;
   Lines log_;
@@ -50,6 +53,18 @@ TEST_F(AprsIsTransportTest, LogsInAndSendsFramesWithTheTcpipPathOnceTheServerHas
   EXPECT_EQ(sink_.heard, Lines{"N0CALL>APRS,TCPIP*,qAC,T2TEST::N0CALL-10:?HELP{5"});
   EXPECT_EQ(log_, (Lines{Name() + ": connecting", Name() + ": connected",
                          Name() + ": logged in as N0CALL-10, verified, server T2TEST"}));
+}
+
+// Without a call sign there is no login to send: the link drops and tries again later.
+TEST_F(AprsIsTransportTest, WithoutACallSignSendsNoLoginAndTriesAgain) {
+  call_ = "";
+  Start({});
+  ASSERT_TRUE(WaitFor([&] {
+    return std::count_if(log_.begin(), log_.end(), [](const std::string& line) {
+             return line.find("no call sign to log in with") != std::string::npos;
+           }) >= 2;
+  })) << ::testing::PrintToString(log_);
+  for (const std::string& bytes : peer_.received) EXPECT_EQ(bytes, "");
 }
 
 TEST_F(AprsIsTransportTest, KeepsTheConnectionAliveAndReconnectsWhenTheFeedGoesSilent) {
