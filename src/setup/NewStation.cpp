@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,21 +10,14 @@
 
 #include "base/AnsiText.h"
 #include "base/ParseCoordinate.h"
+#include "host/aprs/AprsPosition.h"
+#include "host/aprs/CallSign.h"
 
 namespace brevio {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// Decimal degrees as the host writes a coordinate: DDMM.hh or DDDMM.hh and its letter.
-std::string HostCoordinate(double degrees, int width, char positive, char negative) {
-  const long hundredths = std::lround(std::fabs(degrees) * 6000.0);
-  char text[16];
-  std::snprintf(text, sizeof text, "%0*ld%02ld.%02ld%c", width, hundredths / 6000,
-                hundredths / 100 % 60, hundredths % 100, degrees < 0 ? negative : positive);
-  return text;
-}
 
 // A whole text that is a decimal number, such as -72.0292.
 std::optional<double> DecimalNumber(const std::string& text) {
@@ -55,9 +47,11 @@ std::string ReadPosition(const std::string& position, NewStation& station) {
     } else {
       const std::optional<double> north = DecimalNumber(lat);
       const std::optional<double> east = DecimalNumber(lon);
-      if (north && east && std::fabs(*north) <= 90 && std::fabs(*east) <= 180) {
-        lat = HostCoordinate(*north, 2, 'N', 'S');
-        lon = HostCoordinate(*east, 3, 'E', 'W');
+      const std::optional<std::string> written =
+          north && east ? FormatAprsPosition({*north, *east}) : std::nullopt;
+      if (written) {
+        lat = written->substr(0, 8);
+        lon = written->substr(9, 9);
       }
     }
     if (IsCoordinate(lat, "NS") && IsCoordinate(lon, "EW")) {
@@ -108,16 +102,7 @@ std::string ReadNewStation(const std::string& call, const std::string& position,
   if (upper.empty() || upper == "NOCALL") {
     return "call sign '" + call + "' is refused: Error getting station callsign from UIView32.INI";
   }
-  const std::size_t dash = upper.find('-');
-  const std::string base = upper.substr(0, dash);
-  const std::string ssid = dash == std::string::npos ? "0" : upper.substr(dash + 1);
-  const bool baseOk =
-      !base.empty() && base.size() <= 6 &&
-      base.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789") == std::string::npos;
-  const bool ssidOk = !ssid.empty() && ssid.size() <= 2 &&
-                      ssid.find_first_not_of("0123456789") == std::string::npos &&
-                      std::stoi(ssid) <= 15 && (ssid.size() == 1 || ssid[0] != '0');
-  if (!baseOk || !ssidOk) {
+  if (!IsValidCallSign(upper, CallSignRule::Ax25)) {
     return "call sign '" + call +
            "' is none: 1 to 6 letters or digits, then optionally -SSID of 0 to 15 (N0CALL-10)";
   }
