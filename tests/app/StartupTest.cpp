@@ -3,9 +3,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "app/HostVersion.h"
 #include "app/MainWindow.h"
@@ -21,8 +18,11 @@
 namespace brevio::test {
 namespace {
 
-// The instance check, the window, the event loop and the folder watch, recording each call with
-// the number of status lines written before it. Each wait runs `onWait`.
+using ::testing::ElementsAre;
+using Lines = std::vector<std::string>;
+
+// The platform's pieces, recording each call with the number of status lines written before
+// it. Each wait of the definition watch runs `onWait`.
 class RecordingPlatform : public SingleInstance,
                           public MainWindow,
                           public EventLoop,
@@ -33,10 +33,9 @@ class RecordingPlatform : public SingleInstance,
   explicit RecordingPlatform(const CoreHarness& core) : core_(core) {}
 
   std::function<void()> onWait;
-
   bool otherRunning = false;
   std::string title = "BRV";
-  std::vector<std::string> calls;
+  Lines calls;
 
   bool OtherInstanceRunning() override { return otherRunning; }
   std::string ApplicationTitle() override { return title; }
@@ -49,10 +48,7 @@ class RecordingPlatform : public SingleInstance,
   void ConnectCommands(Server&) override { Add("commands"); }
   void Release() override { Add("release"); }
   void ProcessPendingEvents() override { Add("pending events"); }
-  bool Create(const std::string&) override {
-    Add("watch");
-    return true;
-  }
+  bool Create(const std::string&) override { return Add("watch"); }
   bool Wait(std::int32_t) override {
     Add("wait");
     onWait();
@@ -63,9 +59,15 @@ class RecordingPlatform : public SingleInstance,
   void NotifyReady() override { Add("ready"); }
   void NotifyStopping() override { Add("stopping"); }
 
+  long Count(const std::string& call) const {
+    return std::count_if(calls.begin(), calls.end(),
+                         [&call](const std::string& c) { return c.starts_with(call + " @"); });
+  }
+
  private:
-  void Add(const std::string& call) {
+  bool Add(const std::string& call) {
     calls.push_back(call + " @" + std::to_string(core_.StatusLines().size()));
+    return true;
   }
   const CoreHarness& core_;
 };
@@ -73,7 +75,7 @@ class RecordingPlatform : public SingleInstance,
 class FakeHostVersion : public HostVersionSource {
  public:
   std::optional<FixedFileVersion> version = FixedFileVersion{2, 0, 0, 3};
-  std::vector<std::string> paths;
+  Lines paths;
 
   std::optional<FixedFileVersion> HostFileVersion(const std::string& exePath) override {
     paths.push_back(exePath);
@@ -81,9 +83,9 @@ class FakeHostVersion : public HostVersionSource {
   }
 };
 
-// The settings file of the station PA3XYZ-5, with one line changed: `change` "KEY=value"
-// replaces the line of KEY, a bare "KEY" leaves it out.
-inline std::string StationIni(const std::string& change = "") {
+// The settings file of PA3XYZ-5 with one line changed: "KEY=value" replaces the line of KEY, a
+// bare "KEY" leaves it out, anything else changes nothing.
+std::string StationIni(const std::string& change = "") {
   const std::string key = change.substr(0, change.find('='));
   std::string ini;
   for (const std::string line :
@@ -98,12 +100,12 @@ inline std::string StationIni(const std::string& change = "") {
   return ini;
 }
 
-// Start-up over a fake host and a recording platform, in a station of its own: the settings
-// file above, the topics ?WX and ?NET, and an object WX in range. Each wait of the definition
-// watch runs the platform's `onWait`, which unloads unless the test says otherwise.
+// Start-up over a fake host and a recording platform in a station of its own: the settings
+// above, the topics ?WX and ?NET and an object WX in range. Unless the test says otherwise the
+// first wait of the watch unloads.
 struct StartupHarness {
   StartupHarness() {
-    platform.onWait = [this] { startup.server()->shutdown.Unload(); };
+    platform.onWait = [this] { server().shutdown.Unload(); };
     core.info.ProgramFolder = programFolder.Path();
     core.info.ExecutableBaseName = "brevio";
     core.info.DocumentFolder = "/usr/share/doc/brevio";
@@ -112,7 +114,7 @@ struct StartupHarness {
     hostFolder.Write("overlays/brv.pos", "WX!5212.00N/00512.00W_\r\n");
   }
 
-  // Runs start-up; true when it came to its end, false when a critical message ended it.
+  // True when start-up came to its end, false when a critical message ended it.
   bool Run() {
     try {
       startup.Run();
@@ -122,10 +124,20 @@ struct StartupHarness {
     }
   }
 
+  // Runs with `whileServing` in the watch; the status box and host calls start afresh before it.
+  bool RunServing(const std::function<void()>& whileServing) {
+    platform.onWait = [this, whileServing] {
+      core.txtStatus.content.clear();
+      host.calls.clear();
+      whileServing();
+    };
+    return Run();
+  }
+
   Server& server() { return *startup.server(); }
 
-  std::vector<std::string> Informational() const {
-    std::vector<std::string> texts;
+  Lines Informational() const {
+    Lines texts;
     for (const ShownMessage& shown : core.dialog.shown) {
       if (shown.icon == MessageIcon::Information) texts.push_back(shown.body);
     }
@@ -146,6 +158,7 @@ struct StartupHarness {
   Startup startup{{core.info, core.log, core.messages, core.clock, folder, host.Connector()},
                   {platform, version, ini, platform, platform, platform, platform},
                   gate};
+  const std::string title = MakeProgramTitle();
 };
 
 class StartupTest : public ::testing::Test {
@@ -156,45 +169,36 @@ class StartupTest : public ::testing::Test {
 TEST_F(StartupTest, RunsEveryStepInOrderThenServesInTheWatchUntilTheUnload) {
   h.core.clock.tick = 3723000;
   ASSERT_TRUE(h.gate.AdmitRequest("PA0AAA", "?WX", "7"));  // start-up clears the gate
-  h.core.txtStatus.content.clear();
-  h.core.logFile.files.clear();
   ASSERT_TRUE(h.Run()) << h.core.CriticalText();
 
-  const std::string title = MakeProgramTitle();
-  EXPECT_EQ(h.core.StatusLines(),
-            (std::vector<std::string>{
-                "start of " + title,
-                "getting station-id from uiview32.ini",
-                " -> station-id = PA3XYZ-5",
-                "getting station position form uiview32.ini",
-                "checking if remote commands from ANYBODY are allowed",
-                "checking if the Message option 'Don't show from me' is unchecked",
-                "Get DEFAULT_PORT from [MESSAGES] in UIVIEW32.INI",
-                "DEFAULT_PORT = 1",
-                "loading BRV topic definition from " + JoinPath(h.programFolder.Path(), "brv.txt"),
-                "loading BRV object definitions from " +
-                    JoinPath(JoinPath(h.hostFolder.Path(), "overlays"), "brv.pos"),
-                "Start of deleting objects",
-                "End of deleting objects",
-            }));
-  std::vector<std::string> logged = h.core.StatusLines();
-  logged.push_back("end of " + title);
+  Lines logged = {
+      "start of " + h.title,
+      "getting station-id from uiview32.ini",
+      " -> station-id = PA3XYZ-5",
+      "getting station position form uiview32.ini",
+      "checking if remote commands from ANYBODY are allowed",
+      "checking if the Message option 'Don't show from me' is unchecked",
+      "Get DEFAULT_PORT from [MESSAGES] in UIVIEW32.INI",
+      "DEFAULT_PORT = 1",
+      "loading BRV topic definition from " + JoinPath(h.programFolder.Path(), "brv.txt"),
+      "loading BRV object definitions from " +
+          JoinPath(JoinPath(h.hostFolder.Path(), "overlays"), "brv.pos"),
+      "Start of deleting objects",
+      "End of deleting objects"};
+  EXPECT_EQ(h.core.StatusLines(), logged);
+  logged.push_back("end of " + h.title);
   EXPECT_EQ(h.core.LogFileLines(), logged);
   EXPECT_EQ(h.platform.calls,
-            (std::vector<std::string>{"caption " + title + " @0", "show @0", "commands @1",
-                                      "scan on @1", "show @10", "pending events @10", "ready @10",
-                                      "watch @10", "wait @10", "stopping @10", "pending events @10",
-                                      "close @10", "release @12", "pending events @12"}));
-  EXPECT_TRUE(h.core.dialog.shown.empty());
+            (Lines{"caption " + h.title + " @0", "show @0", "commands @1", "scan on @1", "show @10",
+                   "pending events @10", "ready @10", "watch @10", "wait @10", "stopping @10",
+                   "pending events @10", "close @10", "release @12", "pending events @12"}));
 
   EXPECT_EQ(h.gate.RecentRequests(1).messageId, "-1");
-  EXPECT_EQ(h.core.info.ProgramTitle, title);
+  EXPECT_EQ(h.core.info.ProgramTitle, h.title);
   EXPECT_EQ(h.core.info.ProgramVersionText, MakeProgramVersionText());
   EXPECT_EQ(h.core.info.HelpDocumentPath, "/usr/share/doc/brevio/brevio.html");
-  EXPECT_EQ(h.version.paths,
-            std::vector<std::string>{JoinPath(h.hostFolder.Path(), "uiview32.exe")});
+  EXPECT_EQ(h.version.paths, Lines{JoinPath(h.hostFolder.Path(), "uiview32.exe")});
   EXPECT_EQ(h.core.info.StartTimeText, "06.12.2026 01:02:03");
-
   const Server& server = h.server();
   EXPECT_EQ(h.host.connections, 1);
   EXPECT_EQ(server.station.StationCall, "PA3XYZ-5");
@@ -209,24 +213,56 @@ TEST_F(StartupTest, SecondInstanceTakesTheDuplicateTitleAndActivatesTheRunningOn
   h.platform.otherRunning = true;
   EXPECT_FALSE(h.Run());
   EXPECT_EQ(h.core.CriticalText(), "Another instance of this program is already running");
-  EXPECT_EQ(h.platform.calls,
-            (std::vector<std::string>{"title ... duplicate instance. @0",
-                                      "caption ... duplicate instance. @0", "activate BRV @0"}));
+  EXPECT_THAT(h.platform.calls,
+              ElementsAre("title ... duplicate instance. @0", "caption ... duplicate instance. @0",
+                          "activate BRV @0"));
   EXPECT_EQ(h.host.connections, 0);
   EXPECT_TRUE(h.version.paths.empty());
 }
 
+TEST_F(StartupTest, HostClosingLogsThenRemovesTheObjectsPlacedAndEndsTheLogFile) {
+  ASSERT_TRUE(h.RunServing([this] {
+    h.server().objects.CreateTopicObject(1);
+    h.server().objects.CreateTopicObject(1);
+    h.core.txtStatus.content.clear();
+    h.host.calls.clear();
+    h.host.events->UIView32IsClosing();
+  }));
+  EXPECT_THAT(
+      h.core.StatusLines(),
+      ElementsAre("Received IsClosing event from UIView32", "Closing down " + h.title,
+                  "Start of deleting objects", "Object deleted (WX01)", "End of deleting objects"));
+  // Only the last object placed for a topic is remembered.
+  EXPECT_THAT(h.host.CallsOf("DeleteObject"), ElementsAre("DeleteObject(WX01|true)"));
+  EXPECT_EQ(h.core.LogFileLines().back(), "end of " + h.title);
+  EXPECT_TRUE(h.server().shutdown.EndAtOnce());
+  EXPECT_EQ(h.platform.Count("release"), 1);
+}
+
+TEST_F(StartupTest, TheUnloadRunsOnceWhicheverTriggersCome) {
+  ASSERT_TRUE(h.RunServing([this] {
+    h.server().shutdown.Unload();  // the menu's Exit
+    h.server().shutdown.Unload();  // then the window closed
+    h.host.events->UIView32IsClosing();
+  }));
+  EXPECT_THAT(h.core.StatusLines(),
+              ElementsAre("Start of deleting objects", "End of deleting objects",
+                          "Received IsClosing event from UIView32", "Closing down " + h.title));
+  const Lines logged = h.core.LogFileLines();
+  EXPECT_EQ(std::count(logged.begin(), logged.end(), "end of " + h.title), 1);
+  EXPECT_EQ(h.platform.Count("release"), 1);
+  EXPECT_EQ(h.platform.Count("stopping"), 1);
+  EXPECT_TRUE(h.host.CallsOf("DeleteObject").empty());
+}
+
 // The host's version is a + "." + b + d, compared as text: 2.100 lies between 1.99 and 2.99.
 TEST(HostVersionTest, TakesItsTextFromTheFileVersionAndAcceptsOnly199To299AsText) {
-  const struct {
-    FixedFileVersion version;
-    const char* text;
-    bool supported;
-  } versions[] = {{{1, 9, 0, 9}, "1.99", true},
-                  {{2, 9, 7, 9}, "2.99", true},
-                  {{2, 10, 0, 0}, "2.100", true},
-                  {{1, 9, 0, 8}, "1.98", false},
-                  {{3, 0, 0, 0}, "3.00", false}};
+  const std::tuple<FixedFileVersion, const char*, bool> versions[] = {
+      {{1, 9, 0, 9}, "1.99", true},
+      {{2, 9, 7, 9}, "2.99", true},
+      {{2, 10, 0, 0}, "2.100", true},
+      {{1, 9, 0, 8}, "1.98", false},
+      {{3, 0, 0, 0}, "3.00", false}};
   FakeHostVersion source;
   for (const auto& [version, text, supported] : versions) {
     source.version = version;
@@ -237,28 +273,21 @@ TEST(HostVersionTest, TakesItsTextFromTheFileVersionAndAcceptsOnly199To299AsText
   EXPECT_EQ(GetHostExeVersion(source, "uiview32.exe"), kNoHostExeVersion);
 }
 
-// Settings that start-up goes on with: the port it takes, and the warning (a status line and
-// an informational message) it gives, if any.
+// Settings start-up goes on with: the port it takes and the warning it gives, if any, as a
+// status line and an informational message.
 TEST(StartupSettingsTest, GoOnWithTheirValueAndWarnOnlyWhereTheyMust) {
-  const std::string onlyMe =
-      "Only remote topics from 'Only me' are allowed!, program will continue, but you should "
-      "allow Anyone to send remote topics";
-  const std::string notFromMe =
-      "The Message option 'Don't show from me' is checked: you can not send remote commands to "
-      "your own BRV server (using the same callsign), the program will continue, but you should "
-      "uncheck the option.";
-  const struct {
-    const char* change;
-    std::int16_t port;
-    std::string warning;
-    std::string message;
-  } settings[] = {
-      {"REMOTE_COMMANDS=1", 1, onlyMe,
+  const std::tuple<const char*, std::int16_t, std::string, std::string> settings[] = {
+      {"REMOTE_COMMANDS=1", 1,
+       "Only remote topics from 'Only me' are allowed!, program will continue, but you should "
+       "allow Anyone to send remote topics",
        "You should first set the UIView32 menu 'Options, Remote topics' option to "
        "'Anyone'\r\nYou now only can process your own remote topics!"},
       {"REMOTE_COMMANDS=3", 1, "", ""},
       {"REMOTE_COMMANDS=", 1, "", ""},
-      {"NOT_FROM_ME=TRUE", 1, notFromMe,
+      {"NOT_FROM_ME=TRUE", 1,
+       "The Message option 'Don't show from me' is checked: you can not send remote commands to "
+       "your own BRV server (using the same callsign), the program will continue, but you should "
+       "uncheck the option.",
        "You should uncheck the Message option 'Don't show from me'\r\n you can not send remote "
        "commands to your own BRV server (using the same callsign)!"},
       {"NOT_FROM_ME=True", 1, "", ""},
@@ -273,19 +302,18 @@ TEST(StartupSettingsTest, GoOnWithTheirValueAndWarnOnlyWhereTheyMust) {
     h.hostFolder.Write("uiview32.ini", StationIni(change));
     ASSERT_TRUE(h.Run()) << h.core.CriticalText();
     EXPECT_EQ(h.server().station.DefaultPort, port);
-    const std::vector<std::string> lines = h.core.StatusLines();
+    const Lines lines = h.core.StatusLines();
     const bool warned = !warning.empty();
     EXPECT_EQ(lines.size(), warned ? 13U : 12U);  // with the unload's two lines
     EXPECT_EQ(lines.at(warned ? 8 : 7), "DEFAULT_PORT = " + std::to_string(port));
     EXPECT_EQ(std::count(lines.begin(), lines.end(), warning), warned);
-    EXPECT_EQ(h.Informational(),
-              warned ? std::vector<std::string>{"\r\n\r\n" + message} : std::vector<std::string>{});
+    EXPECT_EQ(h.Informational(), warned ? Lines{"\r\n\r\n" + message} : Lines{});
   }
 }
 
 // Each refusal ends start-up with its critical message after its last status lines (none:
-// before the window is shown); the watch is never entered. A change names a settings line
-// (see StationIni) or what is wrong with the host.
+// before the window is shown); the watch is never entered. A change is a settings line (see
+// StationIni) or what is wrong with the host.
 TEST(StartupRefusalTest, EndsWithItsCriticalMessage) {
   const std::string call = "Error getting station callsign from UIView32.INI";
   const std::string lat = "Error getting station latitude from UIView32.INI";
@@ -294,11 +322,7 @@ TEST(StartupRefusalTest, EndsWithItsCriticalMessage) {
       "You must first set the UIView32 menu 'Options, Remote topics' option to 'Anyone'";
   const std::string position = "getting station position form uiview32.ini";
   const std::string halted = "remote topics from ANYBODY are NOT allowed!, program will be halted";
-  const struct {
-    std::string change;
-    std::string critical;
-    std::vector<std::string> lastLines;
-  } refusals[] = {
+  const std::tuple<std::string, std::string, Lines> refusals[] = {
       {"no host executable",
        "Unable to locate UIVIEW32.EXE, install this add-on in the UIView32 directory",
        {}},
@@ -330,87 +354,20 @@ TEST(StartupRefusalTest, EndsWithItsCriticalMessage) {
   for (const auto& [change, critical, lastLines] : refusals) {
     SCOPED_TRACE(change);
     StartupHarness h;
-    const bool host = change.find(' ') != std::string::npos;
-    h.hostFolder.Write("uiview32.ini", change == "no settings file" ? ""
-                                       : host                       ? StationIni()
-                                                                    : StationIni(change));
+    h.hostFolder.Write("uiview32.ini", change == "no settings file" ? "" : StationIni(change));
     if (change == "no host executable") h.version.version.reset();
     if (change == "host 3.00") h.version.version = FixedFileVersion{3, 0, 0, 0};
     h.host.refuseConnections = change == "host down";
     EXPECT_FALSE(h.Run());
     EXPECT_EQ(h.core.CriticalText(), critical);
-    const std::vector<std::string> lines = h.core.StatusLines();
-    const auto count = static_cast<std::ptrdiff_t>(lastLines.size());
-    EXPECT_TRUE(count != 0 || lines.empty());
-    ASSERT_GE(lines.end() - lines.begin(), count);
-    EXPECT_EQ(std::vector<std::string>(lines.end() - count, lines.end()), lastLines);
-    const auto& calls = h.platform.calls;
-    EXPECT_EQ(std::count(calls.begin(), calls.end(), "show @0"), lines.empty() ? 0 : 1);
-    EXPECT_TRUE(std::none_of(calls.begin(), calls.end(), [](const std::string& c) {
-      return c.starts_with("watch") || c.starts_with("ready");
-    }));
+    const Lines lines = h.core.StatusLines();
+    ASSERT_GE(lines.size(), lastLines.size());
+    EXPECT_TRUE(!lastLines.empty() || lines.empty());
+    EXPECT_EQ(Lines(lines.end() - static_cast<std::ptrdiff_t>(lastLines.size()), lines.end()),
+              lastLines);
+    EXPECT_EQ(h.platform.Count("show"), lines.empty() ? 0 : 1);
+    EXPECT_EQ(h.platform.Count("watch") + h.platform.Count("ready"), 0);
   }
-}
-
-using ::testing::ElementsAre;
-
-// Each test does its part while the server serves; what the status box shows from then on is
-// what the test looks at.
-class ShutdownTest : public ::testing::Test {
- protected:
-  bool RunServing(const std::function<void()>& whileServing) {
-    h.platform.onWait = [&] {
-      h.core.txtStatus.content.clear();
-      h.host.calls.clear();
-      whileServing();
-    };
-    return h.Run();
-  }
-
-  void HostCloses() { h.host.events->UIView32IsClosing(); }
-
-  long Calls(const std::string& name) const {
-    return std::count_if(h.platform.calls.begin(), h.platform.calls.end(),
-                         [&name](const std::string& call) { return call.starts_with(name); });
-  }
-
-  StartupHarness h;
-  const std::string title_ = MakeProgramTitle();
-};
-
-TEST_F(ShutdownTest, HostClosingLogsThenRemovesTheObjectsPlacedAndEndsTheLogFile) {
-  ASSERT_TRUE(RunServing([this] {
-    h.server().objects.CreateTopicObject(1);
-    h.server().objects.CreateTopicObject(1);
-    h.core.txtStatus.content.clear();
-    h.host.calls.clear();
-    HostCloses();
-  }));
-  EXPECT_THAT(
-      h.core.StatusLines(),
-      ElementsAre("Received IsClosing event from UIView32", "Closing down " + title_,
-                  "Start of deleting objects", "Object deleted (WX01)", "End of deleting objects"));
-  // Only the last object placed for a topic is remembered.
-  EXPECT_THAT(h.host.CallsOf("DeleteObject"), ElementsAre("DeleteObject(WX01|true)"));
-  EXPECT_EQ(h.core.LogFileLines().back(), "end of " + title_);
-  EXPECT_TRUE(h.server().shutdown.EndAtOnce());
-  EXPECT_EQ(Calls("release"), 1);
-}
-
-TEST_F(ShutdownTest, TheUnloadRunsOnceWhicheverTriggersCome) {
-  ASSERT_TRUE(RunServing([this] {
-    h.server().shutdown.Unload();  // the menu's Exit
-    h.server().shutdown.Unload();  // then the window closed
-    HostCloses();
-  }));
-  EXPECT_THAT(h.core.StatusLines(),
-              ElementsAre("Start of deleting objects", "End of deleting objects",
-                          "Received IsClosing event from UIView32", "Closing down " + title_));
-  const std::vector<std::string> logged = h.core.LogFileLines();
-  EXPECT_EQ(std::count(logged.begin(), logged.end(), "end of " + title_), 1);
-  EXPECT_EQ(Calls("release"), 1);
-  EXPECT_EQ(Calls("stopping"), 1);
-  EXPECT_TRUE(h.host.CallsOf("DeleteObject").empty());
 }
 
 }  // namespace

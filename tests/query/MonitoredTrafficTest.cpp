@@ -16,6 +16,7 @@ std::string Heard(const std::string& header, const std::string& info) {
 }
 
 const std::string kHeader = "PA3XYZ-7>APU25N,WIDE1-1 <UI>";
+const std::string kHelp = Heard(kHeader, ":QDOS     :HELP{12");
 
 // The parsed fields as sender|via path, and for a message |addressee|text|number; "-" where
 // there is none.
@@ -27,18 +28,16 @@ std::string Fields(const std::string& header, const std::string& info) {
 }
 
 TEST(MonitoredTextTest, ReadsTheSenderAndViaPathOfTheHeaderAndTheMessageFields) {
-  const MonitoredText m = ParseMonitoredText(Heard(kHeader, ":QDOS     :HELP{12"));
+  const MonitoredText m = ParseMonitoredText(kHelp);
   EXPECT_EQ(m.headerLine, kHeader);
   EXPECT_EQ(m.infoLine, ":QDOS     :HELP{12\r");
   const char* query = ":QUERY:x{1";
-  const struct {
-    const char* header;
-    const char* info;
-    const char* fields;
-  } texts[] = {
+  const std::tuple<const char*, const char*, const char*> texts[] = {
       {kHeader.c_str(), ":QDOS     :HELP{12", "PA3XYZ-7|WIDE1-1|QDOS     |HELP|12"},
-      // No comma: the whole header path, destination and its blank included, is the via path.
+      // No comma, or one first: the whole header path, its closing blank included.
       {"A>APRS <UI>", query, "A|APRS |QUERY|x|1"},
+      {"A>,WIDE <UI>", query, "A|,WIDE |QUERY|x|1"},
+      {"A>B,WIDE <UI>", query, "A|WIDE|QUERY|x|1"},
       // " Port=" ends the path before "<UI"; a message text naming it stays out of the path.
       {"A>APRS,RELAY,WIDE Port=1 <UI>", query, "A|RELAY,WID|QUERY|x|1"},
       {"A>APRS,WIDE1-1 <UI>", ":QUERY: Port=1,2{1", "A|WIDE1-1|QUERY| Port=1,2|1"},
@@ -46,7 +45,7 @@ TEST(MonitoredTextTest, ReadsTheSenderAndViaPathOfTheHeaderAndTheMessageFields) 
       {"0123456789 PA3XYZ-15>APRS <UI>", query, "PA3XYZ-15|APRS |QUERY|x|1"},
       {"0123456789ABCD>APRS <UI>", query, "ABCD|APRS |QUERY|x|1"},
       {"ABCDEFGHIJKLM>APRS <UI>", query, "ABCDEFGHIJKLM|APRS |QUERY|x|1"},
-      {"  PA3XYZ-7>APRS <UI>", query, "PA3XYZ-7|APRS |QUERY|x|1"},
+      {"  PA3XYZ-7  >APRS <UI>", query, "PA3XYZ-7|APRS |QUERY|x|1"},
       // Malformed headers: no ">", no "<UI", a first comma as the last character.
       {"PA3XYZ APRS <UI R", query, "-||QUERY|x|1"},
       {"A>APRS,WIDE", query, "A||QUERY|x|1"},
@@ -77,13 +76,11 @@ class MonitoredTrafficTest : public ::testing::Test {
   QueryHarness h;
 };
 
-TEST_F(MonitoredTrafficTest, QdosHelpIsAnsweredWithTheTopicListInOrder) {
+TEST_F(MonitoredTrafficTest, QdosHelpIsAnsweredWithTheTopicListOnceAndItsRepeatIgnored) {
   h.AddTopic("?WX", "Sunny");
   h.AddTopic("?NET", "Net at 20:00");
-  h.Hear(Heard(kHeader, ":QDOS     :HELP{12"));
-
-  EXPECT_EQ(h.txtAPRS.content,
-            "06.12.2026 00:10:00 " + Heard(kHeader, ":QDOS     :HELP{12") + "\r\n");
+  h.Hear(kHelp);
+  EXPECT_EQ(h.txtAPRS.content, "06.12.2026 00:10:00 " + kHelp + "\r\n");
   EXPECT_THAT(
       h.StatusLines(),
       ElementsAre("QDOS or QUERY seen in APRS destination (QDOS     ).", "1=[" + kHeader + "]",
@@ -94,31 +91,27 @@ TEST_F(MonitoredTrafficTest, QdosHelpIsAnsweredWithTheTopicListInOrder) {
   EXPECT_THAT(h.host.CallsOf("SendAPRSMessage"),
               ElementsAre("SendAPRSMessage(PA3XYZ-7|WIDE|1|A| ?WX?NET)"));
   EXPECT_EQ(h.host.CallsOf("ReceivedData").size(), 2U);
-
-  h.txtStatus.content.clear();
-  h.Hear(Heard(kHeader, ":QDOS     :HELP{12"));
-  EXPECT_THAT(h.StatusLines(), Contains(" ignored (double)"));
+  h.Hear(kHelp);
+  EXPECT_EQ(h.StatusLines().back(), " ignored (double)");
   EXPECT_EQ(h.host.CallsOf("SendAPRSMessage").size(), 1U);
 }
 
 TEST_F(MonitoredTrafficTest, UnknownTopicPlacesTheServerObjectAndAdvertises) {
   h.Hear(Heard(kHeader, ":QUERY    :APRS{3"));
+  const std::string advert = "Send msg : Send ?? to N0CALL-9 (len=19, digipath = WIDE2-2)";
   const auto lines = h.StatusLines();
   ASSERT_GE(lines.size(), 6U);
   EXPECT_THAT(std::vector<std::string>(lines.end() - 6, lines.end()),
               ElementsAre(" honored", "Unknown topic", "Create BRV server object ",
-                          "Create object BRVN0CALL", "CreateObject() returned 0",
-                          "Send msg : Send ?? to N0CALL-9 (len=19, digipath = WIDE2-2)"));
+                          "Create object BRVN0CALL", "CreateObject() returned 0", advert));
   EXPECT_THAT(h.host.CallsOf("SendAPRSMessage"),
               ElementsAre("SendAPRSMessage(PA3XYZ-7|WIDE2-2|1|A|Send ?? to N0CALL-9)"));
-
   // Within the minute no object is placed, but the asker still gets the advert.
   h.clock.Advance(20000);
   h.Hear(Heard(kHeader, ":QUERY    :APRS{4"));
   EXPECT_THAT(h.StatusLines(), Contains("Msg not sent; object created only 20 seconds ago."));
-  EXPECT_EQ(h.StatusLines().back(), "Send msg : Send ?? to N0CALL-9 (len=19, digipath = WIDE2-2)");
+  EXPECT_EQ(h.StatusLines().back(), advert);
   EXPECT_EQ(h.host.CallsOf("SendAPRSMessage").size(), 2U);
-
   // An advert the host fails to send is reported, not claimed as sent.
   h.host.failing = {"SendAPRSMessage"};
   h.Hear(Heard(kHeader, ":QUERY    :APRS{5"));
@@ -146,30 +139,24 @@ TEST_F(MonitoredTrafficTest, MessagesThatAreNotAnsweredLeaveOnlyTheirTraces) {
   EXPECT_THAT(h.StatusLines(), ElementsAre("QDOS or QUERY seen in APRS destination (qdos     )."));
   EXPECT_THAT(h.host.CallsOf("SendAPRSMessage"), IsEmpty());
   EXPECT_EQ(h.host.CallsOf("ReceivedData").size(), 8U);
+  h.host.failing = {"ReceivedData"};  // a failing read is reported and the server goes on
+  h.Hear(kHelp);
+  EXPECT_EQ(h.StatusLines().back(), "Host call failed: ReceivedData failed");
 }
 
 TEST_F(MonitoredTrafficTest, ScanSwitchedOffLeavesNoTraceAndThrottledDownOnlyItsLine) {
   h.traffic.ToggleScanForQdos();
   EXPECT_FALSE(h.scanItem.checked);
-  h.Hear(Heard(kHeader, ":QDOS     :HELP{12"));
-  EXPECT_TRUE(h.txtAPRS.content.empty());
-  EXPECT_TRUE(h.txtStatus.content.empty());
-  EXPECT_TRUE(h.host.calls.empty());
+  h.Hear(kHelp);
+  EXPECT_TRUE(h.txtAPRS.content.empty() && h.txtStatus.content.empty() && h.host.calls.empty());
   h.traffic.ToggleScanForQdos();
   EXPECT_TRUE(h.scanItem.checked);
-
   h.clock.tick = 0;  // a first request on a system just started throttles
   h.gate.AdmitRequest("N0CALL", "QDOS     ", "1");
   h.txtStatus.content.clear();
-  h.Hear(Heard(kHeader, ":QDOS     :HELP{12"));
+  h.Hear(kHelp);
   EXPECT_THAT(h.StatusLines(), ElementsAre("  Throttled down, ignoring this message "));
   EXPECT_TRUE(h.host.calls.empty());
-}
-
-TEST_F(MonitoredTrafficTest, AFailingHostReadIsReportedAndTheServerGoesOn) {
-  h.host.failing = {"ReceivedData"};
-  h.Hear(Heard(kHeader, ":QDOS     :HELP{12"));
-  EXPECT_THAT(h.StatusLines(), ElementsAre("Host call failed: ReceivedData failed"));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <vector>
+#include <sstream>
 
 #include "query/RequestGate.h"
 #include "support/CoreHarness.h"
@@ -21,14 +21,14 @@ class RequestGateTest : public ::testing::Test {
     h.clock.tick = tick;
     gate.emplace(h.clock, timer, h.log);
     gate->InitRecentRequests();
-    changes.clear();
     gate->OnThrottleChange([this](bool down) { changes.push_back(down); });
+    changes.clear();
     timer = {};
     h.txtStatus.content.clear();
     number = 0;
   }
 
-  // Admits a request from `call` with its own number, `gap` after the previous one.
+  // Admits a request from `call` with a number of its own, `gap` after the previous one.
   bool RequestAfter(std::int32_t gap, const std::string& call = "N0CALL") {
     h.clock.Advance(gap);
     return gate->AdmitRequest(call, "QDOS     ", std::to_string(++number));
@@ -49,16 +49,13 @@ class RequestGateTest : public ::testing::Test {
 // passes when the six span two minutes or the newest is a minute old, and takes the oldest slot.
 // Else the server throttles down for 15 s, stores nothing, and Timer1 throttles it up again.
 TEST_F(RequestGateTest, SeventhRequestPassesOnlyAtTheRateOfThreeAMinute) {
-  const struct {
-    std::int32_t gap;
-    std::int32_t last;
-    bool admitted;
-  } rates[] = {{10 * kSecond, 10 * kSecond, false},
-               {30 * kSecond, 30 * kSecond, true},
-               {24 * kSecond, 1, true},
-               {24 * kSecond - 1, 1, false},
-               {10 * kSecond, 60 * kSecond, true},
-               {10 * kSecond, 60 * kSecond - 1, false}};
+  const std::tuple<std::int32_t, std::int32_t, bool> rates[] = {
+      {10 * kSecond, 10 * kSecond, false},
+      {30 * kSecond, 30 * kSecond, true},
+      {24 * kSecond, 1, true},
+      {24 * kSecond - 1, 1, false},
+      {10 * kSecond, 60 * kSecond, true},
+      {10 * kSecond, 60 * kSecond - 1, false}};
   for (const auto& [gap, last, admitted] : rates) {
     SCOPED_TRACE(std::to_string(gap) + " then " + std::to_string(last));
     Restart(10 * 60 * kSecond);
@@ -84,16 +81,30 @@ TEST_F(RequestGateTest, SeventhRequestPassesOnlyAtTheRateOfThreeAMinute) {
   }
 }
 
-TEST_F(RequestGateTest, AfterThrottleUpOnlyAQuietMinuteLetsRequestsPass) {
-  AdmitSix(10 * kSecond);
-  const std::int32_t newest = h.clock.tick;
-  EXPECT_FALSE(RequestAfter(10 * kSecond));
-  gate->Timer1Tick();
-  h.clock.tick = newest + 30 * kSecond;
-  EXPECT_FALSE(RequestAfter(0));
-  gate->Timer1Tick();
-  h.clock.tick = newest + 60 * kSecond;
-  EXPECT_TRUE(RequestAfter(0));
+// From a gate made at a tick, requests one per word: the seconds since the previous one and
+// whether it passes (+) or not (-). Free slots count as stamped just after the system's start,
+// and stamps compare by age across the sign change and the wrap of the tick count.
+TEST_F(RequestGateTest, RequestsPassAsTheirAgesAllow) {
+  const std::string sixAt30 = "0+ 30+ 30+ 30+ 30+ 30+ ";
+  const std::tuple<const char*, std::int32_t, std::string> runs[] = {
+      {"up under a minute", 59 * kSecond, "0-"},
+      {"up exactly a minute", 60 * kSecond, "0-"},
+      {"up a minute and a millisecond", 60 * kSecond + 1, "0+"},
+      {"up 90 s: one per minute", 90 * kSecond, "0+ 30- 30+"},
+      {"six in one millisecond", 10 * 60 * kSecond, "0+ 0+ 0+ 0+ 0+ 0+ 0-"},
+      {"only a quiet minute after a throttle", 10 * 60 * kSecond,
+       "0+ 10+ 10+ 10+ 10+ 10+ 10- 20- 30+"},
+      {"across the sign change", INT32_MAX - 175 * kSecond + 1, sixAt30 + "30+ 30+ 30+ 5+ 5+ 5-"},
+      {"across the wrap", -175 * kSecond, sixAt30 + "30+ 30+ 30+ 5+ 5+ 5-"},
+  };
+  for (const auto& [what, start, steps] : runs) {
+    Restart(start);
+    std::istringstream words(steps);
+    int seconds = 0;
+    for (char passes; words >> seconds >> passes;) {
+      EXPECT_EQ(RequestAfter(seconds * kSecond), passes == '+') << what << " request " << number;
+    }
+  }
 }
 
 // A repeat has the number and both keys of a stored request: refused, it changes nothing, unless
@@ -113,40 +124,6 @@ TEST_F(RequestGateTest, RepeatIsRefusedAndChangesNothingUnlessItThrottles) {
   h.clock.Advance(10 * kSecond);
   EXPECT_FALSE(gate->AdmitRequest("N0CALL", "QDOS     ", "3"));
   EXPECT_TRUE(gate->ThrottledDown());
-}
-
-// Free slots count as stamped at the system's start: up under a minute the first request
-// throttles, up one to two minutes one passes and a second within the minute throttles. Six in
-// one millisecond throttle the seventh without failing.
-TEST_F(RequestGateTest, FreeSlotsReachBackToTheSystemsStart) {
-  Restart(59 * kSecond);
-  EXPECT_FALSE(RequestAfter(0));
-  EXPECT_TRUE(gate->ThrottledDown());
-  Restart(90 * kSecond);
-  EXPECT_TRUE(RequestAfter(0));
-  EXPECT_FALSE(RequestAfter(30 * kSecond));
-  Restart(10 * 60 * kSecond);
-  AdmitSix(0);
-  EXPECT_FALSE(RequestAfter(0));
-  EXPECT_TRUE(gate->ThrottledDown());
-}
-
-// Stamps are compared by age, so the gate behaves the same across the sign change and the wrap
-// of the tick count: requests 30 s apart that straddle the turning point all pass, and a burst
-// 5 s apart is throttled once six admitted ones span less than two minutes.
-TEST_F(RequestGateTest, JudgesRatesAcrossTheSignChangeAndTheWrap) {
-  for (const std::int32_t turningPoint : {INT32_MIN, 0}) {
-    SCOPED_TRACE(turningPoint);
-    Restart(turningPoint);
-    h.clock.Advance(-175 * kSecond);
-    AdmitSix(30 * kSecond);
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(RequestAfter(30 * kSecond)) << i;
-    EXPECT_FALSE(gate->ThrottledDown());
-    int admitted = 0;
-    while (RequestAfter(5 * kSecond)) ASSERT_LT(++admitted, 6);
-    EXPECT_EQ(admitted, 2);
-    EXPECT_TRUE(gate->ThrottledDown());
-  }
 }
 
 }  // namespace
