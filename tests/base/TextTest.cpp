@@ -22,19 +22,17 @@ TEST(AnsiTextTest, UpperCasesAsciiAndCodePageLettersOnly) {
 }
 
 TEST(NumberTextTest, ReadsTheLeadingDecimalNumber) {
-  EXPECT_DOUBLE_EQ(LeadingDecimalNumber("2.5"), 2.5);
-  EXPECT_DOUBLE_EQ(LeadingDecimalNumber("10.05"), 10.05);
-  EXPECT_DOUBLE_EQ(LeadingDecimalNumber("  -12.75abc"), -12.75);
-  EXPECT_DOUBLE_EQ(LeadingDecimalNumber("+7"), 7.0);
-  EXPECT_DOUBLE_EQ(LeadingDecimalNumber(".5"), 0.5);
-  EXPECT_DOUBLE_EQ(LeadingDecimalNumber("abc"), 0.0);
-  EXPECT_DOUBLE_EQ(LeadingDecimalNumber("-"), 0.0);
-  EXPECT_DOUBLE_EQ(LeadingDecimalNumber("."), 0.0);
-  EXPECT_DOUBLE_EQ(LeadingDecimalNumber(""), 0.0);
-  EXPECT_DOUBLE_EQ(LeadingDecimalNumber("1e3"), 1.0);
-  EXPECT_EQ(LeadingDecimalNumber(std::string(400, '9')), HUGE_VAL);
-  EXPECT_EQ(LeadingDecimalNumber("-" + std::string(400, '9')), -HUGE_VAL);
-  EXPECT_DOUBLE_EQ(LeadingDecimalNumber("0." + std::string(400, '0') + "1"), 0.0);
+  const std::string nines(400, '9');
+  const std::string tiny = "0." + std::string(400, '0') + "1";
+  const std::pair<std::string, double> numbers[] = {
+      {"2.5", 2.5}, {"10.05", 10.05},  {"  -12.75abc", -12.75},
+      {"+7", 7.0},  {".5", 0.5},       {"abc", 0.0},
+      {"-", 0.0},   {".", 0.0},        {"", 0.0},
+      {"1e3", 1.0}, {nines, HUGE_VAL}, {"-" + nines, -HUGE_VAL},
+      {tiny, 0.0}};
+  for (const auto& [text, number] : numbers) {
+    EXPECT_DOUBLE_EQ(LeadingDecimalNumber(text), number) << text;
+  }
 }
 
 // The leading number rounded half to even, 0 when the text has none, nothing beyond 16 bits.
@@ -61,38 +59,33 @@ TEST(TicksBetweenTest, IsRightAcrossTheSignChangeAndTheWrap) {
 
 // Signed minutes of arc, two tail digits assumed whatever the tail holds. Whatever the text, a
 // number comes back and nothing past the text is read; only the exact layout is well formed.
+using Coordinates = std::vector<std::pair<std::string, float>>;
+
 TEST(ParseCoordinateTest, GivesSignedMinutesOfArcAndWhetherTheTextIsAPosition) {
-  const struct {
-    const char* text;
-    float minutes;
-    bool wellFormed;
-  } coordinates[] = {
-      {"5212.34N", 3132.34f, true},
-      {"5212.34S", -3132.34f, true},
-      {"00512.34W", -312.34f, true},
-      {"07201.75E", 4321.75f, true},
-      {"9000.00S", -5400.0f, true},
-      {"18000.00W", -10800.0f, true},
-      {"5212.345N", 3135.45f, true},
-      {"5212.5N", 3132.05f, true},
-      {"5212.34n", 0.34f, false},
-      {"5212.345", 0.34f, false},  // lower case, no letter
-      {"", 0.0f, false},
-      {"N", 0.0f, false},
-      {".", 0.0f, false},
-      {"5212N", 3132.0f, false},  // no point
-      {"5212.N", 3132.0f, false},
-      {"5212.", 0.0f, false},  // no tail, point last
-      {"52.34N", 3120.34f, false},
-      {"5x12.34N", 312.34f, false},
-      {"5260.00N", 3180.0f, false},
-      {"9100.00N", 5460.0f, false},     // 60 minutes, past the pole
-      {"99999.99E", 60039.99f, false},  // no 16-bit overflow
-  };
-  for (const auto& [text, minutes, wellFormed] : coordinates) {
-    const ParsedCoordinate parsed = ParseCoordinate(text);
-    EXPECT_FLOAT_EQ(parsed.minutesOfArc, minutes) << text;
-    EXPECT_EQ(parsed.wellFormed, wellFormed) << text;
+  const Coordinates positions = {{"5212.34N", 3132.34f},  {"5212.34S", -3132.34f},
+                                 {"00512.34W", -312.34f}, {"07201.75E", 4321.75f},
+                                 {"9000.00S", -5400.0f},  {"18000.00W", -10800.0f},
+                                 {"5212.345N", 3135.45f}, {"5212.5N", 3132.05f}};
+  // Lower case, no letter, no point, no tail, 60 minutes, past the pole, beyond 16 bits.
+  const Coordinates others = {{"5212.34n", 0.34f},
+                              {"5212.345", 0.34f},
+                              {"", 0.0f},
+                              {"N", 0.0f},
+                              {".", 0.0f},
+                              {"5212N", 3132.0f},
+                              {"5212.N", 3132.0f},
+                              {"5212.", 0.0f},
+                              {"52.34N", 3120.34f},
+                              {"5x12.34N", 312.34f},
+                              {"5260.00N", 3180.0f},
+                              {"9100.00N", 5460.0f},
+                              {"99999.99E", 60039.99f}};
+  for (const auto& [rows, wellFormed] : {std::pair{&positions, true}, {&others, false}}) {
+    for (const auto& [text, minutes] : *rows) {
+      const ParsedCoordinate parsed = ParseCoordinate(text);
+      EXPECT_FLOAT_EQ(parsed.minutesOfArc, minutes) << text;
+      EXPECT_EQ(parsed.wellFormed, wellFormed) << text;
+    }
   }
 }
 

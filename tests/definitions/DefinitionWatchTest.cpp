@@ -18,8 +18,9 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 // A folder notification driven by the test: each wait runs the next scripted step (what
-// happens in the world while the loop waits) and reports whether the folder signalled.
-class ScriptedFolderWatch : public FolderWatch {
+// happens in the world while the loop waits) and reports whether the folder signalled. It is
+// the event loop too, counting its passes.
+class ScriptedFolderWatch : public FolderWatch, public EventLoop {
  public:
   struct Step {
     std::function<void()> meanwhile;
@@ -29,6 +30,7 @@ class ScriptedFolderWatch : public FolderWatch {
   bool creatable = true;
   int rearms = 0;
   int closes = 0;
+  int processed = 0;
   std::vector<std::int32_t> waits;    // the bound of each
   std::function<void()> onExhausted;  // runs when the script is over (the test stops the watch)
 
@@ -46,13 +48,10 @@ class ScriptedFolderWatch : public FolderWatch {
   }
   void Rearm() override { ++rearms; }
   void Close() override { ++closes; }
-};
-
-class CountingEventLoop : public EventLoop {
- public:
-  int processed = 0;
   void ProcessPendingEvents() override { ++processed; }
 };
+
+const std::string kReloaded = "File BRV.TXT has changed, reloading definition files. ";
 
 class DefinitionWatchTest : public ::testing::Test {
  protected:
@@ -73,8 +72,6 @@ class DefinitionWatchTest : public ::testing::Test {
     folder.steps.push_back({std::move(meanwhile), signalled});
   }
 
-  std::string Reloaded() const { return "File BRV.TXT has changed, reloading definition files. "; }
-
   TempFolder program;
   TempFolder host;
   CoreHarness h;
@@ -87,8 +84,7 @@ class DefinitionWatchTest : public ::testing::Test {
   TopicDefinitions topicDefinitions{topics, h.info, h.log, h.messages};
   ObjectDefinitions objectDefinitions{topics, station, *link, hostFolder, h.log, h.messages};
   ScriptedFolderWatch folder;
-  CountingEventLoop loop;
-  DefinitionWatch watch{h.info, topicDefinitions, objectDefinitions, folder, loop, h.log};
+  DefinitionWatch watch{h.info, topicDefinitions, objectDefinitions, folder, folder, h.log};
 };
 
 TEST_F(DefinitionWatchTest, ANewLengthReloadsBothFilesOnceHoweverOftenTheFolderSignals) {
@@ -96,7 +92,7 @@ TEST_F(DefinitionWatchTest, ANewLengthReloadsBothFilesOnceHoweverOftenTheFolderS
   Step(nullptr);
   Step(nullptr);
   const auto lines = Run();
-  EXPECT_THAT(lines, ElementsAre(Reloaded(), ::testing::StartsWith("loading BRV topic definition"),
+  EXPECT_THAT(lines, ElementsAre(kReloaded, ::testing::StartsWith("loading BRV topic definition"),
                                  ::testing::StartsWith("loading BRV object definitions")));
   EXPECT_EQ(topics[1].strResponse, "Rain");
   EXPECT_EQ(folder.rearms, 3);
@@ -114,14 +110,14 @@ TEST_F(DefinitionWatchTest, AttributeChangeReloadsAndSameLengthEditDoesNot) {
                                  std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
   });
-  EXPECT_THAT(Run(), ::testing::Contains(Reloaded()));
+  EXPECT_THAT(Run(), ::testing::Contains(kReloaded));
   EXPECT_EQ(topics[1].strResponse, "Snowy");
 }
 
 TEST_F(DefinitionWatchTest, AShutdownBeforeTheWatchLeavesNothingToWatch) {
   watch.StopDefinitionWatch();
   EXPECT_THAT(Run(), IsEmpty());
-  EXPECT_EQ(loop.processed, 1);  // the stop's own
+  EXPECT_EQ(folder.processed, 1);  // the stop's own
 }
 
 TEST_F(DefinitionWatchTest, MenuReloadIsJudgedAgainstTheLastWatchCheck) {
@@ -132,7 +128,7 @@ TEST_F(DefinitionWatchTest, MenuReloadIsJudgedAgainstTheLastWatchCheck) {
   });
   const auto lines = Run();
   EXPECT_EQ(lines.front(), "Reloading definition files. ");
-  EXPECT_THAT(lines, ::testing::Contains(Reloaded()));
+  EXPECT_THAT(lines, ::testing::Contains(kReloaded));
   EXPECT_EQ(topics[1].strObject, "WX");
 }
 
@@ -140,7 +136,7 @@ TEST_F(DefinitionWatchTest, AQuietFolderSleepsInWaitsThatOnlyItsSignalOrTheStopE
   Step(nullptr, false);
   Step(nullptr, false);
   Run();
-  EXPECT_EQ(loop.processed, 3 + 1);  // three waits and the stop's own processing
+  EXPECT_EQ(folder.processed, 3 + 1);  // three waits and the stop's own processing
   EXPECT_EQ(folder.rearms, 0);
   EXPECT_THAT(folder.waits, ::testing::Each(FolderWatch::kUntilSignalled));
 }
@@ -151,7 +147,7 @@ TEST_F(DefinitionWatchTest, WithoutANotificationEveryPassChecksTheFile) {
   const auto lines = Run();
   EXPECT_EQ(lines.front(), "No change notification for " + program.Path() +
                                "; checking the topic file every 100 ms");
-  EXPECT_THAT(lines, ::testing::Contains(Reloaded()));
+  EXPECT_THAT(lines, ::testing::Contains(kReloaded));
   EXPECT_THAT(folder.waits, ::testing::Each(100));
   EXPECT_EQ(folder.closes, 1);  // which ends the wait in progress at once
 }
@@ -161,7 +157,7 @@ TEST_F(DefinitionWatchTest, ADeletedTopicFileEndsTheProgramWithTheLoadsMessage) 
   EXPECT_THROW(Run(), ProgramEnded);
   ASSERT_EQ(h.dialog.shown.size(), 1U);
   EXPECT_NE(h.dialog.shown[0].body.find("Can not open BRV definition file "), std::string::npos);
-  EXPECT_THAT(h.StatusLines(), ::testing::Contains(Reloaded()));
+  EXPECT_THAT(h.StatusLines(), ::testing::Contains(kReloaded));
 }
 
 }  // namespace
