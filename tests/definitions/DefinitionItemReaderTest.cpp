@@ -18,11 +18,7 @@ std::vector<std::string> Items(const std::string& bytes) {
 }
 
 TEST(DefinitionItemReaderTest, SplitsTheFileIntoItems) {
-  const struct {
-    const char* what;
-    std::string bytes;
-    std::vector<std::string> items;
-  } files[] = {
+  const std::tuple<const char*, std::string, std::vector<std::string>> files[] = {
       {"empty file", "", {}},
       {"lines", "?WX\n>Sunny\n", {"?WX", ">Sunny"}},
       {"comma ends an item", ">Hello, world\n", {">Hello", "world"}},

@@ -23,8 +23,8 @@ class MapObjectsTest : public ::testing::Test {
     topics[1] = {"?HELP", "Call 555", "HELP", 49.5, -72.25, "-", "/"};
   }
 
-  std::vector<std::string> CreatedNames() const {
-    std::vector<std::string> names;
+  Lines CreatedNames() const {
+    Lines names;
     for (const HostMapObject& object : host.created) names.push_back(object.Name);
     return names;
   }
@@ -79,12 +79,7 @@ TEST_F(MapObjectsTest, TopicWithoutObjectLogsItsSymbolAndCallsNoHost) {
 // Each call at its tick, with the status lines it writes and the objects placed so far.
 TEST_F(MapObjectsTest, ServerObjectIsPlacedAtMostOnceAMinuteAndAFoundOneRestartsTheMinute) {
   const Lines placed = {"Create object BRVNOCALL", "CreateObject() returned 0"};
-  const struct {
-    std::int32_t tick;
-    bool mapCleared;
-    Lines lines;
-    std::size_t created;
-  } calls[] = {
+  const std::tuple<std::int32_t, bool, Lines, std::size_t> calls[] = {
       // The first call compares with 0.
       {60000, false, {"Msg not sent; object created only 60 seconds ago."}, 0},
       {60001, false, placed, 1},
@@ -96,14 +91,13 @@ TEST_F(MapObjectsTest, ServerObjectIsPlacedAtMostOnceAMinuteAndAFoundOneRestarts
       // More than 24.8 days after the last call the difference turns negative.
       {180003 + INT_MIN, true, placed, 3},
   };
-  for (const auto& call : calls) {
-    SCOPED_TRACE(call.tick);
-    h.clock.tick = call.tick;
-    if (call.mapCleared) host.objectList.clear();
+  for (const auto& [tick, mapCleared, lines, created] : calls) {
+    h.clock.tick = tick;
+    if (mapCleared) host.objectList.clear();
     h.txtStatus.content.clear();
     objects.CreateServerObject();
-    EXPECT_EQ(h.StatusLines(), call.lines);
-    EXPECT_EQ(host.created.size(), call.created);
+    EXPECT_EQ(h.StatusLines(), lines) << tick;
+    EXPECT_EQ(host.created.size(), created) << tick;
   }
   EXPECT_EQ(Record(host.created[0]),
             "1|-32768|-32768|BRVNOCALL|?|49.099998|-72.000000|'?\?' to NOCALL-9=info (DAZudur)|\\");

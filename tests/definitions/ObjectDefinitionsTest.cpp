@@ -77,10 +77,8 @@ TEST_F(ObjectDefinitionsTest, KeyMatchesAnywhereCaseSensitivelyAndStarItemsAreSk
 
 // An object beyond 25 km is rejected with the distance as the host gave it; its position stays.
 TEST_F(ObjectDefinitionsTest, ObjectsFartherThanTwentyFiveKmAreRejected) {
-  const struct {
-    double km;
-    const char* shown;  // empty: in range
-  } ranges[] = {{25.0, ""}, {25.01, "25.01"}, {31.456, "31.46"}, {31.5, "31.5"}, {40.0, "40."}};
+  const std::pair<double, const char*> ranges[] = {
+      {25.0, ""}, {25.01, "25.01"}, {31.456, "31.46"}, {31.5, "31.5"}, {40.0, "40."}};
   for (const auto& [km, shown] : ranges) {
     const std::string object = *shown ? "" : "HELP";
     EXPECT_EQ(Load({"?HELP"}, kHelp, {km}), Lines{object + " 49.058333 -72.029167 /-"}) << km;

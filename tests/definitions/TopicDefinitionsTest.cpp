@@ -44,11 +44,8 @@ class TopicDefinitionsTest : public ::testing::Test {
 
 TEST_F(TopicDefinitionsTest, ReadsTopicsAndAnswersInFileOrder) {
   const std::string a45(45, 'a');
-  const struct {
-    std::string bytes;
-    Lines topics;
-    const char* warning;  // the status line after the loading line, if any
-  } files[] = {
+  // Each file's topics, and the status line after the loading line, if any.
+  const std::tuple<std::string, Lines, const char*> files[] = {
       {"# my topics, for the club\r\n?wx\r\n>Sunny, 20 C\r\n  ?NET\r\n\">Mondays, 20:00\"\r\n",
        {"?WX=Sunny", "?NET=Mondays, 20:00"},
        nullptr},

@@ -1,6 +1,7 @@
 #include "support/FakeHost.h"
 
 namespace brevio::test {
+namespace {
 
 class FakeHostLink : public HostLink {
  public:
@@ -32,7 +33,7 @@ class FakeHostLink : public HostLink {
     Record("CreateObject", {object.Name});
     host_.created.push_back(object);
     status = host_.createStatus;
-    if (status == 0 && host_.placeCreatedObjects) host_.objectList.push_back("*" + object.Name);
+    if (status == 0) host_.objectList.push_back("*" + object.Name);
   }
 
   void DeleteObject(const std::string& name, bool flag, std::int32_t& result) override {
@@ -56,26 +57,12 @@ class FakeHostLink : public HostLink {
   FakeHost& host_;
 };
 
-namespace {
-
-class FakeHostConnector : public HostConnector {
- public:
-  explicit FakeHostConnector(FakeHost& host) : host_(host) {}
-
-  std::unique_ptr<HostLink> Connect() override {
-    if (host_.refuseConnections) throw HostCallFailed("no host running");
-    ++host_.connections;
-    return std::make_unique<FakeHostLink>(host_);
-  }
-
- private:
-  FakeHost& host_;
-};
-
 }  // namespace
 
-std::unique_ptr<HostConnector> FakeHost::MakeConnector() {
-  return std::make_unique<FakeHostConnector>(*this);
+std::unique_ptr<HostLink> FakeHost::Connect() {
+  if (refuseConnections) throw HostCallFailed("no host running");
+  ++connections;
+  return std::make_unique<FakeHostLink>(*this);
 }
 
 std::vector<std::string> FakeHost::CallsOf(const std::string& operation) const {

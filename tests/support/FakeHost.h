@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -14,12 +13,11 @@ namespace brevio::test {
 // A scripted host. Every connection made through its connector records its calls, in order,
 // into the one shared `calls` list; the script says what the operations give back and which of
 // them fail.
-class FakeHost {
+class FakeHost : public HostConnector {
  public:
-  // What the host gives back.
+  // What the host gives back. A placed object joins the object list as "*" + name.
   std::vector<std::string> objectList;  // entries as GetObjectList returns them
   std::int16_t createStatus = 0;        // status of every CreateObject
-  bool placeCreatedObjects = true;      // a placed object joins the object list ("*" + name)
   std::vector<double> distances;        // DistanceBearing results, in turn; none: no answer
   std::string receivedData;             // ReceivedData text
   std::set<std::string> failing;        // operation names that throw HostCallFailed
@@ -32,15 +30,11 @@ class FakeHost {
   int connections = 0;
   HostEvents* events = nullptr;  // where the main connection sends events
 
-  HostConnector& Connector() { return *connector_; }
+  HostConnector& Connector() { return *this; }
+  std::unique_ptr<HostLink> Connect() override;
 
   // The calls of one operation only.
   std::vector<std::string> CallsOf(const std::string& operation) const;
-
- private:
-  friend class FakeHostLink;
-  std::unique_ptr<HostConnector> connector_ = MakeConnector();
-  std::unique_ptr<HostConnector> MakeConnector();
 };
 
 }  // namespace brevio::test
