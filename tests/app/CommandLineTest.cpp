@@ -46,6 +46,7 @@ TEST(CommandLineTest, ReadsEachArgumentOrSaysWhatIsWrongWithTheFirstBadOne) {
       {{"--tnc", "aprsis://rotate.aprs2.net:14580"}, "tnc aprsis://rotate.aprs2.net:14580"},
       {{"--headless", "--tnc", "stdio"}, "headless tnc stdio"},
       // A serial device that is not there (yet) is a TNC that may be plugged in later.
+      {{"--tnc", "serial:/dev/null@57600"}, "tnc serial:/dev/null@57600"},
       {{"--tnc", "serial:/dev/no-tnc-here@57600"}, "tnc serial:/dev/no-tnc-here@57600"},
       {{"--headless", "--program-folder"}, "option '--program-folder' needs a folder"},
       {{"--call"}, "option '--call' needs a value"},
