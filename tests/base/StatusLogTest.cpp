@@ -8,57 +8,54 @@ namespace {
 
 using ::testing::ElementsAre;
 
-class StatusLogTest : public ::testing::Test {
- protected:
-  CoreHarness h;
-};
+struct StatusLogTest : ::testing::Test, CoreHarness {};
 
 TEST_F(StatusLogTest, TrimsOnlyABoxHoldingMoreThan15000Characters) {
   std::string held(15001, 'x');
   held.front() = 'a';
   held[5001] = 'b';  // the first of the last 10000
-  h.txtStatus.content = held;
-  h.log.LogStatus("next");
-  EXPECT_EQ(h.txtStatus.content.substr(0, 10000), held.substr(5001));
-  EXPECT_EQ(h.txtStatus.content.front(), 'b');
-  EXPECT_EQ(h.txtStatus.content.size(), 10000 + std::string("06.12.2026 00:00:00 next\r\n").size());
+  txtStatus.content = held;
+  log.LogStatus("next");
+  EXPECT_EQ(txtStatus.content.substr(0, 10000), held.substr(5001));
+  EXPECT_EQ(txtStatus.content.front(), 'b');
+  EXPECT_EQ(txtStatus.content.size(), 10000 + std::string("06.12.2026 00:00:00 next\r\n").size());
 
-  h.txtAPRS.content = std::string(15000, 'y');
-  h.log.LogStatus(h.txtAPRS, "next");
-  EXPECT_EQ(h.txtAPRS.content.substr(0, 15000), std::string(15000, 'y'));
+  txtAPRS.content = std::string(15000, 'y');
+  log.LogStatus(txtAPRS, "next");
+  EXPECT_EQ(txtAPRS.content.substr(0, 15000), std::string(15000, 'y'));
 }
 
 // A line is the date, a blank, the time, a blank, the text and CR LF; the log file takes its
 // own stamp.
 TEST_F(StatusLogTest, OnlyStatusLinesReachTheLogFileEachWithItsOwnStamp) {
-  h.clock.tick = (10 * 3600 + 5 * 60 + 7) * 1000;
-  h.clock.stepPerTimeRead = 1000;
-  h.log.LogStatus(h.txtAPRS, "N0CALL>APRS:heard");
-  h.log.LogStatus(h.txtStatus, "status line");
-  h.log.LogStatus("another");
-  EXPECT_EQ(h.txtAPRS.content, "06.12.2026 10:05:07 N0CALL>APRS:heard\r\n");
-  EXPECT_EQ(h.txtStatus.content,
+  clock.tick = (10 * 3600 + 5 * 60 + 7) * 1000;
+  clock.stepPerTimeRead = 1000;
+  log.LogStatus(txtAPRS, "N0CALL>APRS:heard");
+  log.LogStatus(txtStatus, "status line");
+  log.LogStatus("another");
+  EXPECT_EQ(txtAPRS.content, "06.12.2026 10:05:07 N0CALL>APRS:heard\r\n");
+  EXPECT_EQ(txtStatus.content,
             "06.12.2026 10:05:08 status line\r\n06.12.2026 10:05:10 another\r\n");
-  EXPECT_EQ(h.logFile.files.at("/tmp/brevio-test/BRV.log"),
+  EXPECT_EQ(logFile.files.at("/tmp/brevio-test/BRV.log"),
             "06.12.2026 10:05:09 status line\r\n06.12.2026 10:05:11 another\r\n");
 }
 
 TEST_F(StatusLogTest, WithoutATemporaryFolderTheLogLiesInTheCurrentFolder) {
-  h.logFile.tempFolder.reset();
-  h.log.WriteLogLine("end of Brevio");
-  EXPECT_EQ(h.logFile.files.count("BRV.log"), 1U);
-  EXPECT_TRUE(h.txtStatus.content.empty());
+  logFile.tempFolder.reset();
+  log.WriteLogLine("end of Brevio");
+  EXPECT_EQ(logFile.files.count("BRV.log"), 1U);
+  EXPECT_TRUE(txtStatus.content.empty());
 }
 
 TEST_F(StatusLogTest, UnopenableLogFileIsCriticalAndNothingRunsAfterIt) {
-  h.logFile.failWith = SystemError{13, "Permission denied"};
-  EXPECT_THROW(h.log.LogStatus("first"), ProgramEnded);
-  EXPECT_EQ(h.CriticalText(),
+  logFile.failWith = SystemError{13, "Permission denied"};
+  EXPECT_THROW(log.LogStatus("first"), ProgramEnded);
+  EXPECT_EQ(CriticalText(),
             "Can not open BRV log file '/tmp/brevio-test/BRV.log'.\r\nError 13 Permission denied ");
-  EXPECT_EQ(h.end.ends, 1);
+  EXPECT_EQ(end.ends, 1);
   // The box got its line before the file was tried; the file got nothing.
-  EXPECT_THAT(h.StatusLines(), ElementsAre("first"));
-  EXPECT_TRUE(h.logFile.files.empty());
+  EXPECT_THAT(StatusLines(), ElementsAre("first"));
+  EXPECT_TRUE(logFile.files.empty());
 }
 
 TEST(MessagesTest, EachKindShowsItsTitleAndBodyAndOnlyACriticalOneEndsTheProgram) {

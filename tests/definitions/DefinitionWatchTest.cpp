@@ -6,10 +6,7 @@
 #include <functional>
 
 #include "definitions/DefinitionWatch.h"
-#include "support/CoreHarness.h"
-#include "support/FakeHost.h"
-#include "support/FixedFolderSetting.h"
-#include "support/TempFolder.h"
+#include "support/DefinitionFiles.h"
 
 namespace brevio::test {
 namespace {
@@ -53,38 +50,26 @@ class ScriptedFolderWatch : public FolderWatch, public EventLoop {
 
 const std::string kReloaded = "File BRV.TXT has changed, reloading definition files. ";
 
-class DefinitionWatchTest : public ::testing::Test {
+class DefinitionWatchTest : public ::testing::Test, protected DefinitionFiles {
  protected:
   DefinitionWatchTest() {
-    h.info.ProgramFolder = program.Path();
     program.Write("brv.txt", "?WX\n>Sunny\n");
-    host.Write("overlays/brv.pos", "*\n");
+    hostFiles.Write("overlays/brv.pos", "*\n");
     folder.onExhausted = [this] { watch.StopDefinitionWatch(); };
   }
 
   // Runs the watch through the scripted steps and returns the status lines it wrote.
   std::vector<std::string> Run() {
     watch.StartDefinitionWatch();
-    return h.StatusLines();
+    return StatusLines();
   }
 
   void Step(std::function<void()> meanwhile, bool signalled = true) {
     folder.steps.push_back({std::move(meanwhile), signalled});
   }
 
-  TempFolder program;
-  TempFolder host;
-  CoreHarness h;
-  FakeHost fakeHost;
-  std::unique_ptr<HostLink> link = fakeHost.Connector().Connect();
-  FixedFolderSetting setting{host.Path()};
-  HostFolder hostFolder{setting, h.messages};
-  StationConfig station;
-  TopicTable topics;
-  TopicDefinitions topicDefinitions{topics, h.info, h.log, h.messages};
-  ObjectDefinitions objectDefinitions{topics, station, *link, hostFolder, h.log, h.messages};
   ScriptedFolderWatch folder;
-  DefinitionWatch watch{h.info, topicDefinitions, objectDefinitions, folder, folder, h.log};
+  DefinitionWatch watch{info, topicDefinitions, objectDefinitions, folder, folder, log};
 };
 
 TEST_F(DefinitionWatchTest, ANewLengthReloadsBothFilesOnceHoweverOftenTheFolderSignals) {
@@ -105,7 +90,7 @@ TEST_F(DefinitionWatchTest, AttributeChangeReloadsAndSameLengthEditDoesNot) {
     program.Write("notes.txt", "another file");  // wakes the loop, changes nothing
   });
   Step([&] {
-    EXPECT_THAT(h.StatusLines(), IsEmpty());
+    EXPECT_THAT(StatusLines(), IsEmpty());
     std::filesystem::permissions(std::filesystem::path(program.Path()) / "brv.txt",
                                  std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
@@ -122,7 +107,7 @@ TEST_F(DefinitionWatchTest, AShutdownBeforeTheWatchLeavesNothingToWatch) {
 
 TEST_F(DefinitionWatchTest, MenuReloadIsJudgedAgainstTheLastWatchCheck) {
   Step([&] {
-    host.Write("overlays/brv.pos", "WX!4903.50N/07201.75W-\n");
+    hostFiles.Write("overlays/brv.pos", "WX!4903.50N/07201.75W-\n");
     watch.ReloadDefinition();  // an edit of the object file needs the menu command
     program.Write("brv.txt", "?WX\n>Sunny!\n");
   });
@@ -155,9 +140,9 @@ TEST_F(DefinitionWatchTest, WithoutANotificationEveryPassChecksTheFile) {
 TEST_F(DefinitionWatchTest, ADeletedTopicFileEndsTheProgramWithTheLoadsMessage) {
   Step([&] { std::filesystem::remove(std::filesystem::path(program.Path()) / "brv.txt"); });
   EXPECT_THROW(Run(), ProgramEnded);
-  ASSERT_EQ(h.dialog.shown.size(), 1U);
-  EXPECT_NE(h.dialog.shown[0].body.find("Can not open BRV definition file "), std::string::npos);
-  EXPECT_THAT(h.StatusLines(), ::testing::Contains(kReloaded));
+  ASSERT_EQ(dialog.shown.size(), 1U);
+  EXPECT_NE(dialog.shown[0].body.find("Can not open BRV definition file "), std::string::npos);
+  EXPECT_THAT(StatusLines(), ::testing::Contains(kReloaded));
 }
 
 }  // namespace

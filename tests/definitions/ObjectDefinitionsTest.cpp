@@ -4,11 +4,7 @@
 #include <vector>
 
 #include "base/PathText.h"
-#include "definitions/ObjectDefinitions.h"
-#include "support/CoreHarness.h"
-#include "support/FakeHost.h"
-#include "support/FixedFolderSetting.h"
-#include "support/TempFolder.h"
+#include "support/DefinitionFiles.h"
 
 namespace brevio::test {
 namespace {
@@ -17,7 +13,7 @@ using Lines = std::vector<std::string>;
 
 const std::string kHelp = "HELP!4903.50N/07201.75W-\n";
 
-class ObjectDefinitionsTest : public ::testing::Test {
+class ObjectDefinitionsTest : public ::testing::Test, protected DefinitionFiles {
  protected:
   ObjectDefinitionsTest() {
     station.StationLat = 49.1;
@@ -32,8 +28,8 @@ class ObjectDefinitionsTest : public ::testing::Test {
       topics[i].strTopic = names[static_cast<std::size_t>(i - 1)];
     }
     host.distances = distances;
-    folder.Write("overlays/brv.pos", file);
-    definitions.LoadObjectDefinitions();
+    hostFiles.Write("overlays/brv.pos", file);
+    objectDefinitions.LoadObjectDefinitions();
     Lines objects;
     for (std::int16_t i = 1; i <= topics.TopicCount; ++i) {
       const TopicEntry& t = topics[i];
@@ -43,17 +39,7 @@ class ObjectDefinitionsTest : public ::testing::Test {
     return objects;
   }
 
-  std::string Path() const { return JoinPath(JoinPath(folder.Path(), "overlays"), "brv.pos"); }
-
-  TempFolder folder;
-  CoreHarness h;
-  FakeHost host;
-  std::unique_ptr<HostLink> link = host.Connector().Connect();
-  FixedFolderSetting setting{folder.Path()};
-  HostFolder hostFolder{setting, h.messages};
-  StationConfig station;
-  TopicTable topics;
-  ObjectDefinitions definitions{topics, station, *link, hostFolder, h.log, h.messages};
+  std::string Path() const { return JoinPath(JoinPath(hostFiles.Path(), "overlays"), "brv.pos"); }
 };
 
 TEST_F(ObjectDefinitionsTest, ObjectInRangeGetsItsPositionAndSymbol) {
@@ -61,7 +47,7 @@ TEST_F(ObjectDefinitionsTest, ObjectInRangeGetsItsPositionAndSymbol) {
             Lines{"HELP 49.058333 -72.029167 /-"});
   EXPECT_EQ(host.CallsOf("DistanceBearing"),
             Lines{"DistanceBearing(49.058333|-72.029167|49.100000|-72.000000|true)"});
-  EXPECT_EQ(h.StatusLines(), Lines{"loading BRV object definitions from " + Path()});
+  EXPECT_EQ(StatusLines(), Lines{"loading BRV object definitions from " + Path()});
 }
 
 TEST_F(ObjectDefinitionsTest, KeyMatchesAnywhereCaseSensitivelyAndStarItemsAreSkipped) {
@@ -82,9 +68,9 @@ TEST_F(ObjectDefinitionsTest, ObjectsFartherThanTwentyFiveKmAreRejected) {
   for (const auto& [km, shown] : ranges) {
     const std::string object = *shown ? "" : "HELP";
     EXPECT_EQ(Load({"?HELP"}, kHelp, {km}), Lines{object + " 49.058333 -72.029167 /-"}) << km;
-    EXPECT_EQ(h.StatusLines().back(), *shown ? "Object HELP not valid; more then 25 km (" +
-                                                   std::string(shown) + " km) from station."
-                                             : "loading BRV object definitions from " + Path());
+    EXPECT_EQ(StatusLines().back(), *shown ? "Object HELP not valid; more then 25 km (" +
+                                                 std::string(shown) + " km) from station."
+                                           : "loading BRV object definitions from " + Path());
   }
   // The last matching item decides, its range test included.
   EXPECT_EQ(Load({"?HELP"}, kHelp + "HELP!4803.50N/07201.75W-\n", {1.0, 99.0}),
@@ -93,7 +79,7 @@ TEST_F(ObjectDefinitionsTest, ObjectsFartherThanTwentyFiveKmAreRejected) {
   EXPECT_EQ(Load({"?HELP"}, kHelp, {}), Lines{"HELP 49.058333 -72.029167 /-"});
   host.failing = {"DistanceBearing"};
   EXPECT_EQ(Load({"?HELP"}, kHelp, {99.0}), Lines{"HELP 49.058333 -72.029167 /-"});
-  EXPECT_EQ(h.StatusLines().back(), "Host call failed: DistanceBearing failed");
+  EXPECT_EQ(StatusLines().back(), "Host call failed: DistanceBearing failed");
 }
 
 TEST_F(ObjectDefinitionsTest, MalformedPositionGivesNoObjectAndKeepsTheOldFields) {
@@ -109,7 +95,7 @@ TEST_F(ObjectDefinitionsTest, MalformedPositionGivesNoObjectAndKeepsTheOldFields
             (Lines{" 12.500000 0.000000 x", " 0.000000 0.000000 ", " 0.000000 0.000000 ",
                    "D 49.058333 -72.029167 /-"}));
   EXPECT_EQ(host.CallsOf("DistanceBearing").size(), 1U);
-  EXPECT_EQ(h.StatusLines()[1], "Object A not valid; no readable position in A!4903.50N/07201.75W");
+  EXPECT_EQ(StatusLines()[1], "Object A not valid; no readable position in A!4903.50N/07201.75W");
 }
 
 TEST_F(ObjectDefinitionsTest, WithoutTopicsEveryItemIsReadAndNothingStored) {
@@ -117,12 +103,12 @@ TEST_F(ObjectDefinitionsTest, WithoutTopicsEveryItemIsReadAndNothingStored) {
   // A topic named "?" alone would otherwise match every "!".
   EXPECT_EQ(Load({"?"}, kHelp, {}), Lines{" 0.000000 0.000000 "});
   EXPECT_TRUE(host.calls.empty());
-  EXPECT_EQ(h.StatusLines().size(), 2U);
+  EXPECT_EQ(StatusLines().size(), 2U);
 }
 
 TEST_F(ObjectDefinitionsTest, MissingFileIsCritical) {
-  EXPECT_THROW(definitions.LoadObjectDefinitions(), ProgramEnded);
-  EXPECT_EQ(h.CriticalText(),
+  EXPECT_THROW(objectDefinitions.LoadObjectDefinitions(), ProgramEnded);
+  EXPECT_EQ(CriticalText(),
             "Can not open overlay file " + Path() + "\r\nError 2 No such file or directory ");
 }
 

@@ -4,23 +4,19 @@
 #include <string>
 
 #include "base/PathText.h"
-#include "definitions/TopicDefinitions.h"
-#include "support/CoreHarness.h"
-#include "support/TempFolder.h"
+#include "support/DefinitionFiles.h"
 
 namespace brevio::test {
 namespace {
 
 using Lines = std::vector<std::string>;
 
-class TopicDefinitionsTest : public ::testing::Test {
+class TopicDefinitionsTest : public ::testing::Test, protected DefinitionFiles {
  protected:
-  TopicDefinitionsTest() { h.info.ProgramFolder = folder.Path(); }
-
   // Writes brv.txt and loads it; gives the table as "topic=answer" in order.
   Lines Load(const std::string& bytes) {
-    folder.Write("brv.txt", bytes);
-    definitions.LoadTopicDefinitions();
+    program.Write("brv.txt", bytes);
+    topicDefinitions.LoadTopicDefinitions();
     Lines loaded;
     for (std::int16_t i = 1; i <= topics.TopicCount; ++i) {
       loaded.push_back(topics[i].strTopic + "=" + topics[i].strResponse);
@@ -31,15 +27,10 @@ class TopicDefinitionsTest : public ::testing::Test {
   // The critical message that the load of `bytes` ends with.
   std::string CriticalOf(const std::string& bytes) {
     EXPECT_THROW(Load(bytes), ProgramEnded);
-    return h.CriticalText();
+    return CriticalText();
   }
 
-  std::string Path() const { return JoinPath(folder.Path(), "brv.txt"); }
-
-  TempFolder folder;
-  CoreHarness h;
-  TopicTable topics;
-  TopicDefinitions definitions{topics, h.info, h.log, h.messages};
+  std::string Path() const { return JoinPath(program.Path(), "brv.txt"); }
 };
 
 TEST_F(TopicDefinitionsTest, ReadsTopicsAndAnswersInFileOrder) {
@@ -59,13 +50,13 @@ TEST_F(TopicDefinitionsTest, ReadsTopicsAndAnswersInFileOrder) {
       {"?A\n>" + a45 + "bc\n", {"?A=" + a45}, "Response too long, shortened to 45 characters"},
   };
   for (const auto& [bytes, loaded, warning] : files) {
-    h.txtStatus.content.clear();
+    txtStatus.content.clear();
     EXPECT_EQ(Load(bytes), loaded) << bytes;
     Lines lines{"loading BRV topic definition from " + Path()};
     if (warning != nullptr) lines.push_back(warning);
-    EXPECT_EQ(h.StatusLines(), lines) << bytes;
+    EXPECT_EQ(StatusLines(), lines) << bytes;
   }
-  EXPECT_TRUE(h.dialog.shown.empty());
+  EXPECT_TRUE(dialog.shown.empty());
 }
 
 TEST_F(TopicDefinitionsTest, TooManyOrTooLongTopicsAreCritical) {
@@ -78,13 +69,13 @@ TEST_F(TopicDefinitionsTest, TooManyOrTooLongTopicsAreCritical) {
 }
 
 TEST_F(TopicDefinitionsTest, MissingOrUnreadableFileIsCriticalWithTheSystemError) {
-  EXPECT_THROW(definitions.LoadTopicDefinitions(), ProgramEnded);
-  EXPECT_EQ(h.CriticalText(), "Can not open BRV definition file " + Path() +
-                                  "\r\nError 2 No such file or directory ");
+  EXPECT_THROW(topicDefinitions.LoadTopicDefinitions(), ProgramEnded);
+  EXPECT_EQ(CriticalText(), "Can not open BRV definition file " + Path() +
+                                "\r\nError 2 No such file or directory ");
   // A folder opens but cannot be read: the error of the failed read, not a stale or empty one.
   std::filesystem::create_directory(Path());
-  EXPECT_THROW(definitions.LoadTopicDefinitions(), ProgramEnded);
-  EXPECT_EQ(h.CriticalText(),
+  EXPECT_THROW(topicDefinitions.LoadTopicDefinitions(), ProgramEnded);
+  EXPECT_EQ(CriticalText(),
             "Can not open BRV definition file " + Path() + "\r\nError 21 Is a directory ");
 }
 

@@ -71,92 +71,89 @@ TEST(MonitoredTextTest, ReadsTheSenderAndViaPathOfTheHeaderAndTheMessageFields) 
   }
 }
 
-class MonitoredTrafficTest : public ::testing::Test {
- protected:
-  QueryHarness h;
-};
+struct MonitoredTrafficTest : ::testing::Test, QueryHarness {};
 
 TEST_F(MonitoredTrafficTest, QdosHelpIsAnsweredWithTheTopicListOnceAndItsRepeatIgnored) {
-  h.AddTopic("?WX", "Sunny");
-  h.AddTopic("?NET", "Net at 20:00");
-  h.Hear(kHelp);
-  EXPECT_EQ(h.txtAPRS.content, "06.12.2026 00:10:00 " + kHelp + "\r\n");
+  AddTopic("?WX", "Sunny");
+  AddTopic("?NET", "Net at 20:00");
+  Hear(kHelp);
+  EXPECT_EQ(txtAPRS.content, "06.12.2026 00:10:00 " + kHelp + "\r\n");
   EXPECT_THAT(
-      h.StatusLines(),
+      StatusLines(),
       ElementsAre("QDOS or QUERY seen in APRS destination (QDOS     ).", "1=[" + kHeader + "]",
                   "2=[:QDOS     :HELP{12\r]",
                   "= begin query ========================================", " from [PA3XYZ-7]",
                   " message = [HELP]", " digipath = WIDE1-1", " reversed digipath = WIDE",
                   " honored", "Send msg :  ?WX?NET (len=8, digipath = WIDEmessage type = A)"));
-  EXPECT_THAT(h.host.CallsOf("SendAPRSMessage"),
+  EXPECT_THAT(host.CallsOf("SendAPRSMessage"),
               ElementsAre("SendAPRSMessage(PA3XYZ-7|WIDE|1|A| ?WX?NET)"));
-  EXPECT_EQ(h.host.CallsOf("ReceivedData").size(), 2U);
-  h.Hear(kHelp);
-  EXPECT_EQ(h.StatusLines().back(), " ignored (double)");
-  EXPECT_EQ(h.host.CallsOf("SendAPRSMessage").size(), 1U);
+  EXPECT_EQ(host.CallsOf("ReceivedData").size(), 2U);
+  Hear(kHelp);
+  EXPECT_EQ(StatusLines().back(), " ignored (double)");
+  EXPECT_EQ(host.CallsOf("SendAPRSMessage").size(), 1U);
 }
 
 TEST_F(MonitoredTrafficTest, UnknownTopicPlacesTheServerObjectAndAdvertises) {
-  h.Hear(Heard(kHeader, ":QUERY    :APRS{3"));
+  Hear(Heard(kHeader, ":QUERY    :APRS{3"));
   const std::string advert = "Send msg : Send ?? to N0CALL-9 (len=19, digipath = WIDE2-2)";
-  const auto lines = h.StatusLines();
+  const auto lines = StatusLines();
   ASSERT_GE(lines.size(), 6U);
   EXPECT_THAT(std::vector<std::string>(lines.end() - 6, lines.end()),
               ElementsAre(" honored", "Unknown topic", "Create BRV server object ",
                           "Create object BRVN0CALL", "CreateObject() returned 0", advert));
-  EXPECT_THAT(h.host.CallsOf("SendAPRSMessage"),
+  EXPECT_THAT(host.CallsOf("SendAPRSMessage"),
               ElementsAre("SendAPRSMessage(PA3XYZ-7|WIDE2-2|1|A|Send ?? to N0CALL-9)"));
   // Within the minute no object is placed, but the asker still gets the advert.
-  h.clock.Advance(20000);
-  h.Hear(Heard(kHeader, ":QUERY    :APRS{4"));
-  EXPECT_THAT(h.StatusLines(), Contains("Msg not sent; object created only 20 seconds ago."));
-  EXPECT_EQ(h.StatusLines().back(), advert);
-  EXPECT_EQ(h.host.CallsOf("SendAPRSMessage").size(), 2U);
+  clock.Advance(20000);
+  Hear(Heard(kHeader, ":QUERY    :APRS{4"));
+  EXPECT_THAT(StatusLines(), Contains("Msg not sent; object created only 20 seconds ago."));
+  EXPECT_EQ(StatusLines().back(), advert);
+  EXPECT_EQ(host.CallsOf("SendAPRSMessage").size(), 2U);
   // An advert the host fails to send is reported, not claimed as sent.
-  h.host.failing = {"SendAPRSMessage"};
-  h.Hear(Heard(kHeader, ":QUERY    :APRS{5"));
-  EXPECT_EQ(h.StatusLines().back(), "Host call failed: SendAPRSMessage failed");
+  host.failing = {"SendAPRSMessage"};
+  Hear(Heard(kHeader, ":QUERY    :APRS{5"));
+  EXPECT_EQ(StatusLines().back(), "Host call failed: SendAPRSMessage failed");
 }
 
 TEST_F(MonitoredTrafficTest, TwoHopsAreAnsweredAndThreeRefusedWithTheEndLine) {
-  h.AddTopic("?WX", "Sunny");
-  h.Hear(Heard("PA3XYZ-7>APRS,WIDE1-1,WIDE2-1 <UI>", ":QDOS     :WX{1"));
-  EXPECT_THAT(h.host.CallsOf("SendAPRSMessage"),
+  AddTopic("?WX", "Sunny");
+  Hear(Heard("PA3XYZ-7>APRS,WIDE1-1,WIDE2-1 <UI>", ":QDOS     :WX{1"));
+  EXPECT_THAT(host.CallsOf("SendAPRSMessage"),
               ElementsAre("SendAPRSMessage(PA3XYZ-7|WIDE|1|A|Sunny)"));
-  h.txtStatus.content.clear();
-  h.Hear(Heard("PA3XYZ-7>APRS,WIDE1-1,WIDE2-1,WIDE3-1 <UI>", ":QDOS     :WX{2"));
-  EXPECT_THAT(h.StatusLines(), Contains(" Ignored: hops (3) > max hops (2)"));
-  EXPECT_EQ(h.StatusLines().back(), "= end query ========================================");
-  EXPECT_EQ(h.host.CallsOf("SendAPRSMessage").size(), 1U);
+  txtStatus.content.clear();
+  Hear(Heard("PA3XYZ-7>APRS,WIDE1-1,WIDE2-1,WIDE3-1 <UI>", ":QDOS     :WX{2"));
+  EXPECT_THAT(StatusLines(), Contains(" Ignored: hops (3) > max hops (2)"));
+  EXPECT_EQ(StatusLines().back(), "= end query ========================================");
+  EXPECT_EQ(host.CallsOf("SendAPRSMessage").size(), 1U);
 }
 
 TEST_F(MonitoredTrafficTest, MessagesThatAreNotAnsweredLeaveOnlyTheirTraces) {
-  h.Hear(Heard(kHeader, "!5212.34N/00412.34E-position"));  // no message: echo only
-  h.Hear(Heard(kHeader, ":QDOSX    :HELP{1"));             // no query destination
-  h.Hear(Heard(kHeader, ":QDOS     :HELP"));               // no "{" at all
-  EXPECT_THAT(h.StatusLines(), IsEmpty());
-  h.Hear(Heard(kHeader, ":qdos     :HE{LP123"));  // "{" too far back: seen, not answered
-  EXPECT_THAT(h.StatusLines(), ElementsAre("QDOS or QUERY seen in APRS destination (qdos     )."));
-  EXPECT_THAT(h.host.CallsOf("SendAPRSMessage"), IsEmpty());
-  EXPECT_EQ(h.host.CallsOf("ReceivedData").size(), 8U);
-  h.host.failing = {"ReceivedData"};  // a failing read is reported and the server goes on
-  h.Hear(kHelp);
-  EXPECT_EQ(h.StatusLines().back(), "Host call failed: ReceivedData failed");
+  Hear(Heard(kHeader, "!5212.34N/00412.34E-position"));  // no message: echo only
+  Hear(Heard(kHeader, ":QDOSX    :HELP{1"));             // no query destination
+  Hear(Heard(kHeader, ":QDOS     :HELP"));               // no "{" at all
+  EXPECT_THAT(StatusLines(), IsEmpty());
+  Hear(Heard(kHeader, ":qdos     :HE{LP123"));  // "{" too far back: seen, not answered
+  EXPECT_THAT(StatusLines(), ElementsAre("QDOS or QUERY seen in APRS destination (qdos     )."));
+  EXPECT_THAT(host.CallsOf("SendAPRSMessage"), IsEmpty());
+  EXPECT_EQ(host.CallsOf("ReceivedData").size(), 8U);
+  host.failing = {"ReceivedData"};  // a failing read is reported and the server goes on
+  Hear(kHelp);
+  EXPECT_EQ(StatusLines().back(), "Host call failed: ReceivedData failed");
 }
 
 TEST_F(MonitoredTrafficTest, ScanSwitchedOffLeavesNoTraceAndThrottledDownOnlyItsLine) {
-  h.traffic.ToggleScanForQdos();
-  EXPECT_FALSE(h.scanItem.checked);
-  h.Hear(kHelp);
-  EXPECT_TRUE(h.txtAPRS.content.empty() && h.txtStatus.content.empty() && h.host.calls.empty());
-  h.traffic.ToggleScanForQdos();
-  EXPECT_TRUE(h.scanItem.checked);
-  h.clock.tick = 0;  // a first request on a system just started throttles
-  h.gate.AdmitRequest("N0CALL", "QDOS     ", "1");
-  h.txtStatus.content.clear();
-  h.Hear(kHelp);
-  EXPECT_THAT(h.StatusLines(), ElementsAre("  Throttled down, ignoring this message "));
-  EXPECT_TRUE(h.host.calls.empty());
+  traffic.ToggleScanForQdos();
+  EXPECT_FALSE(scanItem.checked);
+  Hear(kHelp);
+  EXPECT_TRUE(txtAPRS.content.empty() && txtStatus.content.empty() && host.calls.empty());
+  traffic.ToggleScanForQdos();
+  EXPECT_TRUE(scanItem.checked);
+  clock.tick = 0;  // a first request on a system just started throttles
+  gate.AdmitRequest("N0CALL", "QDOS     ", "1");
+  txtStatus.content.clear();
+  Hear(kHelp);
+  EXPECT_THAT(StatusLines(), ElementsAre("  Throttled down, ignoring this message "));
+  EXPECT_TRUE(host.calls.empty());
 }
 
 }  // namespace
