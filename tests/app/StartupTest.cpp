@@ -115,7 +115,7 @@ struct StartupHarness {
   }
 
   // True when start-up came to its end, false when a critical message ended it.
-  bool Run() {
+  bool Start() {
     try {
       startup.Run();
       return true;
@@ -125,13 +125,13 @@ struct StartupHarness {
   }
 
   // Runs with `whileServing` in the watch; the status box and host calls start afresh before it.
-  bool RunServing(const std::function<void()>& whileServing) {
+  bool StartServing(const std::function<void()>& whileServing) {
     platform.onWait = [this, whileServing] {
       core.txtStatus.content.clear();
       host.calls.clear();
       whileServing();
     };
-    return Run();
+    return Start();
   }
 
   Server& server() { return *startup.server(); }
@@ -161,98 +161,92 @@ struct StartupHarness {
   const std::string title = MakeProgramTitle();
 };
 
-class StartupTest : public ::testing::Test {
- protected:
-  StartupHarness h;
-};
+struct StartupTest : ::testing::Test, StartupHarness {};
 
 TEST_F(StartupTest, RunsEveryStepInOrderThenServesInTheWatchUntilTheUnload) {
-  h.core.clock.tick = 3723000;
-  ASSERT_TRUE(h.gate.AdmitRequest("PA0AAA", "?WX", "7"));  // start-up clears the gate
-  ASSERT_TRUE(h.Run()) << h.core.CriticalText();
+  core.clock.tick = 3723000;
+  ASSERT_TRUE(gate.AdmitRequest("PA0AAA", "?WX", "7"));  // start-up clears the gate
+  ASSERT_TRUE(Start()) << core.CriticalText();
 
-  Lines logged = {
-      "start of " + h.title,
-      "getting station-id from uiview32.ini",
-      " -> station-id = PA3XYZ-5",
-      "getting station position form uiview32.ini",
-      "checking if remote commands from ANYBODY are allowed",
-      "checking if the Message option 'Don't show from me' is unchecked",
-      "Get DEFAULT_PORT from [MESSAGES] in UIVIEW32.INI",
-      "DEFAULT_PORT = 1",
-      "loading BRV topic definition from " + JoinPath(h.programFolder.Path(), "brv.txt"),
-      "loading BRV object definitions from " +
-          JoinPath(JoinPath(h.hostFolder.Path(), "overlays"), "brv.pos"),
-      "Start of deleting objects",
-      "End of deleting objects"};
-  EXPECT_EQ(h.core.StatusLines(), logged);
-  logged.push_back("end of " + h.title);
-  EXPECT_EQ(h.core.LogFileLines(), logged);
-  EXPECT_EQ(h.platform.calls,
-            (Lines{"caption " + h.title + " @0", "show @0", "commands @1", "scan on @1", "show @10",
+  Lines logged = {"start of " + title,
+                  "getting station-id from uiview32.ini",
+                  " -> station-id = PA3XYZ-5",
+                  "getting station position form uiview32.ini",
+                  "checking if remote commands from ANYBODY are allowed",
+                  "checking if the Message option 'Don't show from me' is unchecked",
+                  "Get DEFAULT_PORT from [MESSAGES] in UIVIEW32.INI",
+                  "DEFAULT_PORT = 1",
+                  "loading BRV topic definition from " + JoinPath(programFolder.Path(), "brv.txt"),
+                  "loading BRV object definitions from " +
+                      JoinPath(JoinPath(hostFolder.Path(), "overlays"), "brv.pos"),
+                  "Start of deleting objects",
+                  "End of deleting objects"};
+  EXPECT_EQ(core.StatusLines(), logged);
+  logged.push_back("end of " + title);
+  EXPECT_EQ(core.LogFileLines(), logged);
+  EXPECT_EQ(platform.calls,
+            (Lines{"caption " + title + " @0", "show @0", "commands @1", "scan on @1", "show @10",
                    "pending events @10", "ready @10", "watch @10", "wait @10", "stopping @10",
                    "pending events @10", "close @10", "release @12", "pending events @12"}));
 
-  EXPECT_EQ(h.gate.RecentRequests(1).messageId, "-1");
-  EXPECT_EQ(h.core.info.ProgramTitle, h.title);
-  EXPECT_EQ(h.core.info.ProgramVersionText, MakeProgramVersionText());
-  EXPECT_EQ(h.core.info.HelpDocumentPath, "/usr/share/doc/brevio/brevio.html");
-  EXPECT_EQ(h.version.paths, Lines{JoinPath(h.hostFolder.Path(), "uiview32.exe")});
-  EXPECT_EQ(h.core.info.StartTimeText, "06.12.2026 01:02:03");
-  const Server& server = h.server();
-  EXPECT_EQ(h.host.connections, 1);
-  EXPECT_EQ(server.station.StationCall, "PA3XYZ-5");
-  EXPECT_NEAR(server.station.StationLat, 52.0 + 12.34 / 60.0, 1e-5);
-  EXPECT_NEAR(server.station.StationLong, -(5.0 + 12.34 / 60.0), 1e-5);
-  EXPECT_EQ(server.topics.TopicCount, 2);
-  EXPECT_EQ(server.topics[1].strObject, "WX");
-  EXPECT_EQ(h.host.CallsOf("DistanceBearing").size(), 1U);
+  EXPECT_EQ(gate.RecentRequests(1).messageId, "-1");
+  EXPECT_EQ(core.info.ProgramTitle, title);
+  EXPECT_EQ(core.info.ProgramVersionText, MakeProgramVersionText());
+  EXPECT_EQ(core.info.HelpDocumentPath, "/usr/share/doc/brevio/brevio.html");
+  EXPECT_EQ(version.paths, Lines{JoinPath(hostFolder.Path(), "uiview32.exe")});
+  EXPECT_EQ(core.info.StartTimeText, "06.12.2026 01:02:03");
+  const Server& served = server();
+  EXPECT_EQ(host.connections, 1);
+  EXPECT_EQ(served.station.StationCall, "PA3XYZ-5");
+  EXPECT_NEAR(served.station.StationLat, 52.0 + 12.34 / 60.0, 1e-5);
+  EXPECT_NEAR(served.station.StationLong, -(5.0 + 12.34 / 60.0), 1e-5);
+  EXPECT_EQ(served.topics.TopicCount, 2);
+  EXPECT_EQ(served.topics[1].strObject, "WX");
+  EXPECT_EQ(host.CallsOf("DistanceBearing").size(), 1U);
 }
 
 TEST_F(StartupTest, SecondInstanceTakesTheDuplicateTitleAndActivatesTheRunningOne) {
-  h.platform.otherRunning = true;
-  EXPECT_FALSE(h.Run());
-  EXPECT_EQ(h.core.CriticalText(), "Another instance of this program is already running");
-  EXPECT_THAT(h.platform.calls,
-              ElementsAre("title ... duplicate instance. @0", "caption ... duplicate instance. @0",
-                          "activate BRV @0"));
-  EXPECT_EQ(h.host.connections, 0);
-  EXPECT_TRUE(h.version.paths.empty());
+  platform.otherRunning = true;
+  EXPECT_FALSE(Start());
+  EXPECT_EQ(core.CriticalText(), "Another instance of this program is already running");
+  EXPECT_THAT(platform.calls, ElementsAre("title ... duplicate instance. @0",
+                                          "caption ... duplicate instance. @0", "activate BRV @0"));
+  EXPECT_EQ(host.connections, 0);
+  EXPECT_TRUE(version.paths.empty());
 }
 
 TEST_F(StartupTest, HostClosingLogsThenRemovesTheObjectsPlacedAndEndsTheLogFile) {
-  ASSERT_TRUE(h.RunServing([this] {
-    h.server().objects.CreateTopicObject(1);
-    h.server().objects.CreateTopicObject(1);
-    h.core.txtStatus.content.clear();
-    h.host.calls.clear();
-    h.host.events->UIView32IsClosing();
+  ASSERT_TRUE(StartServing([this] {
+    server().objects.CreateTopicObject(1);
+    server().objects.CreateTopicObject(1);
+    core.txtStatus.content.clear();
+    host.calls.clear();
+    host.events->UIView32IsClosing();
   }));
-  EXPECT_THAT(
-      h.core.StatusLines(),
-      ElementsAre("Received IsClosing event from UIView32", "Closing down " + h.title,
-                  "Start of deleting objects", "Object deleted (WX01)", "End of deleting objects"));
+  EXPECT_THAT(core.StatusLines(), ElementsAre("Received IsClosing event from UIView32",
+                                              "Closing down " + title, "Start of deleting objects",
+                                              "Object deleted (WX01)", "End of deleting objects"));
   // Only the last object placed for a topic is remembered.
-  EXPECT_THAT(h.host.CallsOf("DeleteObject"), ElementsAre("DeleteObject(WX01|true)"));
-  EXPECT_EQ(h.core.LogFileLines().back(), "end of " + h.title);
-  EXPECT_TRUE(h.server().shutdown.EndAtOnce());
-  EXPECT_EQ(h.platform.Count("release"), 1);
+  EXPECT_THAT(host.CallsOf("DeleteObject"), ElementsAre("DeleteObject(WX01|true)"));
+  EXPECT_EQ(core.LogFileLines().back(), "end of " + title);
+  EXPECT_TRUE(server().shutdown.EndAtOnce());
+  EXPECT_EQ(platform.Count("release"), 1);
 }
 
 TEST_F(StartupTest, TheUnloadRunsOnceWhicheverTriggersCome) {
-  ASSERT_TRUE(h.RunServing([this] {
-    h.server().shutdown.Unload();  // the menu's Exit
-    h.server().shutdown.Unload();  // then the window closed
-    h.host.events->UIView32IsClosing();
+  ASSERT_TRUE(StartServing([this] {
+    server().shutdown.Unload();  // the menu's Exit
+    server().shutdown.Unload();  // then the window closed
+    host.events->UIView32IsClosing();
   }));
-  EXPECT_THAT(h.core.StatusLines(),
+  EXPECT_THAT(core.StatusLines(),
               ElementsAre("Start of deleting objects", "End of deleting objects",
-                          "Received IsClosing event from UIView32", "Closing down " + h.title));
-  const Lines logged = h.core.LogFileLines();
-  EXPECT_EQ(std::count(logged.begin(), logged.end(), "end of " + h.title), 1);
-  EXPECT_EQ(h.platform.Count("release"), 1);
-  EXPECT_EQ(h.platform.Count("stopping"), 1);
-  EXPECT_TRUE(h.host.CallsOf("DeleteObject").empty());
+                          "Received IsClosing event from UIView32", "Closing down " + title));
+  const Lines logged = core.LogFileLines();
+  EXPECT_EQ(std::count(logged.begin(), logged.end(), "end of " + title), 1);
+  EXPECT_EQ(platform.Count("release"), 1);
+  EXPECT_EQ(platform.Count("stopping"), 1);
+  EXPECT_TRUE(host.CallsOf("DeleteObject").empty());
 }
 
 // The host's version is a + "." + b + d, compared as text: 2.100 lies between 1.99 and 2.99.
@@ -300,7 +294,7 @@ TEST(StartupSettingsTest, GoOnWithTheirValueAndWarnOnlyWhereTheyMust) {
     SCOPED_TRACE(change);
     StartupHarness h;
     h.hostFolder.Write("uiview32.ini", StationIni(change));
-    ASSERT_TRUE(h.Run()) << h.core.CriticalText();
+    ASSERT_TRUE(h.Start()) << h.core.CriticalText();
     EXPECT_EQ(h.server().station.DefaultPort, port);
     const Lines lines = h.core.StatusLines();
     const bool warned = !warning.empty();
@@ -358,7 +352,7 @@ TEST(StartupRefusalTest, EndsWithItsCriticalMessage) {
     if (change == "no host executable") h.version.version.reset();
     if (change == "host 3.00") h.version.version = FixedFileVersion{3, 0, 0, 0};
     h.host.refuseConnections = change == "host down";
-    EXPECT_FALSE(h.Run());
+    EXPECT_FALSE(h.Start());
     EXPECT_EQ(h.core.CriticalText(), critical);
     const Lines lines = h.core.StatusLines();
     ASSERT_GE(lines.size(), lastLines.size());

@@ -27,20 +27,18 @@ TEST(DigiPathTest, SplitsIntoNonEmptyUntrimmedPiecesAndCountsThemAsHops) {
 const std::string kBegin = "= begin query ========================================";
 const std::string kEnd = "= end query ========================================";
 
-class RemoteRequestsTest : public ::testing::Test {
- protected:
+struct RemoteRequestsTest : ::testing::Test, QueryHarness {
   // A request from PA3XYZ-7 on port 2 as the host hands it over; gives blnDoneIt back.
   bool Raise(std::string path, std::string text = "?time", std::string returnPath = "WIDE2-2",
              bool doneIt = true) {
     std::string call = "PA3XYZ-7";
     std::string type = "A";
     std::int16_t port = 2;
-    h.remote.NotifyRemotecommand(call, path, returnPath, port, type, text, doneIt);
+    remote.NotifyRemotecommand(call, path, returnPath, port, type, text, doneIt);
     writtenBack = text;
     return doneIt;
   }
 
-  QueryHarness h;
   std::string writtenBack;
 };
 
@@ -48,61 +46,61 @@ TEST_F(RemoteRequestsTest, AdmittedTimeRequestIsAnsweredAndLoggedInOrder) {
   EXPECT_TRUE(Raise("WIDE1-1"));
   const std::string now = "06.12.2026 00:10:00";
   EXPECT_THAT(
-      h.StatusLines(),
+      StatusLines(),
       ElementsAre(kBegin, " from [PA3XYZ-7]", " message = [?time]", " digipath = WIDE1-1",
                   " reversed digipath = WIDE", " honored",
                   "Send msg : " + now + " (len=19, digipath = WIDE2-2message type = A)", kEnd));
-  EXPECT_THAT(h.host.CallsOf("SendAPRSMessage"),
+  EXPECT_THAT(host.CallsOf("SendAPRSMessage"),
               ElementsAre("SendAPRSMessage(PA3XYZ-7|WIDE2-2|2|A|" + now + ")"));
   EXPECT_EQ(writtenBack, "?TIME");
 }
 
 TEST_F(RemoteRequestsTest, ThrottledRequestLeavesDoneItAsTheHostPassedIt) {
-  h.clock.tick = 30 * 1000;  // up half a minute: the first request throttles
+  clock.tick = 30 * 1000;  // up half a minute: the first request throttles
   EXPECT_FALSE(Raise("WIDE1-1", "?time", "WIDE2-2", false));
-  ASSERT_TRUE(h.gate.ThrottledDown());
-  h.txtStatus.content.clear();
+  ASSERT_TRUE(gate.ThrottledDown());
+  txtStatus.content.clear();
   EXPECT_TRUE(Raise("WIDE1-1"));
   EXPECT_EQ(writtenBack, "?time");
-  EXPECT_THAT(h.StatusLines(), ElementsAre("  Throttled down, ignoring this message "));
+  EXPECT_THAT(StatusLines(), ElementsAre("  Throttled down, ignoring this message "));
 }
 
 TEST_F(RemoteRequestsTest, TwoHopsAreAnsweredAndThreeRefusedAfterTheQueryBlock) {
   EXPECT_TRUE(Raise("WIDE1-1,WIDE2-2"));
-  h.txtStatus.content.clear();
-  h.clock.Advance(1);
+  txtStatus.content.clear();
+  clock.Advance(1);
   EXPECT_FALSE(Raise("WIDE1-1,WIDE2-2,WIDE3-3"));
-  EXPECT_THAT(h.StatusLines(),
+  EXPECT_THAT(StatusLines(),
               ElementsAre(kBegin, " from [PA3XYZ-7]", " message = [?time]",
                           " digipath = WIDE1-1,WIDE2-2,WIDE3-3", " reversed digipath = WIDE",
                           " Ignored: hops (3) > max hops (2)", kEnd));
-  EXPECT_EQ(h.host.calls.size(), 1U);
+  EXPECT_EQ(host.calls.size(), 1U);
 }
 
 // Remote requests carry no number: two within the same tick from one station are a repeat.
 TEST_F(RemoteRequestsTest, UnknownTopicAndGateRefusalLeaveDoneItFalse) {
   EXPECT_FALSE(Raise("WIDE1-1", "?XYZ"));
-  EXPECT_THAT(h.StatusLines(), IsSupersetOf({" honored", "Unknown topic"}));
-  h.txtStatus.content.clear();
+  EXPECT_THAT(StatusLines(), IsSupersetOf({" honored", "Unknown topic"}));
+  txtStatus.content.clear();
   EXPECT_FALSE(Raise("WIDE1-1", "?XYZ"));
-  EXPECT_THAT(h.StatusLines(), IsSupersetOf({"Ignored (double)"}));
+  EXPECT_THAT(StatusLines(), IsSupersetOf({"Ignored (double)"}));
 }
 
 TEST_F(RemoteRequestsTest, EmptyPathRepliesOverTheHostsReturnPath) {
   EXPECT_TRUE(Raise("", "?time", ""));
-  EXPECT_THAT(h.StatusLines(), IsSupersetOf({" reversed digipath = "}));
-  EXPECT_THAT(h.host.CallsOf("SendAPRSMessage"),
+  EXPECT_THAT(StatusLines(), IsSupersetOf({" reversed digipath = "}));
+  EXPECT_THAT(host.CallsOf("SendAPRSMessage"),
               ElementsAre(::testing::StartsWith("SendAPRSMessage(PA3XYZ-7||2|A|")));
 }
 
 TEST_F(RemoteRequestsTest, BeaconIsOneLineFollowedByAnEmptyLine) {
   std::string call = "PA3XYZ";
   for (auto [lat, lon] : {std::pair{52.5f, 4.25f}, std::pair{52.1234567f, -0.0001f}}) {
-    h.remote.NotifyBeacon(call, lat, lon);
+    remote.NotifyBeacon(call, lat, lon);
   }
-  EXPECT_THAT(h.StatusLines(), ElementsAre("NotifyBeacon(PA3XYZ, 52.5, 4.25)", "",
-                                           "NotifyBeacon(PA3XYZ, 52.12346, -0.0001)", ""));
-  EXPECT_EQ(h.logFile.Log().substr(h.logFile.Log().find("NotifyBeacon")),
+  EXPECT_THAT(StatusLines(), ElementsAre("NotifyBeacon(PA3XYZ, 52.5, 4.25)", "",
+                                         "NotifyBeacon(PA3XYZ, 52.12346, -0.0001)", ""));
+  EXPECT_EQ(logFile.Log().substr(logFile.Log().find("NotifyBeacon")),
             "NotifyBeacon(PA3XYZ, 52.5, 4.25)\r\n\r\n06.12.2026 00:10:00 NotifyBeacon(PA3XYZ, "
             "52.12346, -0.0001)\r\n\r\n");
 }

@@ -10,49 +10,46 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-class TopicDispatchTest : public ::testing::Test {
- protected:
+struct TopicDispatchTest : ::testing::Test, QueryHarness {
   TopicDispatchTest() {
-    h.reply = {"N0CALL", "WIDE", 3, "A"};
-    h.info.StartTimeText = "01.12.2026 08:15:00";
-    h.clock.tick = 3723000;  // 01:02:03
+    reply = {"N0CALL", "WIDE", 3, "A"};
+    info.StartTimeText = "01.12.2026 08:15:00";
+    clock.tick = 3723000;  // 01:02:03
   }
 
-  bool Dispatch(std::string topic) { return h.dispatch.DispatchTopic(topic); }
+  bool Dispatch(std::string topic) { return dispatch.DispatchTopic(topic); }
 
   // The texts handed to the host, in order.
   Lines Sent() const {
     Lines texts;
-    for (const std::string& call : h.host.CallsOf("SendAPRSMessage")) {
+    for (const std::string& call : host.CallsOf("SendAPRSMessage")) {
       const std::size_t start = call.rfind('|') + 1;
       texts.push_back(call.substr(start, call.size() - start - 1));
     }
     return texts;
   }
-
-  QueryHarness h;
 };
 
 // Topics are upper-cased; an operator topic takes the place of a built-in one but not of the
 // topic list, and of two with one name the later answers. A blank before or after a name makes
 // it another, unknown topic, which writes "Unknown topic" and sends nothing.
 TEST_F(TopicDispatchTest, AnswersEachTopicWithItsReply) {
-  h.AddTopic("?WX", "old");
-  h.AddTopic("?NET", "net");
-  h.AddTopic("?WX", "new");
-  h.AddTopic("?UP", "Always");
-  h.AddTopic("?HELP", "never sent");
-  const auto ask = [this](const char* question, const std::string& reply) {
+  AddTopic("?WX", "old");
+  AddTopic("?NET", "net");
+  AddTopic("?WX", "new");
+  AddTopic("?UP", "Always");
+  AddTopic("?HELP", "never sent");
+  const auto ask = [this](const char* question, const std::string& answer) {
     std::string topic = question;
-    h.host.calls.clear();
-    h.txtStatus.content.clear();
-    EXPECT_EQ(h.dispatch.DispatchTopic(topic), !reply.empty()) << question;
-    EXPECT_EQ(Sent(), reply.empty() ? Lines{} : Lines{reply}) << question;
+    host.calls.clear();
+    txtStatus.content.clear();
+    EXPECT_EQ(dispatch.DispatchTopic(topic), !answer.empty()) << question;
+    EXPECT_EQ(Sent(), answer.empty() ? Lines{} : Lines{answer}) << question;
     EXPECT_EQ(topic.find_first_of("abcdefghijklmnopqrstuvwxyz"), std::string::npos);
-    EXPECT_EQ(h.StatusLines().front(), reply.empty() ? "Unknown topic"
-                                                     : "Send msg : " + reply +
-                                                           " (len=" + std::to_string(reply.size()) +
-                                                           ", digipath = WIDEmessage type = A)");
+    EXPECT_EQ(StatusLines().front(), answer.empty() ? "Unknown topic"
+                                                    : "Send msg : " + answer +
+                                                          " (len=" + std::to_string(answer.size()) +
+                                                          ", digipath = WIDEmessage type = A)");
   };
   for (const char* name :
        {"?HELP", "?help", "?Hel", "?hE", "?h", "?Info", "?INF", "?in", "?i", "??", "?"}) {
@@ -64,21 +61,21 @@ TEST_F(TopicDispatchTest, AnswersEachTopicWithItsReply) {
   ask("?DATE", "06.12.2026 01:02:03");
   ask("?ver", "UIV2.03 BRV V9.8.7 by the Brevio team");
   for (const char* unknown : {"?XYZ", " ?HELP", "?HELP ", "?WX "}) ask(unknown, "");
-  h.topics.TopicCount = 0;
+  topics.TopicCount = 0;
   ask("?UP", "BRV server up since 01.12.2026 08:15:00");
 }
 
 // The object goes up whether or not the host could send the answer.
 TEST_F(TopicDispatchTest, OperatorTopicIsAnsweredAndItsObjectPlacedEvenIfTheSendFails) {
-  h.AddTopic("?WX", "Sunny");
-  h.topics[1].strObject = "WX";
+  AddTopic("?WX", "Sunny");
+  topics[1].strObject = "WX";
   EXPECT_TRUE(Dispatch("?wx"));
   EXPECT_EQ(Sent(), Lines{"Sunny"});
-  h.host.failing = {"SendAPRSMessage"};
-  h.txtStatus.content.clear();
+  host.failing = {"SendAPRSMessage"};
+  txtStatus.content.clear();
   EXPECT_TRUE(Dispatch("?WX"));
-  EXPECT_EQ(h.StatusLines().at(1), "Host call failed: SendAPRSMessage failed");
-  EXPECT_EQ(h.host.CallsOf("CreateObject"), (Lines{"CreateObject(WX0)", "CreateObject(WX01)"}));
+  EXPECT_EQ(StatusLines().at(1), "Host call failed: SendAPRSMessage failed");
+  EXPECT_EQ(host.CallsOf("CreateObject"), (Lines{"CreateObject(WX0)", "CreateObject(WX01)"}));
 }
 
 // No reply exceeds 45 characters: eight names of six fill a first reply with seven (43
@@ -86,11 +83,11 @@ TEST_F(TopicDispatchTest, OperatorTopicIsAnsweredAndItsObjectPlacedEvenIfTheSend
 // one blank.
 TEST_F(TopicDispatchTest, ListIsSplitSoThatNoReplyExceedsFortyFiveCharacters) {
   EXPECT_TRUE(Dispatch("?h"));
-  for (char c = 'A'; c < 'H'; ++c) h.AddTopic("?" + std::string(5, c), "");
-  h.AddTopic("??", "");
-  h.dispatch.SendTopicList();
-  h.topics[8].strTopic = "?HHHHH";
-  h.dispatch.SendTopicList();
+  for (char c = 'A'; c < 'H'; ++c) AddTopic("?" + std::string(5, c), "");
+  AddTopic("??", "");
+  dispatch.SendTopicList();
+  topics[8].strTopic = "?HHHHH";
+  dispatch.SendTopicList();
   const std::string seven = " ?AAAAA?BBBBB?CCCCC?DDDDD?EEEEE?FFFFF?GGGGG";
   EXPECT_EQ(Sent(), (Lines{" ", seven + "??", seven, " ?HHHHH"}));
 }
