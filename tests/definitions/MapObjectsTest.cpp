@@ -13,7 +13,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-class MapObjectsTest : public ::testing::Test {
+class MapObjectsTest : public ::testing::Test, protected CoreHarness {
  protected:
   MapObjectsTest() {
     station.StationCall = "NOCALL-9";
@@ -37,11 +37,10 @@ class MapObjectsTest : public ::testing::Test {
            o.SymbolTable;
   }
 
-  CoreHarness h;
   FakeHost host;
   StationConfig station;
   TopicTable topics;
-  MapObjects objects{topics, station, host.Connector(), h.log, h.clock};
+  MapObjects objects{topics, station, host.Connector(), log, clock};
 };
 
 TEST_F(MapObjectsTest, RepeatedRequestsPlaceEachObjectUnderTheNextCandidateName) {
@@ -49,7 +48,7 @@ TEST_F(MapObjectsTest, RepeatedRequestsPlaceEachObjectUnderTheNextCandidateName)
   EXPECT_EQ(CreatedNames(), (Lines{"HELP0", "HELP01", "HELP012"}));
   EXPECT_EQ(Record(host.created[0]), "1|-32768|-32768|HELP0|-|49.500000|-72.250000|Call 555|/");
   EXPECT_EQ(
-      h.StatusLines(),
+      StatusLines(),
       (Lines{"Table = /", "Symbol = -", "Create object HELP0", "CreateObject() returned 0",
              "Table = /", "Symbol = -", "Create object HELP01", "CreateObject() returned 0",
              "Table = /", "Symbol = -", "Create object HELP012", "CreateObject() returned 0"}));
@@ -70,8 +69,7 @@ TEST_F(MapObjectsTest, AfterTheHundredthCandidateNameNoneIsTried) {
 TEST_F(MapObjectsTest, TopicWithoutObjectLogsItsSymbolAndCallsNoHost) {
   topics[1].strObject.clear();
   objects.CreateTopicObject(1);
-  EXPECT_EQ(h.StatusLines(),
-            (Lines{"Table = /", "Symbol = -", "No Object defined for this topic"}));
+  EXPECT_EQ(StatusLines(), (Lines{"Table = /", "Symbol = -", "No Object defined for this topic"}));
   EXPECT_EQ(host.connections, 0);
   EXPECT_TRUE(host.calls.empty());
 }
@@ -92,11 +90,11 @@ TEST_F(MapObjectsTest, ServerObjectIsPlacedAtMostOnceAMinuteAndAFoundOneRestarts
       {180003 + INT_MIN, true, placed, 3},
   };
   for (const auto& [tick, mapCleared, lines, created] : calls) {
-    h.clock.tick = tick;
+    clock.tick = tick;
     if (mapCleared) host.objectList.clear();
-    h.txtStatus.content.clear();
+    txtStatus.content.clear();
     objects.CreateServerObject();
-    EXPECT_EQ(h.StatusLines(), lines) << tick;
+    EXPECT_EQ(StatusLines(), lines) << tick;
     EXPECT_EQ(host.created.size(), created) << tick;
   }
   EXPECT_EQ(Record(host.created[0]),
@@ -105,27 +103,27 @@ TEST_F(MapObjectsTest, ServerObjectIsPlacedAtMostOnceAMinuteAndAFoundOneRestarts
 
 TEST_F(MapObjectsTest, ShutdownDeletesTheObjectsTheHostPlacedBetweenItsBracketLines) {
   objects.DeleteTopicObjects();
-  EXPECT_EQ(h.StatusLines(), (Lines{"Start of deleting objects", "End of deleting objects"}));
+  EXPECT_EQ(StatusLines(), (Lines{"Start of deleting objects", "End of deleting objects"}));
   // Objects the host failed or refused to place are not remembered.
   host.failing = {"CreateObject"};
   objects.CreateTopicObject(1);
-  EXPECT_EQ(h.StatusLines().back(), "Host call failed: CreateObject failed");
+  EXPECT_EQ(StatusLines().back(), "Host call failed: CreateObject failed");
   host.failing.clear();
   host.createStatus = 5;
   objects.CreateTopicObject(1);
-  EXPECT_EQ(h.StatusLines().back(), "CreateObject() returned 5");
+  EXPECT_EQ(StatusLines().back(), "CreateObject() returned 5");
   objects.DeleteTopicObjects();
   EXPECT_TRUE(host.CallsOf("DeleteObject").empty());
 
   host.createStatus = 0;
   objects.CreateTopicObject(1);
-  h.txtStatus.content.clear();
+  txtStatus.content.clear();
   objects.DeleteTopicObjects();
   EXPECT_EQ(host.CallsOf("DeleteObject"), Lines{"DeleteObject(HELP0|true)"});
   // A delete that fails is reported and the others go on.
   host.failing = {"DeleteObject"};
   objects.DeleteTopicObjects();
-  EXPECT_EQ(h.StatusLines(),
+  EXPECT_EQ(StatusLines(),
             (Lines{"Start of deleting objects", "Object deleted (HELP0)", "End of deleting objects",
                    "Start of deleting objects", "Host call failed: DeleteObject failed",
                    "End of deleting objects"}));

@@ -12,25 +12,25 @@ namespace {
 
 constexpr std::int32_t kSecond = 1000;
 
-class RequestGateTest : public ::testing::Test {
+class RequestGateTest : public ::testing::Test, protected CoreHarness {
  protected:
   RequestGateTest() { Restart(10 * 60 * kSecond); }  // the system has been up ten minutes
 
   // A fresh gate at `tick`.
   void Restart(std::int32_t tick) {
-    h.clock.tick = tick;
-    gate.emplace(h.clock, timer, h.log);
+    clock.tick = tick;
+    gate.emplace(clock, timer, log);
     gate->InitRecentRequests();
     gate->OnThrottleChange([this](bool down) { changes.push_back(down); });
     changes.clear();
     timer = {};
-    h.txtStatus.content.clear();
+    txtStatus.content.clear();
     number = 0;
   }
 
   // Admits a request from `call` with a number of its own, `gap` after the previous one.
   bool RequestAfter(std::int32_t gap, const std::string& call = "N0CALL") {
-    h.clock.Advance(gap);
+    clock.Advance(gap);
     return gate->AdmitRequest(call, "QDOS     ", std::to_string(++number));
   }
 
@@ -38,7 +38,6 @@ class RequestGateTest : public ::testing::Test {
     for (int i = 0; i < 6; ++i) ASSERT_TRUE(RequestAfter(i == 0 ? 0 : gap));
   }
 
-  CoreHarness h;
   ManualTimer timer;
   std::optional<RequestGate> gate;
   int number = 0;
@@ -68,8 +67,8 @@ TEST_F(RequestGateTest, SeventhRequestPassesOnlyAtTheRateOfThreeAMinute) {
     EXPECT_EQ(changes, admitted ? std::vector<bool>{} : std::vector<bool>{true});
     EXPECT_EQ(timer.enabled, !admitted);
     EXPECT_EQ(gate->RecentRequests(1).messageId, admitted ? "7" : "1");
-    EXPECT_EQ(gate->RecentRequests(1).stamp == h.clock.tick, admitted);
-    EXPECT_EQ(h.StatusLines(),
+    EXPECT_EQ(gate->RecentRequests(1).stamp == clock.tick, admitted);
+    EXPECT_EQ(StatusLines(),
               admitted ? std::vector<std::string>{} : std::vector<std::string>{"  Throttle down "});
     if (admitted) continue;
     EXPECT_EQ(timer.interval, 15000);
@@ -77,7 +76,7 @@ TEST_F(RequestGateTest, SeventhRequestPassesOnlyAtTheRateOfThreeAMinute) {
     EXPECT_FALSE(gate->ThrottledDown());
     EXPECT_FALSE(timer.enabled);
     EXPECT_EQ(changes, (std::vector<bool>{true, false}));
-    EXPECT_EQ(h.StatusLines().back(), "  Throttle up");
+    EXPECT_EQ(StatusLines().back(), "  Throttle up");
   }
 }
 
@@ -111,17 +110,17 @@ TEST_F(RequestGateTest, RequestsPassAsTheirAgesAllow) {
 // the rate is too high, when it throttles like any other request.
 TEST_F(RequestGateTest, RepeatIsRefusedAndChangesNothingUnlessItThrottles) {
   AdmitSix(30 * kSecond);
-  h.clock.Advance(30 * kSecond);
+  clock.Advance(30 * kSecond);
   EXPECT_FALSE(gate->AdmitRequest("N0CALL", "QDOS     ", "3"));
   EXPECT_FALSE(gate->ThrottledDown());
   EXPECT_EQ(gate->RecentRequests(1).messageId, "1");
-  EXPECT_TRUE(h.StatusLines().empty());
+  EXPECT_TRUE(StatusLines().empty());
   EXPECT_TRUE(gate->AdmitRequest("N0CALL-1", "QDOS     ", "3"));
   EXPECT_TRUE(gate->AdmitRequest("N0CALL", "QUERY", "3"));
 
   Restart(10 * 60 * kSecond);
   AdmitSix(10 * kSecond);
-  h.clock.Advance(10 * kSecond);
+  clock.Advance(10 * kSecond);
   EXPECT_FALSE(gate->AdmitRequest("N0CALL", "QDOS     ", "3"));
   EXPECT_TRUE(gate->ThrottledDown());
 }
