@@ -67,6 +67,8 @@ class DirewolfStationTest : public StationProcessTest, public ::testing::WithPar
               "\" format \"raw\" }\n";
     }
     Write(tmp_.filePath("asound.conf"), alsa);
+    qputenv("ALSA_CONFIG_PATH",
+            "/usr/share/alsa/alsa.conf:" + tmp_.filePath("asound.conf").toLocal8Bit());
     StartDirewolf(0, "10.fifo", "air01");
     StartDirewolf(1, "01.fifo", "air10");
   }
@@ -86,17 +88,12 @@ class DirewolfStationTest : public StationProcessTest, public ::testing::WithPar
     port_[i] = free.serverPort();
     free.close();
     const QString conf = tmp_.filePath(QString("direwolf%1.conf").arg(i));
-    Write(conf, QString("ADEVICE stdin %1\nCHANNEL 0\nMYCALL N0CALL-%2\nMODEM 1200\nTXDELAY 10\n"
-                        "TXTAIL 2\nSLOTTIME 1\nPERSIST 255\nDWAIT 0\nFULLDUP ON\nKISSPORT %3\n"
-                        "AGWPORT 0\n")
-                    .arg(out)
-                    .arg(i + 1)
-                    .arg(port_[i])
-                    .toUtf8());
+    Write(conf, "ADEVICE stdin " + out.toUtf8() + "\nCHANNEL 0\nMYCALL N0CALL-" +
+                    QByteArray::number(i + 1) +
+                    "\nMODEM 1200\nTXDELAY 10\nTXTAIL 2\nSLOTTIME 1\nPERSIST 255\nDWAIT 0\n"
+                    "FULLDUP ON\nAGWPORT 0\nKISSPORT " +
+                    QByteArray::number(port_[i]) + "\n");
     QProcess& direwolf = direwolf_[i];
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("ALSA_CONFIG_PATH", "/usr/share/alsa/alsa.conf:" + tmp_.filePath("asound.conf"));
-    direwolf.setProcessEnvironment(env);
     direwolf.setProcessChannelMode(QProcess::MergedChannels);
     direwolf.setStandardInputFile(tmp_.filePath(in));
     EndWithTheTest(direwolf);

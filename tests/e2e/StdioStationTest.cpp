@@ -52,15 +52,9 @@ TEST_F(StdioStationTest, AnswersQueriesFollowsSignalsAndEndsWithItsInput) {
   // Without --echo the heard traffic stays off the terminal.
   EXPECT_FALSE(error_.contains(" N0CALL>APRS,WIDE1-1 <UI>\n"));
   const QByteArray log = LogFile();
-  const QByteArray bar = QByteArray(40, '=') + "\r\n";
-  for (const QByteArray& line :
-       {" = begin query " + bar, QByteArray(" from [N0CALL]\r\n"),
-        QByteArray(" message = [HELP]\r\n"), QByteArray(" digipath = WIDE1-1\r\n"),
-        QByteArray(" reversed digipath = WIDE\r\n"), QByteArray(" honored\r\n"),
-        QByteArray(" message = [?TIME]\r\n"), " = end query " + bar,
-        QByteArray(" Received IsClosing event from UIView32\r\n"),
-        QByteArray(" End of deleting objects\r\n")}) {
-    EXPECT_TRUE(log.contains(line)) << line.toStdString() << "\n" << log.toStdString();
+  for (const char* line : {" message = [HELP]\r\n", " reversed digipath = WIDE\r\n",
+                           " message = [?TIME]\r\n", " End of deleting objects\r\n"}) {
+    EXPECT_TRUE(log.contains(line)) << line << "\n" << log.toStdString();
   }
   EXPECT_TRUE(log.endsWith(" end of UI-View32 add-on Brevio Server V1.0.0\r\n"));
 
