@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFileInfo>
 #include <QLockFile>
 #include <tuple>
 
@@ -30,6 +28,10 @@ TEST_F(HeadlessTest, RunsThatEndAtOnceSayWhyWithTheirExitStatus) {
        2,
        "option '--tnc' needs a link: stdio, kiss://HOST:PORT, aprsis://HOST:PORT or "
        "serial:PATH[@BAUD], not 'kiss://127.0.0.1'"},
+      {{"--headless", "--tnc", "serial:" + tmp_.path()},
+       2,
+       "brevio: option '--tnc' needs a serial device such as /dev/ttyUSB0, and '" +
+           tmp_.path().toUtf8() + "' is a folder\n"},
       {{"--headless", "--program-folder", program_.path()}, 1, callsign},
       {QStringList{"--headless"} + Folders(), 1,
        "Another instance of this program is already running"},
@@ -55,7 +57,7 @@ TEST_F(HeadlessTest, WithoutOptionsTakesTheStoredHostFolderAndDirewolfsKissPort)
         "[General]\nProgram%20Folder=" + host_.path().toUtf8() + "\n");
   StartWith({"--headless", "--program-folder", program_.path()});
   // Once start-up has ended, the link connects or tries again a second after its first try.
-  ASSERT_TRUE(OutputUntil([&] {
+  ASSERT_TRUE(Until([&] {
     return error_.contains("8001: connected\n") ||
            error_.contains("8001: Connection refused; next try in 2 s\n");
   })) << error_.toStdString();
@@ -66,7 +68,9 @@ TEST_F(HeadlessTest, WithoutOptionsTakesTheStoredHostFolderAndDirewolfsKissPort)
         QByteArray("TNC kiss://127.0.0.1:8001: connecting\n")}) {
     EXPECT_TRUE(error_.contains(line)) << line.toStdString() << error_.toStdString();
   }
-  EXPECT_EQ(Terminate(), 0) << error_.toStdString();
+  process_.terminate();
+  EXPECT_TRUE(Until([&] { return process_.state() == QProcess::NotRunning; }));
+  EXPECT_EQ(process_.exitCode(), 0) << error_.toStdString();
   EXPECT_TRUE(LogFile().endsWith(" end of " + kTitle + "\r\n"));
   EXPECT_EQ(sent_, QByteArray());  // kept for transmitted frames
 }
@@ -78,11 +82,7 @@ TEST_F(HeadlessTest, ALogFileThatCannotBeOpenedEndsTheProgram) {
   Write(tmp_.path() + "/file", "");
   process_.setWorkingDirectory(tmp_.path());
   const QByteArray tmp = tmp_.path().toLocal8Bit();
-  const struct {
-    QString tmpDir;
-    QByteArray logPath;
-    QByteArray error;
-  } faults[] = {
+  const std::tuple<QString, QByteArray, QByteArray> faults[] = {
       {tmp_.path(), tmp + "/BRV.log", "Error 21 Is a directory "},
       {tmp_.path() + "/file", tmp + "/file/BRV.log", "Error 20 Not a directory "},
       // A temporary folder that does not exist leaves the log in the working folder.

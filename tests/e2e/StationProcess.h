@@ -1,19 +1,28 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <csignal>
 
 namespace brevio::test {
 
-// The binary run headless as the station N0CALL-10, in a station of the test's making: host
-// folder, program folder (topic ?WX answered "Sunny"), temporary folder and user settings of its
-// own. Frames it transmits on the stdio link are the lines of its standard output.
+// Makes `process` die with the test, however the test ends.
+inline void EndWithTheTest(QProcess& process) {
+  process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+}
+
+// The binary run headless as the station N0CALL-10, with host and program folders (topic ?WX
+// answered "Sunny"), temporary folder and user settings of its own. What it transmits on the
+// stdio link are the lines of its standard output.
 class StationProcessTest : public ::testing::Test {
  protected:
   StationProcessTest() : tmpDir_(tmp_.path()) {
@@ -23,13 +32,7 @@ class StationProcessTest : public ::testing::Test {
     Write(host_.path() + "/overlays/brv.pos", "WX!4905.20N/07158.30W_\r\n");
     Write(host_.path() + "/brevio-message-number.txt", "0\n");
     Write(program_.path() + "/brv.txt", "?WX\r\n>Sunny\r\n");
-  }
-
-  ~StationProcessTest() override {
-    if (process_.state() != QProcess::NotRunning) {
-      process_.kill();
-      process_.waitForFinished(5000);
-    }
+    EndWithTheTest(process_);
   }
 
   static void Write(const QString& path, const QByteArray& bytes) {
@@ -39,7 +42,10 @@ class StationProcessTest : public ::testing::Test {
     file.write(bytes);
   }
 
-  // Starts the binary on the link `tnc`, with `extraEnvironment` on top of the test's own.
+  QStringList Folders() const {
+    return {"--host-folder", host_.path(), "--program-folder", program_.path()};
+  }
+
   void Start(const QString& tnc = "stdio", const QProcessEnvironment& extraEnvironment = {}) {
     StartWith(QStringList{"--headless", "--tnc", tnc} + Folders(), extraEnvironment);
   }
@@ -56,70 +62,42 @@ class StationProcessTest : public ::testing::Test {
     ASSERT_TRUE(process_.waitForStarted());
   }
 
-  QStringList Folders() const {
-    return {"--host-folder", host_.path(), "--program-folder", program_.path()};
-  }
-
   // Runs the binary with `arguments` to its end; gives its exit status.
   int RunToEnd(const QStringList& arguments) {
     StartWith(arguments);
-    EXPECT_TRUE(process_.waitForFinished(20000)) << arguments.join(' ').toStdString();
-    ReadSome(0);
+    EXPECT_TRUE(Until([&] { return process_.state() == QProcess::NotRunning; }, 20000));
     EXPECT_EQ(process_.exitStatus(), QProcess::NormalExit);
     return process_.exitCode();
   }
 
-  // Ends the running binary as SIGTERM does; gives its exit status.
-  int Terminate() {
-    EXPECT_EQ(process_.state(), QProcess::Running) << error_.toStdString();
-    process_.terminate();
-    EXPECT_TRUE(process_.waitForFinished(10000));
-    ReadSome(0);
-    return process_.exitCode();
-  }
-
-  // Takes in the process's output until `done` holds, or for `ms`; gives `done`.
+  // Takes in the process's output until `done` holds or `ms` have passed; gives `done`.
   template <typename Done>
-  bool OutputUntil(Done done, int ms = 10000) {
-    for (int i = 0; i < ms / 100 && !done(); ++i) ReadSome();
-    return done();
-  }
-
-  // The lines on standard output once there are `count` of them, or after ten seconds.
-  QStringList SentLines(int count) {
-    for (int i = 0; i < 100 && sent_.count('\n') < count; ++i) ReadSome();
-    return QString::fromLatin1(sent_).split('\n', Qt::SkipEmptyParts);
-  }
-
-  // Standard output until it holds `text`, or after `ms`.
-  bool SentShows(const QByteArray& text, int ms = 10000) {
-    return OutputUntil([&] { return sent_.contains(text); }, ms);
-  }
-
-  // Standard error until it holds `text`, or after `ms`.
-  bool ErrorShows(const QByteArray& text, int ms = 10000) {
-    return OutputUntil([&] { return error_.contains(text); }, ms);
-  }
-
-  // Takes in what the process writes for `ms`, so that it never waits on a full pipe.
-  void Drain(int ms) {
+  bool Until(Done done, int ms = 10000) {
     QElapsedTimer clock;
     clock.start();
-    while (process_.state() == QProcess::Running && clock.elapsed() < ms) {
-      ReadSome(static_cast<int>(ms - clock.elapsed()));
+    for (;;) {
+      sent_ += process_.readAllStandardOutput();
+      error_ += process_.readAllStandardError();
+      if (done() || clock.elapsed() >= ms) return done();
+      process_.waitForReadyRead(static_cast<int>(std::min<qint64>(100, ms - clock.elapsed())));
     }
   }
 
-  // A number of the process's /proc status, such as "VmRSS" (kB) or "voluntary_ctxt_switches";
-  // -1 when there is none.
-  long ProcStatus(const QByteArray& key) const {
+  // Whether `output` (sent_ or error_) holds `text` within `ms`.
+  bool Shows(const QByteArray& output, const QByteArray& text, int ms = 10000) {
+    return Until([&] { return output.contains(text); }, ms);
+  }
+
+  // Takes in what the process writes for `ms` or until it ends, so that it never waits on a pipe.
+  void Drain(int ms) {
+    Until([&] { return process_.state() == QProcess::NotRunning; }, ms);
+  }
+
+  // A number of the process's /proc status, such as "VmRSS" (kB); 0 when there is none.
+  long ProcStatus(const QString& key) const {
     QFile status(QString("/proc/%1/status").arg(process_.processId()));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-      if (line.startsWith(key + ':'))
-        return line.mid(key.size() + 1).trimmed().split(' ')[0].toLong();
-    }
-    return -1;
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    return QRegularExpression(key + ":\\s*(\\d+)").match(status.readAll()).captured(1).toLong();
   }
 
   QByteArray LogFile() const {
@@ -131,19 +109,10 @@ class StationProcessTest : public ::testing::Test {
   QTemporaryDir config_;
   QTemporaryDir host_;
   QTemporaryDir program_;
-  // The process's TMPDIR: the test's temporary folder unless a test names another.
-  QString tmpDir_;
+  QString tmpDir_;  // the process's TMPDIR
   QProcess process_;
   QByteArray sent_;
   QByteArray error_;
-
- private:
-  // Waits at most `ms` for output and takes in what there is.
-  void ReadSome(int ms = 100) {
-    process_.waitForReadyRead(ms);
-    sent_ += process_.readAllStandardOutput();
-    error_ += process_.readAllStandardError();
-  }
 };
 
 }  // namespace brevio::test

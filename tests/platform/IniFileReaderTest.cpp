@@ -55,18 +55,14 @@ INSTANTIATE_TEST_SUITE_P(
         Lookup{"EmptyFile", "", kDefault}),
     [](const auto& testCase) { return std::string(testCase.param.what); });
 
-TEST(IniFileReaderLimits, AtMost499CharactersComeBack) {
+// At most 499 characters come back; a missing file, or a folder, gives the default.
+TEST(IniFileReaderLimits, CutsLongValuesAndGivesTheDefaultWithoutAFile) {
   const test::TempFolder dir;
   dir.Write("long.ini", "[A]\nK=" + std::string(600, 'x') + "\n");
   const std::string path = dir.Path() + "/long.ini";
   IniFileReader reader;
   EXPECT_EQ(reader.ReadIniValue(path, "A", "K", ""), std::string(499, 'x'));
   EXPECT_EQ(reader.ReadIniValue(path, "A", "L", std::string(600, 'd')), std::string(499, 'd'));
-}
-
-TEST(IniFileReaderLimits, AMissingFileOrAFolderGivesTheDefault) {
-  const test::TempFolder dir;
-  IniFileReader reader;
   EXPECT_EQ(reader.ReadIniValue(dir.Path() + "/none.ini", "A", "K", "NOCALL"), "NOCALL");
   EXPECT_EQ(reader.ReadIniValue(dir.Path(), "A", "K", "0"), "0");
 }

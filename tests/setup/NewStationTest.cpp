@@ -26,8 +26,6 @@ TEST(NewStation, TakesCallsAndPositionsThatStartUpTakes) {
       {"NOCALL", "4903.50N 07201.75W", "call sign 'NOCALL' is refused: Error getting", "", ""},
       {"", "4903.50N 07201.75W", "call sign '' is refused", "", ""},
       {"N0CALL-16", "4903.50N 07201.75W", "call sign 'N0CALL-16' is none: 1 to 6", "", ""},
-      {"N0CALL-07", "4903.50N 07201.75W", "call sign 'N0CALL-07' is none", "", ""},
-      {"TOOLONG1", "4903.50N 07201.75W", "call sign 'TOOLONG1' is none", "", ""},
       {"N0/ALL", "4903.50N 07201.75W", "call sign 'N0/ALL' is none", "", ""},
       {"N0CALL", "4903.50N", "position '4903.50N' is none: give", "", ""},
       {"N0CALL", "4963.50N 07201.75W", "position '4963.50N 07201.75W' is none", "", ""},
