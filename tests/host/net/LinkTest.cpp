@@ -34,7 +34,6 @@ class StatusRecorder : public LinkObserver {
 };
 
 struct Harness {
-  // Observes and starts the link.
   template <typename T>
   std::unique_ptr<Transport> Started(std::unique_ptr<T> transport) {
     transport->Observe(statuses);
@@ -49,23 +48,23 @@ struct Harness {
   RecordingSink sink;
   QTemporaryDir folder;
   std::unique_ptr<TestPeer> peer;
+  LinkOptions options{.firstRetryMs = 50, .longestRetryMs = 200};
 };
-
-const LinkOptions kQuick{.firstRetryMs = 50, .longestRetryMs = 200};
 
 std::unique_ptr<Transport> KissOverTcp(Harness& harness) {
   auto peer = std::make_unique<LoopbackPeer>();
   const TncAddress address{TncAddress::Kind::Kiss, "127.0.0.1", peer->Port()};
   harness.peer = std::move(peer);
-  return harness.Started(
-      std::make_unique<KissTransport>(std::make_unique<TcpDevice>(address), harness.Log(), kQuick));
+  return harness.Started(std::make_unique<KissTransport>(std::make_unique<TcpDevice>(address),
+                                                         harness.Log(), harness.options));
 }
 
 std::unique_ptr<Transport> KissOverSerial(Harness& harness) {
   const std::string path = harness.folder.filePath("tnc").toStdString();
   harness.peer = std::make_unique<PtyPeer>(path);
   return harness.Started(std::make_unique<KissTransport>(
-      std::make_unique<SerialDevice>(TncAddress::Serial(path, 9600)), harness.Log(), kQuick));
+      std::make_unique<SerialDevice>(TncAddress::Serial(path, 9600)), harness.Log(),
+      harness.options));
 }
 
 std::unique_ptr<Transport> AprsIs(Harness& harness) {
@@ -75,7 +74,7 @@ std::unique_ptr<Transport> AprsIs(Harness& harness) {
   harness.peer = std::move(peer);
   return harness.Started(std::make_unique<AprsIsTransport>(
       "127.0.0.1", port, [] { return "N0CALL-10"; }, "1.0.0", harness.Log(),
-      AprsIsOptions{.link = kQuick}));
+      AprsIsOptions{.link = harness.options}));
 }
 
 struct UpDownCase {
@@ -184,29 +183,59 @@ TEST(KissTransportTest, SurvivesGarbageOverlongFramesAndFramesThatAreNoUiFrames)
   EXPECT_EQ(static_cast<KissTransport&>(*link).UndecodableDropped(), 1u);
 }
 
+struct HangCase {
+  const char* name;
+  std::unique_ptr<Transport> (*start)(Harness&);
+  std::string reason;
+};
+
+class LinkHangTest : public ::testing::TestWithParam<HangCase> {};
+
+// A peer that takes what is sent keeps the link; one that hangs is dropped and tried again.
+TEST_P(LinkHangTest, IsDroppedAndTriedAgain) {
+  Harness harness;
+  harness.options.connectTimeoutMs = harness.options.writeStallMs = 100;
+  std::unique_ptr<Transport> link = GetParam().start(harness);
+  const Lines& seen = harness.statuses.seen;
+  ASSERT_TRUE(WaitFor([&] { return seen.size() == 2; }));
+  link->Transmit(Frame("N0CALL-10>APZBRV:>taken"), 0);
+  ASSERT_TRUE(WaitFor([&] { return !harness.peer->received.back().empty(); }));
+  QTest::qWait(200);
+  ASSERT_EQ(seen.size(), 2u) << seen.back();
+  harness.peer->Hang();
+  link->Transmit(Frame("N0CALL-10>APZBRV:>held"), 0);
+  const auto dropped = [&] {
+    return std::find_if(seen.begin(), seen.end(), [&](const std::string& status) {
+      return status.starts_with("waiting: " + GetParam().reason);
+    });
+  };
+  ASSERT_TRUE(WaitFor([&] { return dropped() < seen.end() - 1; }))
+      << ::testing::PrintToString(seen);
+  EXPECT_EQ(*(dropped() + 1), "connecting");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Peers, LinkHangTest,
+    ::testing::Values(HangCase{"Connect", KissOverTcp, "no connection within 100 ms"},
+                      HangCase{"Write", KissOverSerial, "sending stalled for 100 ms"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+// An input that fails to read (a folder) ends the link as its end would, rather than spin.
 TEST(LinkStatusTest, StdioIsConnectedOnceStartedAndLostForGoodWhenTheInputEnds) {
   int pipe[2];
   ASSERT_EQ(::pipe(pipe), 0);
-  StdioTransport stdio(pipe[0], stdout);
-  Harness harness;
-  stdio.Observe(harness.statuses);
-  stdio.Start(harness.sink, {});
   ::close(pipe[1]);
-  ASSERT_TRUE(WaitFor([&] { return harness.statuses.seen.size() == 3; }));
-  EXPECT_EQ(harness.statuses.seen, (Lines{"connecting", "connected", "lost: the input has ended"}));
-  EXPECT_EQ(harness.statuses.address, "stdio");
-  ::close(pipe[0]);
-
-  // An input that fails to read (a folder) ends the link as its end would, rather than spin.
-  const int folder = ::open("/", O_RDONLY | O_DIRECTORY);
-  ASSERT_GE(folder, 0);
-  StdioTransport failing(folder, stdout);
-  Harness other;
-  failing.Observe(other.statuses);
-  failing.Start(other.sink, {});
-  ASSERT_TRUE(WaitFor([&] { return other.statuses.seen.size() == 3; }));
-  EXPECT_EQ(other.statuses.seen.back(), "lost: the input has ended");
-  ::close(folder);
+  for (const int input : {pipe[0], ::open("/", O_RDONLY | O_DIRECTORY)}) {
+    StdioTransport stdio(input, stdout);
+    Harness harness;
+    stdio.Observe(harness.statuses);
+    stdio.Start(harness.sink, {});
+    ASSERT_TRUE(WaitFor([&] { return harness.statuses.seen.size() == 3; }));
+    EXPECT_EQ(harness.statuses.seen,
+              (Lines{"connecting", "connected", "lost: the input has ended"}));
+    EXPECT_EQ(harness.statuses.address, "stdio");
+    ::close(input);
+  }
 }
 
 TEST(SerialDeviceTest, OpensThePortAtTheSpeedOfItsAddress) {
