@@ -49,6 +49,9 @@ struct Harness {
   QTemporaryDir folder;
   std::unique_ptr<TestPeer> peer;
   LinkOptions options{.firstRetryMs = 50, .longestRetryMs = 200};
+  std::string call = "N0CALL-10";  // what the APRS-IS link logs in with
+  std::string greeting = "# aprsc 2.1.14\r\n# logresp N0CALL-10 verified, server T2TEST\r\n";
+  int keepAliveMs = 300000;
 };
 
 std::unique_ptr<Transport> KissOverTcp(Harness& harness) {
@@ -69,12 +72,19 @@ std::unique_ptr<Transport> KissOverSerial(Harness& harness) {
 
 std::unique_ptr<Transport> AprsIs(Harness& harness) {
   auto peer = std::make_unique<LoopbackPeer>();
-  peer->greeting = "# aprsc 2.1.14\r\n# logresp N0CALL-10 verified, server T2TEST\r\n";
+  peer->greeting = harness.greeting;
   const quint16 port = peer->Port();
   harness.peer = std::move(peer);
   return harness.Started(std::make_unique<AprsIsTransport>(
-      "127.0.0.1", port, [] { return "N0CALL-10"; }, "1.0.0", harness.Log(),
-      AprsIsOptions{.link = harness.options}));
+      "127.0.0.1", port, [&harness] { return harness.call; }, "1.0.0", harness.Log(),
+      AprsIsOptions{.link = harness.options, .keepAliveMs = harness.keepAliveMs}));
+}
+
+// Whether the peer's `connection`th connection (from 1) has brought `bytes`, in time.
+bool Brought(Harness& harness, std::size_t connection, const std::string& bytes) {
+  const Lines& received = harness.peer->received;
+  return WaitFor(
+      [&] { return received.size() >= connection && received[connection - 1] == bytes; });
 }
 
 struct UpDownCase {
@@ -219,6 +229,50 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(HangCase{"Connect", KissOverTcp, "no connection within 100 ms"},
                       HangCase{"Write", KissOverSerial, "sending stalled for 100 ms"}),
     [](const auto& test) { return std::string(test.param.name); });
+
+const std::string kLogin =
+    "user N0CALL-10 pass 13023 vers brevio 1.0.0 filter g/N0CALL-10/QDOS/QUERY\r\n";
+
+// Frames wait for the login response: the server would refuse them before it.
+TEST(AprsIsTransportTest, SendsFramesOnceTheServerHasTakenTheLogin) {
+  Harness harness;
+  harness.greeting = "# aprsc 2.1.14-g5e6e6b8\r\n";
+  std::unique_ptr<Transport> link = AprsIs(harness);
+  ASSERT_TRUE(Brought(harness, 1, kLogin));
+  link->Transmit({"N0CALL-10", "APZBRV", {}, ">early"}, 1);
+  QTest::qWait(100);
+  EXPECT_EQ(harness.peer->received[0], kLogin);
+  harness.peer->Send(
+      "# logresp N0CALL-10 verified, server T2TEST\r\n"
+      "N0CALL>APRS,TCPIP*,qAC,T2TEST::N0CALL-10:?HELP{5\r\n");
+  EXPECT_TRUE(Brought(harness, 1, kLogin + "N0CALL-10>APZBRV,TCPIP*:>early\r\n"));
+  EXPECT_EQ(harness.sink.heard, Lines{"N0CALL>APRS,TCPIP*,qAC,T2TEST::N0CALL-10:?HELP{5"});
+}
+
+TEST(AprsIsTransportTest, WithoutACallSignSendsNoLoginAndTriesAgain) {
+  Harness harness;
+  harness.call = "";
+  std::unique_ptr<Transport> link = AprsIs(harness);
+  const Lines& seen = harness.statuses.seen;
+  ASSERT_TRUE(WaitFor([&] { return seen.size() >= 6; }));
+  for (const std::size_t at : {2u, 5u}) {
+    EXPECT_TRUE(seen[at].starts_with("waiting: no call sign to log in with")) << seen[at];
+  }
+  for (const std::string& bytes : harness.peer->received) EXPECT_EQ(bytes, "");
+}
+
+// The link sends its comment line while the server says nothing, until it gives up.
+TEST(AprsIsTransportTest, KeepsTheConnectionAliveAndReconnectsWhenTheFeedGoesSilent) {
+  Harness harness;
+  harness.options.silenceMs = 500;
+  harness.keepAliveMs = 150;
+  std::unique_ptr<Transport> link = AprsIs(harness);
+  ASSERT_TRUE(Brought(harness, 2, kLogin));
+  const std::string keepAlive = "# brevio keepalive\r\n";
+  EXPECT_TRUE(harness.peer->received[0].starts_with(kLogin + keepAlive + keepAlive));
+  EXPECT_EQ(harness.log[3], "APRS-IS " + harness.statuses.address +
+                                ": nothing heard for 500 ms; next try in 50 ms");
+}
 
 // An input that fails to read (a folder) ends the link as its end would, rather than spin.
 TEST(LinkStatusTest, StdioIsConnectedOnceStartedAndLostForGoodWhenTheInputEnds) {
