@@ -193,42 +193,33 @@ TEST(KissTransportTest, SurvivesGarbageOverlongFramesAndFramesThatAreNoUiFrames)
   EXPECT_EQ(static_cast<KissTransport&>(*link).UndecodableDropped(), 1u);
 }
 
-struct HangCase {
-  const char* name;
-  std::unique_ptr<Transport> (*start)(Harness&);
-  std::string reason;
-};
-
-class LinkHangTest : public ::testing::TestWithParam<HangCase> {};
-
 // A peer that takes what is sent keeps the link; one that hangs is dropped and tried again.
-TEST_P(LinkHangTest, IsDroppedAndTriedAgain) {
-  Harness harness;
-  harness.options.connectTimeoutMs = harness.options.writeStallMs = 100;
-  std::unique_ptr<Transport> link = GetParam().start(harness);
-  const Lines& seen = harness.statuses.seen;
-  ASSERT_TRUE(WaitFor([&] { return seen.size() == 2; }));
-  link->Transmit(Frame("N0CALL-10>APZBRV:>taken"), 0);
-  ASSERT_TRUE(WaitFor([&] { return !harness.peer->received.back().empty(); }));
-  QTest::qWait(200);
-  ASSERT_EQ(seen.size(), 2u) << seen.back();
-  harness.peer->Hang();
-  link->Transmit(Frame("N0CALL-10>APZBRV:>held"), 0);
-  const auto dropped = [&] {
-    return std::find_if(seen.begin(), seen.end(), [&](const std::string& status) {
-      return status.starts_with("waiting: " + GetParam().reason);
-    });
-  };
-  ASSERT_TRUE(WaitFor([&] { return dropped() < seen.end() - 1; }))
-      << ::testing::PrintToString(seen);
-  EXPECT_EQ(*(dropped() + 1), "connecting");
+TEST(LinkHangTest, APeerThatHangsIsDroppedAndTriedAgain) {
+  const std::pair<std::unique_ptr<Transport> (*)(Harness&), std::string> hangs[] = {
+      {KissOverTcp, "no connection within 100 ms"}, {KissOverSerial, "sending stalled for 100 ms"}};
+  for (const auto& [start, reason] : hangs) {
+    SCOPED_TRACE(reason);
+    Harness harness;
+    harness.options.connectTimeoutMs = harness.options.writeStallMs = 100;
+    std::unique_ptr<Transport> link = start(harness);
+    const Lines& seen = harness.statuses.seen;
+    ASSERT_TRUE(WaitFor([&] { return seen.size() == 2; }));
+    link->Transmit(Frame("N0CALL-10>APZBRV:>taken"), 0);
+    ASSERT_TRUE(WaitFor([&] { return !harness.peer->received.back().empty(); }));
+    QTest::qWait(200);
+    ASSERT_EQ(seen.size(), 2u) << seen.back();
+    harness.peer->Hang();
+    link->Transmit(Frame("N0CALL-10>APZBRV:>held"), 0);
+    const auto dropped = [&] {
+      return std::find_if(seen.begin(), seen.end(), [&](const std::string& status) {
+        return status.starts_with("waiting: " + reason);
+      });
+    };
+    ASSERT_TRUE(WaitFor([&] { return dropped() < seen.end() - 1; }))
+        << ::testing::PrintToString(seen);
+    EXPECT_EQ(*(dropped() + 1), "connecting");
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Peers, LinkHangTest,
-    ::testing::Values(HangCase{"Connect", KissOverTcp, "no connection within 100 ms"},
-                      HangCase{"Write", KissOverSerial, "sending stalled for 100 ms"}),
-    [](const auto& test) { return std::string(test.param.name); });
 
 const std::string kLogin =
     "user N0CALL-10 pass 13023 vers brevio 1.0.0 filter g/N0CALL-10/QDOS/QUERY\r\n";
