@@ -15,11 +15,6 @@ TEST(AprsIsLogin, PasscodeHashesTheUpperCasedCallWithoutItsSsid) {
   EXPECT_NE(AprsIsPasscode("TESTCAL"), AprsIsPasscode("TESTCALL"));
 }
 
-TEST(AprsIsLogin, LoginLineNamesCallPasscodeVersionAndFilter) {
-  EXPECT_EQ(FormatAprsIsLogin("N0CALL-10", "1.0.0", AprsIsMessageFilter("N0CALL-10")),
-            "user N0CALL-10 pass 13023 vers brevio 1.0.0 filter g/N0CALL-10/QDOS/QUERY\r\n");
-}
-
 TEST(AprsIsLogResponse, ReadsOnlyLoginResponses) {
   const std::pair<const char*, std::optional<AprsIsLogResponse>> lines[] = {
       {"# logresp N0CALL-10 verified, server T2TEST",

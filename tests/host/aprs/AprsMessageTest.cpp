@@ -27,7 +27,7 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{":QDOS     :HELP", {Kind::Message, "QDOS", "HELP", "", "", ""}},
         MessageCase{":N0CALL   :ack12", {Kind::Ack, "N0CALL", "", "12", "12", ""}},
         MessageCase{":N0CALL   :ack12  ", {Kind::Ack, "N0CALL", "", "12", "12", ""}},
-        MessageCase{":N0CALL   :rejABCDE", {Kind::Reject, "N0CALL", "", "ABCDE", "ABCDE", ""}},
+        MessageCase{":N0CALL   :rejABCyz", {Kind::Reject, "N0CALL", "", "ABCyz", "ABCyz", ""}},
         MessageCase{":N0CALL   :Hi{MM}AA", {Kind::Message, "N0CALL", "Hi", "MM}AA", "MM", "AA"}},
         MessageCase{":N0CALL   :Hi{MM}", {Kind::Message, "N0CALL", "Hi", "MM}", "MM", ""}},
         MessageCase{":N0CALL   :Hi{7 ", {Kind::Message, "N0CALL", "Hi", "7", "7", ""}},

@@ -36,7 +36,7 @@ const char* const kExact[] = {
     "VK2SYD>SSU2Q3,WIDE1-1:`O(TpsS>\\_(", "ZS6JHB>2V1225,WIDE1-1:`8Zpn5s>/",
     "JA1TKY>SUTPU7,WIDE1-1:'CENl \x1c-/]", "ZL1AKL>SVU0Y1,WIDE1-1:`kWvm-!>/",
     "PY2SAO>RSS30S,WIDE1-1:`JB\x1cl}1jS", "OH2HEL>GA1P19,WIDE1-1:`4T:n\\`>/",
-    "9V1SG>PQRQQ3,WIDE1-1:`oM/n!N>/", "W3MIN>S32U6T,WIDE1-1:`(&fn\"Oj/]",
+    "9V1SG>PQRQQ3,WIDE1-1:`oM/n!N>/", "W3MIN>S32U6T,WIDE1-1:`&&fn\"Oj/]",
     "KB1TS>APRS:/000000h4903.50N/07201.75W-"};
 
 // Blurred by blanks, and how many.

@@ -34,7 +34,6 @@ class StatusRecorder : public LinkObserver {
 };
 
 struct Harness {
-  // Observes and starts the link.
   template <typename T>
   std::unique_ptr<Transport> Started(std::unique_ptr<T> transport) {
     transport->Observe(statuses);
@@ -49,33 +48,43 @@ struct Harness {
   RecordingSink sink;
   QTemporaryDir folder;
   std::unique_ptr<TestPeer> peer;
+  LinkOptions options{.firstRetryMs = 50, .longestRetryMs = 200};
+  std::string call = "N0CALL-10";  // what the APRS-IS link logs in with
+  std::string greeting = "# aprsc 2.1.14\r\n# logresp N0CALL-10 verified, server T2TEST\r\n";
+  int keepAliveMs = 300000;
 };
-
-const LinkOptions kQuick{.firstRetryMs = 50, .longestRetryMs = 200};
 
 std::unique_ptr<Transport> KissOverTcp(Harness& harness) {
   auto peer = std::make_unique<LoopbackPeer>();
   const TncAddress address{TncAddress::Kind::Kiss, "127.0.0.1", peer->Port()};
   harness.peer = std::move(peer);
-  return harness.Started(
-      std::make_unique<KissTransport>(std::make_unique<TcpDevice>(address), harness.Log(), kQuick));
+  return harness.Started(std::make_unique<KissTransport>(std::make_unique<TcpDevice>(address),
+                                                         harness.Log(), harness.options));
 }
 
 std::unique_ptr<Transport> KissOverSerial(Harness& harness) {
   const std::string path = harness.folder.filePath("tnc").toStdString();
   harness.peer = std::make_unique<PtyPeer>(path);
   return harness.Started(std::make_unique<KissTransport>(
-      std::make_unique<SerialDevice>(TncAddress::Serial(path, 9600)), harness.Log(), kQuick));
+      std::make_unique<SerialDevice>(TncAddress::Serial(path, 9600)), harness.Log(),
+      harness.options));
 }
 
 std::unique_ptr<Transport> AprsIs(Harness& harness) {
   auto peer = std::make_unique<LoopbackPeer>();
-  peer->greeting = "# aprsc 2.1.14\r\n# logresp N0CALL-10 verified, server T2TEST\r\n";
+  peer->greeting = harness.greeting;
   const quint16 port = peer->Port();
   harness.peer = std::move(peer);
   return harness.Started(std::make_unique<AprsIsTransport>(
-      "127.0.0.1", port, [] { return "N0CALL-10"; }, "1.0.0", harness.Log(),
-      AprsIsOptions{.link = kQuick}));
+      "127.0.0.1", port, [&harness] { return harness.call; }, "1.0.0", harness.Log(),
+      AprsIsOptions{.link = harness.options, .keepAliveMs = harness.keepAliveMs}));
+}
+
+// Whether the peer's `connection`th connection (from 1) has brought `bytes`, in time.
+bool Brought(Harness& harness, std::size_t connection, const std::string& bytes) {
+  const Lines& received = harness.peer->received;
+  return WaitFor(
+      [&] { return received.size() >= connection && received[connection - 1] == bytes; });
 }
 
 struct UpDownCase {
@@ -184,29 +193,94 @@ TEST(KissTransportTest, SurvivesGarbageOverlongFramesAndFramesThatAreNoUiFrames)
   EXPECT_EQ(static_cast<KissTransport&>(*link).UndecodableDropped(), 1u);
 }
 
+// A peer that takes what is sent keeps the link; one that hangs is dropped and tried again.
+TEST(LinkHangTest, APeerThatHangsIsDroppedAndTriedAgain) {
+  const std::pair<std::unique_ptr<Transport> (*)(Harness&), std::string> hangs[] = {
+      {KissOverTcp, "no connection within 100 ms"}, {KissOverSerial, "sending stalled for 100 ms"}};
+  for (const auto& [start, reason] : hangs) {
+    SCOPED_TRACE(reason);
+    Harness harness;
+    harness.options.connectTimeoutMs = harness.options.writeStallMs = 100;
+    std::unique_ptr<Transport> link = start(harness);
+    const Lines& seen = harness.statuses.seen;
+    ASSERT_TRUE(WaitFor([&] { return seen.size() == 2; }));
+    link->Transmit(Frame("N0CALL-10>APZBRV:>taken"), 0);
+    ASSERT_TRUE(WaitFor([&] { return !harness.peer->received.back().empty(); }));
+    QTest::qWait(200);
+    ASSERT_EQ(seen.size(), 2u) << seen.back();
+    harness.peer->Hang();
+    link->Transmit(Frame("N0CALL-10>APZBRV:>held"), 0);
+    const auto dropped = [&] {
+      return std::find_if(seen.begin(), seen.end(), [&](const std::string& status) {
+        return status.starts_with("waiting: " + reason);
+      });
+    };
+    ASSERT_TRUE(WaitFor([&] { return dropped() < seen.end() - 1; }))
+        << ::testing::PrintToString(seen);
+    EXPECT_EQ(*(dropped() + 1), "connecting");
+  }
+}
+
+const std::string kLogin =
+    "user N0CALL-10 pass 13023 vers brevio 1.0.0 filter g/N0CALL-10/QDOS/QUERY\r\n";
+
+// Frames wait for the login response: the server would refuse them before it.
+TEST(AprsIsTransportTest, SendsFramesOnceTheServerHasTakenTheLogin) {
+  Harness harness;
+  harness.greeting = "# aprsc 2.1.14-g5e6e6b8\r\n";
+  std::unique_ptr<Transport> link = AprsIs(harness);
+  ASSERT_TRUE(Brought(harness, 1, kLogin));
+  link->Transmit({"N0CALL-10", "APZBRV", {}, ">early"}, 1);
+  QTest::qWait(100);
+  EXPECT_EQ(harness.peer->received[0], kLogin);
+  harness.peer->Send(
+      "# logresp N0CALL-10 verified, server T2TEST\r\n"
+      "N0CALL>APRS,TCPIP*,qAC,T2TEST::N0CALL-10:?HELP{5\r\n");
+  EXPECT_TRUE(Brought(harness, 1, kLogin + "N0CALL-10>APZBRV,TCPIP*:>early\r\n"));
+  EXPECT_EQ(harness.sink.heard, Lines{"N0CALL>APRS,TCPIP*,qAC,T2TEST::N0CALL-10:?HELP{5"});
+}
+
+TEST(AprsIsTransportTest, WithoutACallSignSendsNoLoginAndTriesAgain) {
+  Harness harness;
+  harness.call = "";
+  std::unique_ptr<Transport> link = AprsIs(harness);
+  const Lines& seen = harness.statuses.seen;
+  ASSERT_TRUE(WaitFor([&] { return seen.size() >= 6; }));
+  for (const std::size_t at : {2u, 5u}) {
+    EXPECT_TRUE(seen[at].starts_with("waiting: no call sign to log in with")) << seen[at];
+  }
+  for (const std::string& bytes : harness.peer->received) EXPECT_EQ(bytes, "");
+}
+
+// The link sends its comment line while the server says nothing, until it gives up.
+TEST(AprsIsTransportTest, KeepsTheConnectionAliveAndReconnectsWhenTheFeedGoesSilent) {
+  Harness harness;
+  harness.options.silenceMs = 500;
+  harness.keepAliveMs = 150;
+  std::unique_ptr<Transport> link = AprsIs(harness);
+  ASSERT_TRUE(Brought(harness, 2, kLogin));
+  const std::string keepAlive = "# brevio keepalive\r\n";
+  EXPECT_TRUE(harness.peer->received[0].starts_with(kLogin + keepAlive + keepAlive));
+  EXPECT_EQ(harness.log[3], "APRS-IS " + harness.statuses.address +
+                                ": nothing heard for 500 ms; next try in 50 ms");
+}
+
+// An input that fails to read (a folder) ends the link as its end would, rather than spin.
 TEST(LinkStatusTest, StdioIsConnectedOnceStartedAndLostForGoodWhenTheInputEnds) {
   int pipe[2];
   ASSERT_EQ(::pipe(pipe), 0);
-  StdioTransport stdio(pipe[0], stdout);
-  Harness harness;
-  stdio.Observe(harness.statuses);
-  stdio.Start(harness.sink, {});
   ::close(pipe[1]);
-  ASSERT_TRUE(WaitFor([&] { return harness.statuses.seen.size() == 3; }));
-  EXPECT_EQ(harness.statuses.seen, (Lines{"connecting", "connected", "lost: the input has ended"}));
-  EXPECT_EQ(harness.statuses.address, "stdio");
-  ::close(pipe[0]);
-
-  // An input that fails to read (a folder) ends the link as its end would, rather than spin.
-  const int folder = ::open("/", O_RDONLY | O_DIRECTORY);
-  ASSERT_GE(folder, 0);
-  StdioTransport failing(folder, stdout);
-  Harness other;
-  failing.Observe(other.statuses);
-  failing.Start(other.sink, {});
-  ASSERT_TRUE(WaitFor([&] { return other.statuses.seen.size() == 3; }));
-  EXPECT_EQ(other.statuses.seen.back(), "lost: the input has ended");
-  ::close(folder);
+  for (const int input : {pipe[0], ::open("/", O_RDONLY | O_DIRECTORY)}) {
+    StdioTransport stdio(input, stdout);
+    Harness harness;
+    stdio.Observe(harness.statuses);
+    stdio.Start(harness.sink, {});
+    ASSERT_TRUE(WaitFor([&] { return harness.statuses.seen.size() == 3; }));
+    EXPECT_EQ(harness.statuses.seen,
+              (Lines{"connecting", "connected", "lost: the input has ended"}));
+    EXPECT_EQ(harness.statuses.address, "stdio");
+    ::close(input);
+  }
 }
 
 TEST(SerialDeviceTest, OpensThePortAtTheSpeedOfItsAddress) {

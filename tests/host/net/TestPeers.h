@@ -9,7 +9,6 @@
 #include <QTcpSocket>
 #include <QTest>
 #include <array>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,23 +18,22 @@
 #include "host/aprs/Tnc2Line.h"
 #include "host/station/FrameSink.h"
 
-// The peers of the transport tests: TNCs and servers of their own, on loopback and on
-// pseudo-terminals, and what the tests share about frames.
+// TNCs and servers of the tests' own, on loopback and on pseudo-terminals.
 namespace brevio::test {
 
 using Lines = std::vector<std::string>;
 
-// A TNC or server of the test's own, which the test can take away and bring back.
 class TestPeer {
  public:
   virtual ~TestPeer() = default;
   virtual void Send(const std::string& bytes) = 0;
-  // Goes as a TNC that is switched off or unplugged does: what the link tries then fails.
+  // Gone, as a TNC switched off or unplugged: what the link tries then fails.
   virtual void Unplug() = 0;
   virtual void Plug() = 0;
+  // There but unresponsive: it takes no new connection or no more bytes.
+  virtual void Hang() = 0;
 
-  // The bytes of each connection so far, the latest last.
-  Lines received;
+  Lines received;  // the bytes of each connection so far
 };
 
 // Each frame heard as "LINE", or "PORT LINE" when it came with a port.
@@ -55,12 +53,12 @@ inline std::string Kiss(const std::string& line, int port = 0) {
   return EncodeKissFrame(port, EncodeAx25UiFrame(Frame(line)).value()).value();
 }
 
-// Runs events until `done` holds or five seconds have passed; returns `done`.
-inline bool WaitFor(const std::function<bool()>& done) {
+template <typename Done>
+bool WaitFor(Done done) {
   return QTest::qWaitFor(done, 5000);
 }
 
-// A TNC or server on a free loopback port: takes one connection at a time.
+// On a free loopback port, one connection at a time.
 class LoopbackPeer : public TestPeer {
  public:
   LoopbackPeer() {
@@ -68,10 +66,9 @@ class LoopbackPeer : public TestPeer {
     QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
       socket_ = server_.nextPendingConnection();
       received.emplace_back();
-      QObject::connect(socket_, &QTcpSocket::readyRead, socket_,
-                       [this, index = received.size() - 1] {
-                         received[index] += socket_->readAll().toStdString();
-                       });
+      QObject::connect(socket_, &QTcpSocket::readyRead, socket_, [this, at = received.size() - 1] {
+        received[at] += socket_->readAll().toStdString();
+      });
       if (!greeting.empty()) Send(greeting);
     });
   }
@@ -89,18 +86,27 @@ class LoopbackPeer : public TestPeer {
     server_.listen(QHostAddress::LocalHost, port_);
     port_ = server_.serverPort();
   }
+  // A queue of one, held full: the system drops further connection requests.
+  void Hang() override {
+    Unplug();
+    server_.setListenBacklogSize(0);
+    Plug();
+    server_.pauseAccepting();
+    filler_.connectToHost(QHostAddress::LocalHost, port_);
+    ASSERT_TRUE(filler_.waitForConnected(1000));
+  }
 
-  // What the peer says first on each connection.
-  std::string greeting;
+  std::string greeting;  // said first on each connection
 
  private:
   QTcpServer server_;
   quint16 port_ = 0;
   QTcpSocket* socket_ = nullptr;
+  QTcpSocket filler_;
 };
 
 // A serial TNC: a pseudo-terminal that the link opens through a symbolic link at `path`, as
-// /dev/serial/by-id names a USB device. Unplugged, the terminal closes and the link goes.
+// /dev/serial/by-id names a USB device.
 class PtyPeer : public TestPeer {
  public:
   explicit PtyPeer(std::string path) : path_(std::move(path)) { Plug(); }
@@ -129,6 +135,7 @@ class PtyPeer : public TestPeer {
     for (const int end : {tnc_, device_}) ::close(end);
     ::unlink(path_.c_str());
   }
+  void Hang() override { ::tcflow(device_, TCOOFF); }  // output suspended, as by flow control
   void Send(const std::string& bytes) override {
     ASSERT_EQ(::write(tnc_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
   }

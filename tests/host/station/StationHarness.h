@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
@@ -31,10 +32,10 @@ class FakeTransport : public Transport {
 class MemoryIni : public IniReader {
  public:
   std::map<std::string, std::string> values;  // "SECTION/KEY" -> value
-  std::vector<std::string> paths;
-  std::string ReadIniValue(const std::string& path, const std::string& section,
+  std::string path;                           // the file last read
+  std::string ReadIniValue(const std::string& file, const std::string& section,
                            const std::string& key, const std::string& defaultValue) override {
-    paths.push_back(path);
+    path = file;
     const auto found = values.find(section + "/" + key);
     return found == values.end() ? defaultValue : found->second;
   }
@@ -43,8 +44,7 @@ class MemoryIni : public IniReader {
 class ManualUtcClock : public UtcClock {
  public:
   std::chrono::system_clock::time_point now =
-      std::chrono::sys_days{std::chrono::December / 6 / 2026} + std::chrono::hours(7) +
-      std::chrono::minutes(22);
+      std::chrono::sys_days{std::chrono::December / 6 / 2026} + std::chrono::minutes(7 * 60 + 22);
   std::chrono::system_clock::time_point UtcNow() override { return now; }
 };
 
@@ -75,6 +75,11 @@ class RecordingEvents : public HostEvents {
                      strText + "|" + (blnDoneIt ? "true" : "false") + ")");
   }
   void UIView32IsClosing() override {}
+  long Raised() const {
+    return std::count_if(events.begin(), events.end(), [](const std::string& event) {
+      return event.starts_with("NotifyRemote");
+    });
+  }
 };
 
 // A station N0CALL-10 with DEFAULT_PORT 3 and the REMOTE_COMMANDS given (none: the key is

@@ -7,32 +7,26 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-HostMapObject MapObject(std::string name) {
-  HostMapObject object;
-  object.Name = std::move(name);
-  object.Latitude = 49.0583333f;
-  object.Longitude = -72.0291667f;
-  object.Symbol = '?';
-  object.SymbolTable = '\\';
-  object.Comment = "'?\?' to N0CALL-10=info";
-  object.ValueA = -32768;
-  object.ValueB = -32768;
-  object.FlagA = true;
-  return object;
+// An object as the server places it (flag A, values A and B, name, symbol, latitude,
+// longitude, comment, table); CreateObject's status.
+std::int16_t Create(StationHarness& h, std::string name, float latitude = 49.0583333f) {
+  std::int16_t status = -1;
+  h.link->CreateObject({true, -32768, -32768, std::move(name), '?', latitude, -72.0291667f,
+                        "'?\?' to N0CALL-10=info", '\\'},
+                       status);
+  return status;
 }
 
-std::int16_t Create(StationHarness& h, const std::string& name) {
-  std::int16_t status = -1;
-  h.link->CreateObject(MapObject(name), status);
-  return status;
+Lines Objects(StationHarness& h) {
+  Lines list;
+  h.link->GetObjectList(list);
+  return list;
 }
 
 TEST(StationObjects, PlacedObjectIsListedReportedAndRepeatedEveryTenMinutes) {
   StationHarness h;
   EXPECT_EQ(Create(h, "BRVN0CALL"), 0);
-  std::vector<std::string> list;
-  h.link->GetObjectList(list);
-  EXPECT_EQ(list, Lines{"*BRVN0CALL"});
+  EXPECT_EQ(Objects(h), Lines{"*BRVN0CALL"});
   EXPECT_EQ(h.timer.interval, 600000);
 
   h.core.clock.Advance(600000);
@@ -57,9 +51,7 @@ TEST(StationObjects, DeletedObjectGoesOutKilledOnceAndLeavesTheList) {
             "N0CALL-10=info");
   h.link->DeleteObject("HELP0", true, result);
   EXPECT_EQ(result, 1);
-  std::vector<std::string> list;
-  h.link->GetObjectList(list);
-  EXPECT_EQ(list, Lines{"*HELP01"});
+  EXPECT_EQ(Objects(h), Lines{"*HELP01"});
   EXPECT_EQ(h.transport.sent.size(), 3u);
 }
 
@@ -67,16 +59,11 @@ TEST(StationObjects, ObjectsThatCannotBeReportedAreRefused) {
   StationHarness h;
   EXPECT_EQ(Create(h, "HELP0123456"), 1);  // ten characters and more
   EXPECT_EQ(Create(h, ""), 1);
-  HostMapObject beyondThePole = MapObject("POLE");
-  beyondThePole.Latitude = 91.0f;
-  std::int16_t status = -1;
-  h.link->CreateObject(beyondThePole, status);
-  EXPECT_EQ(status, 1);
+  EXPECT_EQ(Create(h, "POLE", 91.0f), 1);
   for (int i = 0; i < 100; ++i) EXPECT_EQ(Create(h, "OBJ" + std::to_string(i)), 0);
   EXPECT_EQ(Create(h, "ONEMORE"), 2);
   EXPECT_EQ(Create(h, "OBJ7"), 0);  // the same name takes its old place
-  std::vector<std::string> list;
-  h.link->GetObjectList(list);
+  const Lines list = Objects(h);
   EXPECT_EQ(list.size(), 100u);
   EXPECT_EQ(list[7], "*OBJ7");
 }

@@ -8,32 +8,29 @@ namespace {
 
 using Events = std::vector<std::string>;
 
-// The server must read sender, via path, addressee and number from what the station host gives.
-class MonitoredTextTest : public ::testing::TestWithParam<std::pair<std::string, std::string>> {};
-
-TEST_P(MonitoredTextTest, ServerReadsSenderAndViaPathFromReceivedData) {
-  StationHarness h;
-  h.Hear("N0CALL>APRS" + GetParam().first + "::QDOS     :HELP{12");
-  const MonitoredText parsed = ParseMonitoredText(h.events.receivedData.at(0));
-  EXPECT_EQ(parsed.sender, "N0CALL");
-  EXPECT_EQ(parsed.viaPath, GetParam().second);
-  EXPECT_TRUE(parsed.isMessage);
-  EXPECT_EQ(parsed.addressee, "QDOS     ");
-  EXPECT_EQ(parsed.messageText, "HELP");
-  EXPECT_EQ(parsed.messageNumber, "12");
+// The server reads sender, via path, addressee and number from what the station host gives;
+// without digipeaters it takes the destination (and its blank) for the path.
+TEST(StationTraffic, ServerReadsSenderAndViaPathFromReceivedData) {
+  const std::pair<const char*, const char*> paths[] = {
+      {",WIDE1-1", "WIDE1-1"},
+      {",DIGI1,WIDE1*,WIDE2-1", "DIGI1,WIDE1*,WIDE2-1"},
+      {"", "APRS "},
+      {",D1,D2,D3,D4,D5,D6,D7,D8*", "D1,D2,D3,D4,D5,D6,D7,D8*"},
+      {",TCPIP*,qAC,T2TEST", "TCPIP*"},
+      {",WIDE1*,qar,N0IGT", "WIDE1*"},
+      {",qAS,T2TEST", "APRS "},
+      {",TCPXX*,QAR,X,qAO,Y", "TCPXX*"},
+      {",QA,QAR1,qA1,WIDE2*", "QA,QAR1,qA1,WIDE2*"}};
+  for (const auto& [path, via] : paths) {
+    StationHarness h;
+    h.Hear("N0CALL>APRS" + std::string(path) + "::QDOS     :HELP{12");
+    const MonitoredText m = ParseMonitoredText(h.events.receivedData.at(0));
+    EXPECT_TRUE(m.isMessage);
+    EXPECT_EQ(m.sender.value_or("") + "|" + m.viaPath + "|" + m.addressee + "|" + m.messageText +
+                  "|" + m.messageNumber.value_or(""),
+              "N0CALL|" + std::string(via) + "|QDOS     |HELP|12");
+  }
 }
-
-// Without digipeaters the server takes the destination (and its blank) for the path.
-INSTANTIATE_TEST_SUITE_P(
-    Paths, MonitoredTextTest,
-    ::testing::Values(std::pair{",WIDE1-1", "WIDE1-1"},
-                      std::pair{",DIGI1,WIDE1*,WIDE2-1", "DIGI1,WIDE1*,WIDE2-1"},
-                      std::pair{"", "APRS "},
-                      std::pair{",D1,D2,D3,D4,D5,D6,D7,D8*", "D1,D2,D3,D4,D5,D6,D7,D8*"},
-                      std::pair{",TCPIP*,qAC,T2TEST", "TCPIP*"},
-                      std::pair{",WIDE1*,qar,N0IGT", "WIDE1*"}, std::pair{",qAS,T2TEST", "APRS "},
-                      std::pair{",TCPXX*,QAR,X,qAO,Y", "TCPXX*"},
-                      std::pair{",QA,QAR1,qA1,WIDE2*", "QA,QAR1,qA1,WIDE2*"}));
 
 TEST(StationTraffic, ReceivedDataIsHeaderAndInformationFieldWithEveryByte) {
   StationHarness h;
@@ -50,7 +47,7 @@ TEST(StationTraffic, DirectedQueryIsAckedThenRaisedWithTheDigipeatersItCameThrou
   EXPECT_EQ(h.events.events,
             (Events{"DataAvailable",
                     "NotifyRemotecommand(N0CALL|DIGI1|WIDE1-1,WIDE2-1|3|A|?time|false)"}));
-  EXPECT_EQ(h.ini.paths.front(), h.folder.Path() + "/uiview32.ini");
+  EXPECT_EQ(h.ini.path, h.folder.Path() + "/uiview32.ini");
 
   // A link with port numbers names the port; the ack goes out on it.
   h.station.FrameReceived(*ParseTnc2Line("N0CALL>APRS::N0CALL-10:?UP{AB}7", CallSignRule::AprsIs),
@@ -87,65 +84,42 @@ TEST(StationTraffic, DirectedQueryIsAckedThenRaisedWithTheDigipeatersItCameThrou
             "Third-party frame not understood, dropped: N0IGT>APRS:}::N0CALL-10:?TIME{7");
 }
 
-TEST(StationTraffic, EveryCopyIsAckedButRaisedOnceWithinItsWindow) {
+// Numbered copies are acked and raised once within a window that each copy restarts; unnumbered
+// ones once within thirty seconds, and never acked.
+TEST(StationTraffic, CopiesAreRaisedOnceWithinTheirWindow) {
   StationHarness h;
   const std::string query = "N0CALL>APRS,WIDE1-1*::N0CALL-10:?TIME{5";
-  const auto raised = [&h] {
-    return std::count_if(h.events.events.begin(), h.events.events.end(),
-                         [](const std::string& e) { return e.starts_with("NotifyRemote"); });
-  };
-  h.Hear(query);
-  h.Hear("N0CALL>APRS::N0CALL-10:?TIME{6");  // a new number is a new question
-  EXPECT_EQ(raised(), 2);
-  // Each copy restarts the window: 29 minutes apart, 58 minutes after the first.
-  for (int copy = 0; copy < 2; ++copy) {
-    h.core.clock.Advance(29 * 60000);
-    h.Hear(query);
+  const std::string unnumbered = "N0CALL>APRS::N0CALL-10:?TIME";
+  const std::pair<int, std::string> heard[] = {{0, query},
+                                               {0, "N0CALL>APRS::N0CALL-10:?TIME{6"},
+                                               {29 * 60000, query},
+                                               {29 * 60000, query},
+                                               {30 * 60000 + 1, query},
+                                               {0, unnumbered},
+                                               {30000, unnumbered},
+                                               {30001, unnumbered}};
+  for (const auto& [ms, line] : heard) {
+    h.core.clock.Advance(ms);
+    h.Hear(line);
   }
-  EXPECT_EQ(raised(), 2);
-  EXPECT_EQ(std::count(h.events.events.begin(), h.events.events.end(), "DataAvailable"), 4);
-  h.core.clock.Advance(30 * 60000 + 1);
-  h.Hear(query);
-  EXPECT_EQ(raised(), 3);
+  EXPECT_EQ(h.events.Raised(), 5);
   EXPECT_EQ(h.transport.sent.size(), 5u);
 }
 
-TEST(StationTraffic, UnnumberedCopiesAreRaisedOnceWithinThirtySecondsAndNeverAcked) {
-  StationHarness h;
-  h.Hear("N0CALL>APRS::N0CALL-10:?TIME");
-  h.core.clock.Advance(30000);
-  h.Hear("N0CALL>APRS::N0CALL-10:?TIME");
-  h.core.clock.Advance(30001);
-  h.Hear("N0CALL>APRS::N0CALL-10:?TIME");
-  EXPECT_TRUE(h.transport.sent.empty());
-  EXPECT_EQ(std::count_if(h.events.events.begin(), h.events.events.end(),
-                          [](const std::string& e) { return e.starts_with("NotifyRemote"); }),
-            2);
+TEST(StationTraffic, RemoteCommandsDecideWhoMayAskButEveryMessageIsAcked) {
+  const std::tuple<std::optional<std::string>, const char*, bool> rows[] = {
+      {"0", "N0CALL-10", false}, {std::nullopt, "N0CALL-7", false},
+      {"1", "N0CALL-7", true},   {"1", "n0call", true},
+      {"1", "N0CAL", false},     {"1", "N0CALLX-1", false},
+      {"2", "OTHER-1", true},    {"3", "OTHER-1", true},
+      {"", "OTHER-1", true}};
+  for (const auto& [setting, sender, raised] : rows) {
+    StationHarness h(setting);
+    h.Hear(std::string(sender) + ">APRS::N0CALL-10:?HELP{1");
+    EXPECT_EQ(h.transport.sent.size(), 1u) << sender;
+    EXPECT_EQ(h.events.Raised(), raised ? 1 : 0) << setting.value_or("none") << " " << sender;
+  }
 }
-
-struct RemoteCase {
-  std::optional<std::string> setting;
-  std::string sender;
-  bool raised;
-};
-
-class RemoteCommandsTest : public ::testing::TestWithParam<RemoteCase> {};
-
-TEST_P(RemoteCommandsTest, SettingDecidesWhoMayAskButEveryMessageIsAcked) {
-  StationHarness h(GetParam().setting);
-  h.Hear(GetParam().sender + ">APRS::N0CALL-10:?HELP{1");
-  EXPECT_EQ(h.transport.sent.size(), 1u);
-  EXPECT_EQ(h.events.events.back().starts_with("NotifyRemotecommand("), GetParam().raised);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Settings, RemoteCommandsTest,
-    ::testing::Values(RemoteCase{"0", "N0CALL-10", false},
-                      RemoteCase{std::nullopt, "N0CALL-7", false},
-                      RemoteCase{"1", "N0CALL-7", true}, RemoteCase{"1", "n0call", true},
-                      RemoteCase{"1", "N0CAL", false}, RemoteCase{"1", "N0CALLX-1", false},
-                      RemoteCase{"2", "OTHER-1", true}, RemoteCase{"3", "OTHER-1", true},
-                      RemoteCase{"", "OTHER-1", true}));
 
 TEST(StationTraffic, OnlyMessagesToTheStationAreAckedAndOnlyQuestionsRaised) {
   StationHarness h;
@@ -156,36 +130,25 @@ TEST(StationTraffic, OnlyMessagesToTheStationAreAckedAndOnlyQuestionsRaised) {
   EXPECT_EQ(h.events.events, Events(3, "DataAvailable"));
 }
 
-struct BeaconCase {
-  const char* line;
-  const char* beacon;  // empty: none
-};
-
-class BeaconTest : public ::testing::TestWithParam<BeaconCase> {};
-
-TEST_P(BeaconTest, SendersPositionInAnyFormRaisesNotifyBeacon) {
-  StationHarness h;
-  h.Hear(GetParam().line);
-  Events expected{"DataAvailable"};
-  if (*GetParam().beacon != '\0') expected.push_back(GetParam().beacon);
-  EXPECT_EQ(h.events.events, expected);
+TEST(StationTraffic, SendersPositionInAnyFormRaisesNotifyBeacon) {
+  const std::pair<const char*, const char*> heard[] = {
+      {"N0CALL-7>APRS,WIDE2-1:=5230.00N/00415.00E>mobile", "N0CALL-7|52.5|4.25"},
+      {"N0CALL-8>APRS:@061230z4903.50N/07201.75W-", "N0CALL-8|49.0583|-72.0292"},
+      {"W4CMP>APRS,WIDE1-1:!/5L!!<*e7>7P[", "W4CMP|49.5|-72.75"},
+      {"W4CMP>APRS:/092345z/5L!!<*e7>{?!", "W4CMP|49.5|-72.75"},
+      {"W3MIC>S32U6T,WIDE1-1:`(_fn\"Oj/]", "W3MIC|33.4273|-12.129"},
+      {"W3MIC>S32U6T-3:'(_fn\"Oj/]", "W3MIC|33.4273|-12.129"},
+      {"N0CALL-5>APRS:;LEADER   *092345z4903.50N/07201.75W>", nullptr},
+      {"N0CALL-9>APRS:!9903.50N/07201.75W-", nullptr},
+      {"N0IGT>APRS,WIDE2-1:}K1ABC-7>APRS,TCPIP,N0IGT*:=5230.00N/00415.00E>", "K1ABC-7|52.5|4.25"}};
+  for (const auto& [line, beacon] : heard) {
+    StationHarness h;
+    h.Hear(line);
+    Events expected{"DataAvailable"};
+    if (beacon != nullptr) expected.push_back("NotifyBeacon(" + std::string(beacon) + ")");
+    EXPECT_EQ(h.events.events, expected);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Formats, BeaconTest,
-    ::testing::Values(
-        BeaconCase{"N0CALL-7>APRS,WIDE2-1:=5230.00N/00415.00E>mobile",
-                   "NotifyBeacon(N0CALL-7|52.5|4.25)"},
-        BeaconCase{"N0CALL-8>APRS:@061230z4903.50N/07201.75W-",
-                   "NotifyBeacon(N0CALL-8|49.0583|-72.0292)"},
-        BeaconCase{"W4CMP>APRS,WIDE1-1:!/5L!!<*e7>7P[", "NotifyBeacon(W4CMP|49.5|-72.75)"},
-        BeaconCase{"W4CMP>APRS:/092345z/5L!!<*e7>{?!", "NotifyBeacon(W4CMP|49.5|-72.75)"},
-        BeaconCase{"W3MIC>S32U6T,WIDE1-1:`(_fn\"Oj/]", "NotifyBeacon(W3MIC|33.4273|-12.129)"},
-        BeaconCase{"W3MIC>S32U6T-3:'(_fn\"Oj/]", "NotifyBeacon(W3MIC|33.4273|-12.129)"},
-        BeaconCase{"N0CALL-5>APRS:;LEADER   *092345z4903.50N/07201.75W>", ""},
-        BeaconCase{"N0CALL-9>APRS:!9903.50N/07201.75W-", ""},
-        BeaconCase{"N0IGT>APRS,WIDE2-1:}K1ABC-7>APRS,TCPIP,N0IGT*:=5230.00N/00415.00E>",
-                   "NotifyBeacon(K1ABC-7|52.5|4.25)"}));
 
 TEST(StationTraffic, EventsGoOnlyToConnectionsThatConnectedThem) {
   StationHarness h;

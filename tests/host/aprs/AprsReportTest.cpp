@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "host/aprs/ObjectReport.h"
 #include "host/aprs/PositionReport.h"
 #include "support/Mutations.h"
 
@@ -11,20 +12,20 @@ namespace {
 using Form = AprsTimestamp::Form;
 
 const AprsPosition kPosition{49 + 3.5 / 60, -(72 + 1.75 / 60), '/', '-', 0};
+const AprsTimestamp kStamp{Form::DayHourMinuteUtc, 9, 23, 45, 0};
 
 TEST(PositionReport, ReadsEachDataTypeAndFormInSignedDegrees) {
-  const AprsTimestamp zulu{Form::DayHourMinuteUtc, 9, 23, 45, 0};
   const std::pair<const char*, PositionReport> reports[] = {
       {"!4903.50N/07201.75W-Test 123", {kPosition, false, std::nullopt, "Test 123"}},
       {"=4903.50S\\07201.75E>",
        {{-kPosition.latitude, -kPosition.longitude, '\\', '>', 0}, true, std::nullopt, ""}},
-      {"/092345z4903.50N/07201.75W-088/036", {kPosition, false, zulu, "088/036"}},
+      {"/092345z4903.50N/07201.75W-088/036", {kPosition, false, kStamp, "088/036"}},
       {"@092345/4903.50N/07201.75W-",
        {kPosition, true, AprsTimestamp{Form::DayHourMinuteLocal, 9, 23, 45, 0}, ""}},
       {"@234517h4903.50N/07201.75W-",
        {kPosition, true, AprsTimestamp{Form::HourMinuteSecondUtc, 0, 23, 45, 17}, ""}},
       // Compressed, the overlay digit 2 sent as the letter c.
-      {"/092345zc5L!!<<!!>{?!RNG0020", {{49.5, -72, '2', '>', 0}, false, zulu, "RNG0020", true}},
+      {"/092345zc5L!!<<!!>{?!RNG0020", {{49.5, -72, '2', '>', 0}, false, kStamp, "RNG0020", true}},
       {"=/5L!!<<!!>7P[", {{49.5, -72, '/', '>', 0}, true, std::nullopt, "", true}}};
   for (const auto& [info, report] : reports) EXPECT_EQ(ParsePositionReport(info), report) << info;
 }
@@ -54,6 +55,7 @@ TEST(AprsTimestamp, FormatsEachFormAndRefusesFieldsOutOfRange) {
   EXPECT_EQ(FormatAprsTimestamp({Form::HourMinuteSecondUtc, 99, 23, 59, 59}), "235959h");
   EXPECT_FALSE(FormatAprsTimestamp({Form::DayHourMinuteLocal, 32, 0, 0, 0}));
   EXPECT_FALSE(FormatAprsTimestamp({Form::DayHourMinuteUtc, 1, 24, 0, 0}));
+  EXPECT_FALSE(FormatAprsTimestamp({Form::HourMinuteSecondUtc, 0, 24, 0, 0}));
   EXPECT_FALSE(FormatAprsTimestamp({Form::HourMinuteSecondUtc, 0, 0, 0, -1}));
 }
 
@@ -70,6 +72,48 @@ TEST(PositionReport, RandomFieldsParseSafelyAndFormatBackConsistently) {
   EXPECT_GT(test::ExpectRoundTrips({"!4903.50N/07201.75W-Test", "@092345z4903.5 N\\07201.7 W>x",
                                     "/234517h49  .  S/072  .  E#"},
                                    ParsePositionReport, format),
+            100u);
+}
+
+const AprsPosition kObjectPosition{49 + 3.5 / 60, -(72 + 1.75 / 60), '/', '$', 0};
+
+TEST(ObjectReport, ReadsLiveAndKilledObjects) {
+  EXPECT_EQ(ParseObjectReport(";LEADER   *092345z4903.50N/07201.75W$088/036 hi"),
+            (ObjectReport{"LEADER", true, kStamp, kObjectPosition, "088/036 hi"}));
+  EXPECT_EQ(ParseObjectReport(";MY OBJ   _092345z4903.50N/07201.75W$"),
+            (ObjectReport{"MY OBJ", false, kStamp, kObjectPosition, ""}));
+  EXPECT_EQ(ParseObjectReport(";ABCDEFGHI*092345z4903.50N/07201.75W$")->name, "ABCDEFGHI");
+}
+
+TEST(ObjectReport, RefusesMalformedReports) {
+  for (const std::string info :
+       {";LEADER   *092345z4903.50N/07201.75W", "LEADER   *092345z4903.50N/07201.75W$",
+        ";LEADER   x092345z4903.50N/07201.75W$", ";         *092345z4903.50N/07201.75W$",
+        ";LEADER   *092345z/5L!!<*e7>7P[ comment", ";LEADER   *992345z4903.50N/07201.75W$",
+        ";LEADER*092345z4903.50N/07201.75W$"}) {
+    EXPECT_FALSE(ParseObjectReport(info)) << info;
+  }
+}
+
+TEST(ObjectReport, FormatsFromValuesWithTheNamePaddedToNine) {
+  EXPECT_EQ(FormatObjectReport({"BRV", true, kStamp, kObjectPosition, "Send ??"}),
+            ";BRV      *092345z4903.50N/07201.75W$Send ??");
+  EXPECT_EQ(FormatObjectReport({"BRV", false, kStamp, kObjectPosition, ""}),
+            ";BRV      _092345z4903.50N/07201.75W$");
+  for (const std::string name : {"", "TENCHARSXX", "BRV "}) {
+    EXPECT_FALSE(FormatObjectReport({name, true, kStamp, kObjectPosition, ""})) << name;
+  }
+  const AprsTimestamp badStamp{Form::DayHourMinuteUtc, 9, 24, 0, 0};
+  EXPECT_FALSE(FormatObjectReport({"BRV", true, badStamp, kObjectPosition, ""}));
+}
+
+TEST(ObjectReport, RandomFieldsParseSafelyAndFormatBackConsistently) {
+  const auto format = [](const ObjectReport& object, const std::string&) {
+    return FormatObjectReport(object);
+  };
+  EXPECT_GT(test::ExpectRoundTrips({";LEADER   *092345z4903.50N/07201.75W$088/036",
+                                    ";MY OBJ   _234517h49  .  S\\072  .  E#"},
+                                   ParseObjectReport, format),
             100u);
 }
 
