@@ -1,17 +1,95 @@
 #pragma once
 
+#include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "base/Clock.h"
+#include "base/LogFile.h"
 #include "base/Messages.h"
+#include "base/ProgramEnd.h"
 #include "base/StatusLog.h"
-#include "support/ManualClock.h"
-#include "support/MemoryLogFile.h"
-#include "support/MemoryTextBox.h"
+#include "base/TextBox.h"
 #include "support/RecordingMessageDialog.h"
-#include "support/ThrowingProgramEnd.h"
 
 namespace brevio::test {
+
+// A clock the test sets by hand. The time text follows the tick count (as seconds of the day),
+// and each read of it can step the clock on, so two stamps taken one after the other differ.
+class ManualClock : public Clock {
+ public:
+  std::int32_t tick = 0;
+  std::string date = "06.12.2026";
+  std::int32_t stepPerTimeRead = 0;
+
+  std::int32_t TickCount() override { return tick; }
+  std::string ShortDate() override { return date; }
+  std::string LongTime() override {
+    const auto seconds = static_cast<unsigned>(tick / 1000) % 86400U;
+    char text[16];
+    std::snprintf(text, sizeof text, "%02u:%02u:%02u", seconds / 3600, seconds / 60 % 60,
+                  seconds % 60);
+    tick = TicksAfter(tick, stepPerTimeRead);
+    return text;
+  }
+
+  void Advance(std::int32_t ms) { tick = TicksAfter(tick, ms); }
+
+ private:
+  static std::int32_t TicksAfter(std::int32_t from, std::int32_t ms) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(from) +
+                                     static_cast<std::uint32_t>(ms));
+  }
+};
+
+// Log files kept in memory, by path. A test can take the temporary folder away or make the
+// next appends fail.
+class MemoryLogFile : public LogFile {
+ public:
+  std::optional<std::string> tempFolder = "/tmp/brevio-test/";
+  std::optional<SystemError> failWith;
+  std::map<std::string, std::string> files;
+
+  std::optional<std::string> TempFolder() override { return tempFolder; }
+  std::optional<SystemError> Append(const std::string& path, std::string_view bytes) override {
+    if (failWith) return failWith;
+    files[path] += bytes;
+    return std::nullopt;
+  }
+
+  // The content of BRV.log in the temporary folder.
+  const std::string& Log() { return files[tempFolder.value_or("") + "BRV.log"]; }
+};
+
+class MemoryTextBox : public TextBox {
+ public:
+  explicit MemoryTextBox(std::string name) : name_(std::move(name)) {}
+
+  std::string content;
+
+  std::string Name() const override { return name_; }
+  std::size_t Length() const override { return content.size(); }
+  void KeepLast(std::size_t count) override {
+    if (content.size() > count) content.erase(0, content.size() - count);
+  }
+  void Append(std::string_view text) override { content += text; }
+
+ private:
+  std::string name_;
+};
+
+// Thrown where the real program would have ended; nothing after the critical message runs.
+struct ProgramEnded {};
+
+class ThrowingProgramEnd : public ProgramEnd {
+ public:
+  int ends = 0;
+  [[noreturn]] void EndProgram() override {
+    ++ends;
+    throw ProgramEnded{};
+  }
+};
 
 // The status log and message boxes over in-memory fakes, as every core test needs them.
 struct CoreHarness {

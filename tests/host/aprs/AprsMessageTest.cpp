@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "host/aprs/AprsMessage.h"
-#include "support/Mutations.h"
 
 namespace brevio {
 namespace {
@@ -67,23 +66,6 @@ TEST(AprsMessage, FormatRefusesAddresseesAndNumbersThatWouldNotReadBack) {
   for (const std::string number : {"", "123456", "1 2", "1{", "}A", "1}2}3"}) {
     EXPECT_FALSE(FormatAprsAck("N0CALL", number)) << number;
   }
-}
-
-TEST(AprsMessage, RandomFieldsParseSafelyAndFormatBackConsistently) {
-  // Only numbered messages read back: an unnumbered one formats with an empty number.
-  const auto parse = [](const std::string& info) {
-    auto message = ParseAprsMessage(info);
-    return message && !message->number.empty() ? message : std::nullopt;
-  };
-  const auto format = [](const AprsMessage& m, const std::string&) {
-    return m.kind == Kind::Message ? FormatAprsMessage(m.addressee, m.text, m.number)
-           : m.kind == Kind::Ack   ? FormatAprsAck(m.addressee, m.number)
-                                   : FormatAprsReject(m.addressee, m.number);
-  };
-  EXPECT_GT(test::ExpectRoundTrips({":N0CALL-5 :Hello{12", ":N0CALL   :ackMM}AA",
-                                    ":QDOS     :HELP{ABCDE", ":N0CALL:rej1"},
-                                   parse, format),
-            400u);
 }
 
 }  // namespace
