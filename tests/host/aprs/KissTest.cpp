@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "host/aprs/KissDeframer.h"
 
 namespace brevio {
