@@ -10,10 +10,13 @@
 #include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdlib>
+#include <filesystem>
 
 #include "platform/AnsiQString.h"
 #include "platform/IniFileReader.h"
+#include "platform/InotifyFolderWatch.h"
 #include "platform/LocalSingleInstance.h"
 #include "platform/SystemdServiceManager.h"
 #include "platform/UserHostFolderSetting.h"
@@ -72,7 +75,8 @@ TEST(IniFileReaderTest, FindsValuesTheWayWindowsDoes) {
   EXPECT_EQ(reader.ReadIniValue(dir.Path(), "A", "K", "0"), "0");
 }
 
-class LocalSingleInstanceTest : public ::testing::Test {
+// A core application, for the cases that need its event loop.
+class WithQtEvents : public ::testing::Test {
  protected:
   void SetUp() override { QCoreApplication::setApplicationName("BRV"); }
 
@@ -82,6 +86,68 @@ class LocalSingleInstanceTest : public ::testing::Test {
   QCoreApplication app_{argc_, argv_};
   QTemporaryDir folder_;
 };
+using InotifyFolderWatchTest = WithQtEvents;
+using LocalSingleInstanceTest = WithQtEvents;
+
+constexpr std::int32_t kUnbounded = FolderWatch::kUntilSignalled;
+
+// Events run as they come while it sleeps; only the folder's signal ends the wait.
+TEST_F(InotifyFolderWatchTest, AQuietFolderSleepsUntilItSignals) {
+  const TempFolder dir;
+  InotifyFolderWatch watch;
+  ASSERT_TRUE(watch.Create(dir.Path()));
+  QElapsedTimer clock;
+  clock.start();
+  qint64 ranAfter = -1;
+  QTimer::singleShot(5, [&] { ranAfter = clock.elapsed(); });
+  QTimer::singleShot(300, [&] { dir.Write("brv.txt", "?WX\n"); });
+  EXPECT_TRUE(watch.Wait(kUnbounded));
+  EXPECT_GE(clock.elapsed(), 290);
+  EXPECT_TRUE(ranAfter >= 0 && ranAfter < 250) << ranAfter;
+  EXPECT_TRUE(watch.Wait(kUnbounded));  // still signalled: not re-armed yet
+
+  watch.Rearm();
+  EXPECT_FALSE(watch.Wait(20));
+  // A created file is never executable, so this changes its attributes.
+  std::filesystem::permissions(dir.Path() + "/brv.txt", std::filesystem::perms::owner_all);
+  EXPECT_TRUE(watch.Wait(kUnbounded));
+  // A change made after the signal, while the loop checks, signals again once re-armed.
+  dir.Write("brv.txt", "?WX\n>Rain\n");
+  watch.Rearm();
+  EXPECT_TRUE(watch.Wait(kUnbounded));
+
+  watch.Rearm();
+  std::filesystem::create_directory(dir.Path() + "/sub");
+  EXPECT_TRUE(watch.Wait(kUnbounded));
+  watch.Rearm();  // the folder's own entries count, not changes inside subfolders
+  dir.Write("sub/inner.txt", "x");
+  EXPECT_FALSE(watch.Wait(50));
+}
+
+// The stop closes the watch from an event; a closed watch has nothing left to wait for.
+// Without a notification the wait is bounded, runs events meanwhile, and Close still ends it.
+TEST_F(InotifyFolderWatchTest, CloseEndsTheWaitAtOnceWithOrWithoutANotification) {
+  InotifyFolderWatch watch;
+  ASSERT_TRUE(watch.Create(folder_.path().toStdString()));
+  QElapsedTimer clock;
+  clock.start();
+  QTimer::singleShot(20, [&] { watch.Close(); });
+  EXPECT_FALSE(watch.Wait(kUnbounded));
+  EXPECT_LT(clock.elapsed(), 1000);
+  EXPECT_FALSE(watch.Wait(kUnbounded));
+
+  InotifyFolderWatch missing;
+  EXPECT_FALSE(missing.Create("/nonexistent/brevio"));
+  bool ran = false;
+  QTimer::singleShot(0, [&] { ran = true; });
+  clock.restart();
+  EXPECT_FALSE(missing.Wait(30));
+  EXPECT_TRUE(ran);
+  EXPECT_GE(clock.elapsed(), 25);
+  QTimer::singleShot(5, [&] { missing.Close(); });
+  EXPECT_FALSE(missing.Wait(5000));
+  EXPECT_LT(clock.elapsed(), 1000);
+}
 
 TEST_F(LocalSingleInstanceTest, ASecondInstanceFindsTheFirstAndActivatesItByTitle) {
   LocalSingleInstance first(folder_.path());
