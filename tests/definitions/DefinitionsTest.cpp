@@ -1,10 +1,16 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <deque>
 #include <filesystem>
+#include <functional>
 #include <sstream>
 
 #include "base/PathText.h"
 #include "definitions/DefinitionItemReader.h"
+#include "definitions/DefinitionWatch.h"
+#include "definitions/MapObjects.h"
 #include "support/DefinitionFiles.h"
 
 namespace brevio::test {
@@ -213,6 +219,247 @@ TEST_F(DefinitionFilesTest, WithoutTopicsEveryObjectItemIsReadAndNothingStored) 
   EXPECT_EQ(LoadObjects({"?"}, help, {}), Lines{" 0.000000 0.000000 "});
   EXPECT_TRUE(host.calls.empty());
   EXPECT_EQ(StatusLines().size(), 2U);
+}
+
+using ::testing::Contains;
+using ::testing::Each;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::StartsWith;
+
+// A folder notification driven by the test: each wait runs the next scripted step (what
+// happens in the world while the loop waits) and reports whether the folder signalled. It is
+// the event loop too, counting its passes.
+class ScriptedFolderWatch : public FolderWatch, public EventLoop {
+ public:
+  std::deque<std::pair<std::function<void()>, bool>> steps;
+  bool creatable = true;
+  int rearms = 0, closes = 0, processed = 0;
+  std::vector<std::int32_t> waits;  // the bound of each
+
+  bool Create(const std::string&) override { return creatable; }
+  bool Wait(std::int32_t ms) override {
+    waits.push_back(ms);
+    if (steps.empty()) return false;
+    const auto [meanwhile, signalled] = steps.front();
+    steps.pop_front();
+    if (meanwhile) meanwhile();
+    return signalled;
+  }
+  void Rearm() override { ++rearms; }
+  void Close() override { ++closes; }
+  void ProcessPendingEvents() override { ++processed; }
+};
+
+const std::string kReloaded = "File BRV.TXT has changed, reloading definition files. ";
+
+class DefinitionWatchTest : public ::testing::Test, protected DefinitionFiles {
+ protected:
+  DefinitionWatchTest() {
+    program.Write("brv.txt", "?WX\n>Sunny\n");
+    hostFiles.Write("overlays/brv.pos", "*\n");
+  }
+
+  // Runs the watch through the scripted steps, then stops it; gives the status lines written.
+  std::vector<std::string> Run() {
+    Step([this] { watch.StopDefinitionWatch(); }, false);
+    watch.StartDefinitionWatch();
+    return StatusLines();
+  }
+
+  void Step(std::function<void()> meanwhile, bool signalled = true) {
+    folder.steps.emplace_back(std::move(meanwhile), signalled);
+  }
+
+  ScriptedFolderWatch folder;
+  DefinitionWatch watch{info, topicDefinitions, objectDefinitions, folder, folder, log};
+};
+
+TEST_F(DefinitionWatchTest, ANewLengthReloadsBothFilesOnceHoweverOftenTheFolderSignals) {
+  Step([&] { program.Write("brv.txt", "?WX\n>Rain\n"); });
+  Step(nullptr);
+  Step(nullptr);
+  const auto lines = Run();
+  EXPECT_THAT(lines, ElementsAre(kReloaded, StartsWith("loading BRV topic definition"),
+                                 StartsWith("loading BRV object definitions")));
+  EXPECT_EQ(topics[1].strResponse, "Rain");
+  EXPECT_EQ(folder.rearms, 3);
+  EXPECT_EQ(folder.closes, 1);
+}
+
+TEST_F(DefinitionWatchTest, AttributeChangeReloadsAndSameLengthEditDoesNot) {
+  Step([&] { program.Write("brv.txt", "?WX\n>Snowy\n"); });  // same length as Sunny
+  Step([&] { program.Write("notes.txt", "x"); });            // wakes the loop, changes nothing
+  Step([&] {
+    EXPECT_THAT(StatusLines(), IsEmpty());
+    std::filesystem::permissions(program.Path() + "/brv.txt", std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+  });
+  EXPECT_THAT(Run(), Contains(kReloaded));
+  EXPECT_EQ(topics[1].strResponse, "Snowy");
+}
+
+TEST_F(DefinitionWatchTest, AShutdownBeforeTheWatchLeavesNothingToWatch) {
+  watch.StopDefinitionWatch();
+  EXPECT_THAT(Run(), IsEmpty());
+  EXPECT_EQ(folder.processed, 1);  // the stop's own
+}
+
+TEST_F(DefinitionWatchTest, MenuReloadIsJudgedAgainstTheLastWatchCheck) {
+  Step([&] {
+    hostFiles.Write("overlays/brv.pos", "WX!4903.50N/07201.75W-\n");
+    watch.ReloadDefinition();  // an edit of the object file needs the menu command
+    program.Write("brv.txt", "?WX\n>Sunny!\n");
+  });
+  const auto lines = Run();
+  EXPECT_EQ(lines.front(), "Reloading definition files. ");
+  EXPECT_THAT(lines, Contains(kReloaded));
+  EXPECT_EQ(topics[1].strObject, "WX");
+}
+
+TEST_F(DefinitionWatchTest, AQuietFolderSleepsInWaitsThatOnlyItsSignalOrTheStopEnds) {
+  Step(nullptr, false);
+  Step(nullptr, false);
+  Run();
+  EXPECT_EQ(folder.processed, 3 + 1);  // three waits and the stop's own processing
+  EXPECT_EQ(folder.rearms, 0);
+  EXPECT_THAT(folder.waits, Each(FolderWatch::kUntilSignalled));
+}
+
+TEST_F(DefinitionWatchTest, WithoutANotificationEveryPassChecksTheFile) {
+  folder.creatable = false;
+  Step([&] { program.Write("brv.txt", "?WX\n>Cloudy\n"); }, false);
+  const auto lines = Run();
+  EXPECT_EQ(lines.front(), "No change notification for " + program.Path() +
+                               "; checking the topic file every 100 ms");
+  EXPECT_THAT(lines, Contains(kReloaded));
+  EXPECT_THAT(folder.waits, Each(100));
+  EXPECT_EQ(folder.closes, 1);  // which ends the wait in progress at once
+}
+
+TEST_F(DefinitionWatchTest, ADeletedTopicFileEndsTheProgramWithTheLoadsMessage) {
+  Step([&] { std::filesystem::remove(program.Path() + "/brv.txt"); });
+  EXPECT_THROW(Run(), ProgramEnded);
+  EXPECT_EQ(dialog.shown.size(), 1U);
+  EXPECT_EQ(CriticalText(), "Can not open BRV definition file " + program.Path() +
+                                "/brv.txt\r\nError 2 No such file or directory ");
+  EXPECT_THAT(StatusLines(), Contains(kReloaded));
+}
+
+class MapObjectsTest : public ::testing::Test, protected CoreHarness {
+ protected:
+  MapObjectsTest() {
+    station.StationCall = "NOCALL-9";
+    station.StationLat = 49.1;
+    station.StationLong = -72.0;
+    topics.TopicCount = 1;
+    topics[1] = {"?HELP", "Call 555", "HELP", 49.5, -72.25, "-", "/"};
+  }
+
+  Lines CreatedNames() const {
+    Lines names;
+    for (const HostMapObject& object : host.created) names.push_back(object.Name);
+    return names;
+  }
+
+  // The record the host got, in the host's order of properties.
+  static std::string Record(const HostMapObject& o) {
+    return std::to_string(o.FlagA) + "|" + std::to_string(o.ValueA) + "|" +
+           std::to_string(o.ValueB) + "|" + o.Name + "|" + o.Symbol + "|" +
+           std::to_string(o.Latitude) + "|" + std::to_string(o.Longitude) + "|" + o.Comment + "|" +
+           o.SymbolTable;
+  }
+
+  FakeHost host;
+  StationConfig station;
+  TopicTable topics;
+  MapObjects objects{topics, station, host.Connector(), log, clock};
+};
+
+TEST_F(MapObjectsTest, RepeatedRequestsPlaceEachObjectUnderTheNextCandidateName) {
+  for (int i = 0; i < 3; ++i) objects.CreateTopicObject(1);
+  EXPECT_EQ(CreatedNames(), (Lines{"HELP0", "HELP01", "HELP012"}));
+  EXPECT_EQ(Record(host.created[0]), "1|-32768|-32768|HELP0|-|49.500000|-72.250000|Call 555|/");
+  EXPECT_EQ(
+      StatusLines(),
+      (Lines{"Table = /", "Symbol = -", "Create object HELP0", "CreateObject() returned 0",
+             "Table = /", "Symbol = -", "Create object HELP01", "CreateObject() returned 0",
+             "Table = /", "Symbol = -", "Create object HELP012", "CreateObject() returned 0"}));
+}
+
+TEST_F(MapObjectsTest, AfterTheHundredthCandidateNameNoneIsTried) {
+  std::string last = "HELP";
+  for (int counter = 0; counter <= 99; ++counter) last += std::to_string(counter);
+  // A name is taken by any entry that holds it from its second character on.
+  host.objectList = {"*" + last.substr(0, last.size() - 2)};
+  objects.CreateTopicObject(1);
+  EXPECT_EQ(CreatedNames(), Lines{last});
+  host.objectList = {"*" + last + "X"};
+  objects.CreateTopicObject(1);
+  EXPECT_EQ(CreatedNames(), Lines{last});
+}
+
+TEST_F(MapObjectsTest, TopicWithoutObjectLogsItsSymbolAndCallsNoHost) {
+  topics[1].strObject.clear();
+  objects.CreateTopicObject(1);
+  EXPECT_EQ(StatusLines(), (Lines{"Table = /", "Symbol = -", "No Object defined for this topic"}));
+  EXPECT_EQ(host.connections, 0);
+  EXPECT_TRUE(host.calls.empty());
+}
+
+// Each call at its tick, with the status lines it writes and the objects placed so far.
+TEST_F(MapObjectsTest, ServerObjectIsPlacedAtMostOnceAMinuteAndAFoundOneRestartsTheMinute) {
+  const Lines placed = {"Create object BRVNOCALL", "CreateObject() returned 0"};
+  const std::tuple<std::int32_t, bool, Lines, std::size_t> calls[] = {
+      // The first call compares with 0.
+      {60000, false, {"Msg not sent; object created only 60 seconds ago."}, 0},
+      {60001, false, placed, 1},
+      {60001, false, {"Msg not sent; object created only 0 seconds ago."}, 1},
+      {120001, false, {"Msg not sent; object created only 60 seconds ago."}, 1},
+      {120002, false, {}, 1},  // still on the map
+      {150502, false, {"Msg not sent; object created only 30.5 seconds ago."}, 1},
+      {180003, true, placed, 2},
+      // More than 24.8 days after the last call the difference turns negative.
+      {180003 + INT_MIN, true, placed, 3},
+  };
+  for (const auto& [tick, mapCleared, lines, created] : calls) {
+    clock.tick = tick;
+    if (mapCleared) host.objectList.clear();
+    txtStatus.content.clear();
+    objects.CreateServerObject();
+    EXPECT_EQ(StatusLines(), lines) << tick;
+    EXPECT_EQ(host.created.size(), created) << tick;
+  }
+  EXPECT_EQ(Record(host.created[0]),
+            "1|-32768|-32768|BRVNOCALL|?|49.099998|-72.000000|'?\?' to NOCALL-9=info (DAZudur)|\\");
+}
+
+TEST_F(MapObjectsTest, ShutdownDeletesTheObjectsTheHostPlacedBetweenItsBracketLines) {
+  objects.DeleteTopicObjects();
+  EXPECT_EQ(StatusLines(), (Lines{"Start of deleting objects", "End of deleting objects"}));
+  // Objects the host failed or refused to place are not remembered.
+  host.failing = {"CreateObject"};
+  objects.CreateTopicObject(1);
+  EXPECT_EQ(StatusLines().back(), "Host call failed: CreateObject failed");
+  host.failing.clear();
+  host.createStatus = 5;
+  objects.CreateTopicObject(1);
+  EXPECT_EQ(StatusLines().back(), "CreateObject() returned 5");
+  objects.DeleteTopicObjects();
+  EXPECT_TRUE(host.CallsOf("DeleteObject").empty());
+
+  host.createStatus = 0;
+  objects.CreateTopicObject(1);
+  txtStatus.content.clear();
+  objects.DeleteTopicObjects();
+  EXPECT_EQ(host.CallsOf("DeleteObject"), Lines{"DeleteObject(HELP0|true)"});
+  // A delete that fails is reported and the others go on.
+  host.failing = {"DeleteObject"};
+  objects.DeleteTopicObjects();
+  EXPECT_EQ(StatusLines(),
+            (Lines{"Start of deleting objects", "Object deleted (HELP0)", "End of deleting objects",
+                   "Start of deleting objects", "Host call failed: DeleteObject failed",
+                   "End of deleting objects"}));
 }
 
 }  // namespace
