@@ -1,0 +1,287 @@
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/HelpMenu.h"
+#include "app/frmMain.h"
+#include "platform/AnsiQString.h"
+#include "setup/ProgramCopyright.h"
+#include "setup/URLLink.h"
+#include "setup/frmAbout.h"
+#include "setup/frmNewStation.h"
+#include "support/MemoryPropertyStore.h"
+#include "support/RecordingMessageDialog.h"
+#include "support/RecordingUrlOpener.h"
+
+namespace brevio {
+
+// The hyperlink label (one in a holder for each test), the About window and the new-station
+// dialog.
+class SetupWindowsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QLabel* Label() const { return link_->findChild<QLabel*>("lblURL"); }
+  static Qt::CursorShape Pointer() {
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    return cursor == nullptr ? Qt::ArrowCursor : cursor->shape();
+  }
+  bool IsNewControl() const {
+    return link_->Text() == URLLink::kDefaultText && link_->URL() == URLLink::kDefaultURL &&
+           !link_->ShowToolTip() && Label()->toolTip().isEmpty();
+  }
+  static QList<frmAbout*> AboutWindows() {
+    QList<frmAbout*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (auto* about = qobject_cast<frmAbout*>(widget); about != nullptr && about->isVisible()) {
+        found.append(about);
+      }
+    }
+    return found;
+  }
+
+  test::RecordingUrlOpener opener_;
+  test::RecordingMessageDialog dialog_;
+  std::vector<std::string> offered_;  // the addresses the GotoURL handler was offered
+  std::string replacement_;           // the handler's address in their place, if any
+  bool cancel_ = false;               // whether the handler cancels the press
+  std::vector<Qt::CursorShape> whileOpening_;
+  QWidget* holder_ = nullptr;
+  URLLink* link_ = nullptr;
+  QTemporaryDir config_;
+  const std::string title_ = "UI-View32 add-on Brevio Server V1.2.3";
+
+ private slots:
+  void initTestCase() { qputenv("XDG_CONFIG_HOME", config_.path().toUtf8()); }
+
+  void init() {
+    opener_ = {};
+    opener_.whileOpening = [this] { whileOpening_.push_back(Pointer()); };
+    dialog_.shown.clear();
+    offered_.clear();
+    replacement_.clear();
+    cancel_ = false;
+    whileOpening_.clear();
+    holder_ = new QWidget;
+    holder_->resize(400, 60);
+    link_ = new URLLink(opener_, dialog_, holder_);
+    link_->setGeometry(10, 10, 353, 17);
+    link_->SetURL("https://one.example.org");
+    connect(link_, &URLLink::GotoURL, this, [this](std::string& address, bool& cancelled) {
+      offered_.push_back(address);
+      if (!replacement_.empty()) address = replacement_;
+      cancelled = cancel_;
+    });
+  }
+
+  void cleanup() {
+    delete holder_;
+    while (QGuiApplication::overrideCursor() != nullptr) QGuiApplication::restoreOverrideCursor();
+  }
+
+  // Other buttons open nothing and show the default pointer. A double click is a press, a
+  // release and a double-click press: it opens once, under the hourglass, and the default pointer
+  // follows.
+  void linkOpensTheAddressOnceUnderTheHourglassOnALeftPressOnly() {
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+      QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+      QTest::mouseClick(Label(), button);
+      QCOMPARE(Pointer(), Qt::ArrowCursor);
+    }
+    QVERIFY(offered_.empty());
+    QTest::mouseClick(Label(), Qt::LeftButton);
+    QTest::mouseDClick(Label(), Qt::LeftButton);
+    QCOMPARE(opener_.opened, std::vector<std::string>{"https://one.example.org"});
+    QCOMPARE(whileOpening_, std::vector<Qt::CursorShape>{Qt::WaitCursor});
+    QCOMPARE(Pointer(), Qt::ArrowCursor);
+    QVERIFY(dialog_.shown.empty());
+  }
+
+  // A handler that cancels stops the press before the pointer changes; one that replaces the
+  // address has the replacement opened, while URL keeps the stored one.
+  void linkHandlerMayCancelOrReplaceThePress() {
+    cancel_ = true;
+    QGuiApplication::setOverrideCursor(Qt::CrossCursor);
+    QTest::mouseClick(Label(), Qt::LeftButton);
+    QVERIFY(opener_.opened.empty());
+    QCOMPARE(Pointer(), Qt::CrossCursor);
+    cancel_ = false;
+    replacement_ = "https://two.example.org/page";
+    QTest::mouseClick(Label(), Qt::LeftButton);
+    QCOMPARE(offered_, std::vector<std::string>(2, "https://one.example.org"));
+    QCOMPARE(opener_.opened, std::vector<std::string>{"https://two.example.org/page"});
+    QCOMPARE(link_->URL(), std::string("https://one.example.org"));
+  }
+
+  void linkShowsAFailedOpenWithoutIconUnderTheApplicationsCaption() {
+    link_->SetURL("https://caf\xe9.example.org");
+    opener_.failure = UrlOpenFailed(5, "Access is denied.");
+    QTest::mouseClick(Label(), Qt::LeftButton);
+    QCOMPARE(dialog_.shown.size(), std::size_t{1});
+    QCOMPARE(dialog_.shown[0].icon, MessageIcon::None);
+    QCOMPARE(dialog_.shown[0].title, ToAnsi(QGuiApplication::applicationDisplayName()));
+    QCOMPARE(dialog_.shown[0].body, std::string("Unable to load 'https://caf\xe9.example.org' : "
+                                                "Access is denied. (Error 5)"));
+    QCOMPARE(Pointer(), Qt::ArrowCursor);
+  }
+
+  void linkToolTipFollowsShowToolTipAndURL() {
+    QSignalSpy changed(link_, &URLLink::PropertyChanged);
+    QCOMPARE(Label()->toolTip(), QString());
+    link_->SetShowToolTip(true);
+    QCOMPARE(Label()->toolTip(), QString("https://one.example.org"));
+    link_->SetURL("https://two.example.org");
+    QCOMPARE(Label()->toolTip(), QString("https://two.example.org"));
+    link_->SetShowToolTip(false);
+    link_->SetText("Brevio");
+    QCOMPARE(Label()->toolTip(), QString());
+    QStringList names;
+    for (const QList<QVariant>& emitted : changed) names << emitted.at(0).toString();
+    QCOMPARE(names, QStringList({"ShowToolTip", "URL", "ShowToolTip", "Text"}));
+  }
+
+  // The text looks like a link, the label fits it, and only the text reacts to a press.
+  void linkLabelFitsItsTextAndOnlyItReactsToPresses() {
+    link_->SetText("Brevio, the APRS query server, on the web");
+    const int longWidth = Label()->width();
+    link_->SetText("Brevio");
+    QVERIFY(Label()->width() < longWidth);
+    QCOMPARE(Label()->geometry().topLeft(), QPoint(0, 0));
+    QCOMPARE(link_->Text(), std::string("Brevio"));
+    QVERIFY(Label()->font().underline());
+    QCOMPARE(Label()->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(Label()->palette().color(QPalette::WindowText),
+             Label()->palette().color(QPalette::Highlight));
+    holder_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(holder_));
+    for (const int x : {Label()->width() + 4, 2}) {
+      QTest::mouseClick(holder_->windowHandle(), Qt::LeftButton, {},
+                        link_->mapTo(holder_, QPoint(x, 5)));
+    }
+    QCOMPARE(opener_.opened.size(), std::size_t{1});
+  }
+
+  // Only values that differ from a new control's are saved; what is not saved, or cannot be
+  // read, comes back as a new control has it (the text too, though read before the flag).
+  void linkSavesWhatDiffersFromANewControlAndRestoresIt() {
+    test::MemoryPropertyStore store;
+    URLLink fresh(opener_, dialog_);
+    fresh.WriteProperties(store);
+    QVERIFY(store.saved.empty());
+    fresh.SetShowToolTip(true);
+    fresh.WriteProperties(store);
+    QCOMPARE(store.saved, (std::map<std::string, std::string>{{"ShowToolTip", "True"}}));
+
+    test::MemoryPropertyStore empty;
+    link_->SetShowToolTip(true);
+    link_->ReadProperties(empty);
+    QVERIFY(IsNewControl());
+    store.saved = {
+        {"Text", "Our club"}, {"URL", "https://club.example.org"}, {"ShowToolTip", "True"}};
+    link_->ReadProperties(store);
+    QCOMPARE(link_->Text() + " " + link_->URL(), std::string("Our club https://club.example.org"));
+    QCOMPARE(Label()->toolTip(), QString("https://club.example.org"));
+    store.damaged = true;
+    link_->ReadProperties(store);
+    QVERIFY(IsNewControl());
+    store.damaged = false;
+    store.saved["ShowToolTip"] = "Yes";
+    link_->ReadProperties(store);
+    QVERIFY(IsNewControl());
+  }
+
+  void aboutShowsTitleCopyrightAndLinkAboveOtherWindowsAtTheCentre() {
+    frmAbout about(title_, kProgramCopyright, opener_);
+    QCOMPARE(about.windowTitle(), "About " + QString::fromStdString(title_));
+    QCOMPARE(about.findChild<QLabel*>("Label1")->text(), QString::fromStdString(title_));
+    QCOMPARE(about.findChild<QLabel*>("Label5")->text(), QString(kProgramCopyright));
+    QCOMPARE(about.URLLink1()->URL(), std::string("https://brevio.example.org"));
+    QVERIFY(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(about.windowModality(), Qt::NonModal);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QVERIFY(qAbs(about.frameGeometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(about.frameGeometry().center().y() - screen.center().y()) <= 1);
+
+    frmAbout unset(title_, "", opener_);
+    QCOMPARE(unset.findChild<QLabel*>("Label5")->text(), QString("Not set in Project!"));
+  }
+
+  void aboutClosingRestoresDefaultPointer() {
+    auto* about = new frmAbout(title_, kProgramCopyright, opener_);
+    QPointer<frmAbout> watched = about;
+    about->show();
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QTest::mouseClick(about->Command1(), Qt::LeftButton);
+    QVERIFY(!about->isVisible());
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    QTRY_VERIFY(watched.isNull());
+  }
+
+  // Help opens the help document, whatever the desktop says; a second About neither opens
+  // another window nor reloads the open one, and once that is closed a fresh one is loaded.
+  void helpOpensTheDocumentAndAboutOneWindowAtATime() {
+    frmMain window;
+    ProgramInfo info;
+    info.HelpDocumentPath = "/opt/brevio/bin/brevio.html";
+    info.ProgramTitle = title_;
+    HelpMenu menu(window, info, opener_);
+    opener_.failure = UrlOpenFailed(2, "The system cannot find the file specified.");
+    for (int i = 0; i < 2; ++i) window.mnuHelpHelp()->trigger();
+    QCOMPARE(opener_.opened, std::vector<std::string>(2, info.HelpDocumentPath));
+    QVERIFY(AboutWindows().isEmpty());
+
+    window.mnuHelpAbout()->trigger();
+    frmAbout* first = menu.About();
+    QCOMPARE(AboutWindows(), QList<frmAbout*>{first});
+    QVERIFY(first->parentWidget() == &window);
+    first->URLLink1()->SetText("changed while open");
+    window.mnuHelpAbout()->trigger();
+    QCOMPARE(AboutWindows(), QList<frmAbout*>{first});
+    QCOMPARE(first->URLLink1()->Text(), std::string("changed while open"));
+    first->close();
+    window.mnuHelpAbout()->trigger();
+    QCOMPARE(AboutWindows().size(), 1);
+    QVERIFY(menu.About() != first);
+    QCOMPARE(menu.About()->URLLink1()->Text(), std::string("https://brevio.example.org"));
+  }
+
+  // A refused value keeps the dialog open with the reason; a good one writes and keeps the folder.
+  void newStationIsWrittenOnceItsValuesPass() {
+    QTemporaryDir host;
+    frmNewStation dialog(host.path().toStdString());
+    QCOMPARE(dialog.findChild<QLineEdit*>("txtFolder")->text(), host.path());
+    dialog.show();
+    dialog.findChild<QLineEdit*>("txtPosition")->setText("4903.50N 07201.75W");
+    const auto enter = [&dialog](const char* call) {
+      dialog.findChild<QLineEdit*>("txtCall")->setText(call);
+      dialog.findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok)->click();
+    };
+    enter("NOCALL");
+    QVERIFY(dialog.isVisible());
+    QVERIFY(dialog.findChild<QLabel*>("lblProblem")
+                ->text()
+                .startsWith("call sign 'NOCALL' is refused"));
+    QVERIFY(!QFile::exists(host.filePath("uiview32.ini")));
+
+    enter("n0abc-7");
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.Written(), std::optional<std::string>(host.path().toStdString()));
+    QVERIFY(QFile::exists(host.filePath("overlays/brv.pos")));
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Peak Systems", "UI-View32");
+    QCOMPARE(settings.value("Program Folder").toString(), host.path());
+  }
+};
+
+}  // namespace brevio
+
+QTEST_MAIN(brevio::SetupWindowsTest)
+#include "SetupWindowsTest.moc"
