@@ -1,10 +1,19 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pty.h>
+#include <unistd.h>
 
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTest>
 #include <chrono>
 
-#include "TestPeers.h"
+#include "host/aprs/Ax25Frame.h"
+#include "host/aprs/KissFrame.h"
+#include "host/aprs/Tnc2Line.h"
 #include "host/net/AprsIsTransport.h"
 #include "host/net/KissTransport.h"
 #include "host/net/SerialDevice.h"
@@ -16,10 +25,124 @@ namespace {
 
 using namespace std::chrono;
 using namespace std::string_literals;
+using Lines = std::vector<std::string>;
+
+Tnc2Frame Frame(const std::string& line) {
+  return ParseTnc2Line(line, CallSignRule::Ax25).value();
+}
+std::string Kiss(const std::string& line, int port = 0) {
+  return EncodeKissFrame(port, EncodeAx25UiFrame(Frame(line)).value()).value();
+}
+bool WaitFor(auto done) {
+  return QTest::qWaitFor(done, 5000);
+}
+
+// A TNC or server of the test's own. Unplugged (switched off), what the link tries fails; hung
+// (there but unresponsive), it takes no new connection or no more bytes.
+struct Peer {
+  virtual ~Peer() = default;
+  virtual void Send(const std::string& bytes) = 0;
+  virtual void Unplug() = 0;
+  virtual void Plug() = 0;
+  virtual void Hang() = 0;
+  Lines received;  // the bytes of each connection so far
+};
+
+// On a free loopback port, one connection at a time.
+class LoopbackPeer : public Peer {
+ public:
+  LoopbackPeer() {
+    Plug();
+    QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
+      socket_ = server_.nextPendingConnection();
+      received.emplace_back();
+      QObject::connect(socket_, &QTcpSocket::readyRead, socket_, [this, at = received.size() - 1] {
+        received[at] += socket_->readAll().toStdString();
+      });
+      if (!greeting.empty()) Send(greeting);
+    });
+  }
+  void Send(const std::string& bytes) override {
+    socket_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+    socket_->flush();
+  }
+  void Unplug() override {
+    socket_->abort();
+    server_.close();
+  }
+  void Plug() override {
+    server_.listen(QHostAddress::LocalHost, port);
+    port = server_.serverPort();
+  }
+  // A queue of one, held full: the system drops further connection requests.
+  void Hang() override {
+    Unplug();
+    server_.setListenBacklogSize(0);
+    Plug();
+    server_.pauseAccepting();
+    filler_.connectToHost(QHostAddress::LocalHost, port);
+    ASSERT_TRUE(filler_.waitForConnected(1000));
+  }
+
+  std::string greeting;  // said first on each connection
+  quint16 port = 0;
+
+ private:
+  QTcpServer server_;
+  QTcpSocket* socket_ = nullptr;
+  QTcpSocket filler_;
+};
+
+// A serial TNC: a pseudo-terminal that the link opens through a symbolic link at `path`, as
+// /dev/serial/by-id names a USB device.
+class PtyPeer : public Peer {
+ public:
+  explicit PtyPeer(std::string path) : path_(std::move(path)) { Plug(); }
+  ~PtyPeer() override { Unplug(); }
+
+  void Plug() override {
+    std::array<char, 128> name{};
+    ::openpty(&tnc_, &device_, name.data(), nullptr, nullptr);
+    // Raw and held open here too: no echo, and no hang-up before the link opens it.
+    termios raw{};
+    ::tcgetattr(device_, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(device_, TCSANOW, &raw);
+    ::symlink(name.data(), path_.c_str());
+    received.emplace_back();
+    notifier_ = std::make_unique<QSocketNotifier>(tnc_, QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
+      std::array<char, 4096> buffer;
+      const ssize_t count = ::read(tnc_, buffer.data(), buffer.size());
+      if (count > 0) received.back().append(buffer.data(), static_cast<std::size_t>(count));
+    });
+  }
+  void Unplug() override {
+    if (!notifier_) return;
+    notifier_.reset();
+    for (const int end : {tnc_, device_}) ::close(end);
+    ::unlink(path_.c_str());
+  }
+  void Hang() override { ::tcflow(device_, TCOOFF); }  // output suspended, as by flow control
+  void Send(const std::string& bytes) override {
+    ASSERT_EQ(::write(tnc_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+  }
+  // The line speed that the device's last opener set.
+  speed_t Speed() const {
+    termios settings{};
+    ::tcgetattr(device_, &settings);
+    return ::cfgetospeed(&settings);
+  }
+
+ private:
+  std::string path_;
+  int tnc_ = -1;
+  int device_ = -1;
+  std::unique_ptr<QSocketNotifier> notifier_;
+};
 
 // Each status, as "STATE[: REASON][ in MS]"; MS to the next try, to the nearest 10.
-class StatusRecorder : public LinkObserver {
- public:
+struct StatusRecorder : LinkObserver {
   void LinkChanged(const LinkStatus& status) override {
     address = status.address;
     seen.push_back(std::array{"connecting", "connected", "waiting",
@@ -33,101 +156,91 @@ class StatusRecorder : public LinkObserver {
   Lines seen;
 };
 
+// Each frame heard as "LINE", or "PORT LINE" when it came with a port.
+struct RecordingSink : FrameSink {
+  void FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> port) override {
+    heard.push_back((port ? std::to_string(*port) + " " : "") + FormatTnc2Line(frame));
+  }
+  Lines heard;
+};
+
+// A link of each kind, started against a peer of its own.
 struct Harness {
-  template <typename T>
-  std::unique_ptr<Transport> Started(std::unique_ptr<T> transport) {
-    transport->Observe(statuses);
-    transport->Start(sink);
-    return transport;
+  std::unique_ptr<Transport> KissOverTcp() {
+    auto tcp = std::make_unique<LoopbackPeer>();
+    const TncAddress address{TncAddress::Kind::Kiss, "127.0.0.1", tcp->port};
+    peer = std::move(tcp);
+    return Started(
+        std::make_unique<KissTransport>(std::make_unique<TcpDevice>(address), logger, options));
   }
-  LinkLog Log() {
-    return [this](const std::string& line) { log.push_back(line); };
+  std::unique_ptr<Transport> KissOverSerial() {
+    const std::string path = folder.filePath("tnc").toStdString();
+    peer = std::make_unique<PtyPeer>(path);
+    return Started(std::make_unique<KissTransport>(
+        std::make_unique<SerialDevice>(TncAddress::Serial(path, 115200)), logger, options));
   }
+  std::unique_ptr<Transport> AprsIs() {
+    auto server = std::make_unique<LoopbackPeer>();
+    server->greeting = greeting;
+    const quint16 port = server->port;
+    peer = std::move(server);
+    return Started(std::make_unique<AprsIsTransport>(
+        "127.0.0.1", port, [this] { return call; }, "1.0.0", logger,
+        AprsIsOptions{.link = options, .keepAliveMs = keepAliveMs}));
+  }
+  std::unique_ptr<Transport> Started(auto link) {
+    link->Observe(statuses);
+    link->Start(sink);
+    return link;
+  }
+  // Whether the peer's `connection`th connection (from 1) has brought `bytes`, in time.
+  bool Brought(std::size_t connection, const std::string& bytes) {
+    return WaitFor([&] {
+      return peer->received.size() >= connection && peer->received[connection - 1] == bytes;
+    });
+  }
+
   Lines log;
+  LinkLog logger = [this](const std::string& line) { log.push_back(line); };
   StatusRecorder statuses;
   RecordingSink sink;
   QTemporaryDir folder;
-  std::unique_ptr<TestPeer> peer;
+  std::unique_ptr<Peer> peer;
   LinkOptions options{.firstRetryMs = 50, .longestRetryMs = 200};
   std::string call = "N0CALL-10";  // what the APRS-IS link logs in with
   std::string greeting = "# aprsc 2.1.14\r\n# logresp N0CALL-10 verified, server T2TEST\r\n";
   int keepAliveMs = 300000;
 };
 
-std::unique_ptr<Transport> KissOverTcp(Harness& harness) {
-  auto peer = std::make_unique<LoopbackPeer>();
-  const TncAddress address{TncAddress::Kind::Kiss, "127.0.0.1", peer->Port()};
-  harness.peer = std::move(peer);
-  return harness.Started(std::make_unique<KissTransport>(std::make_unique<TcpDevice>(address),
-                                                         harness.Log(), harness.options));
-}
-
-std::unique_ptr<Transport> KissOverSerial(Harness& harness) {
-  const std::string path = harness.folder.filePath("tnc").toStdString();
-  harness.peer = std::make_unique<PtyPeer>(path);
-  return harness.Started(std::make_unique<KissTransport>(
-      std::make_unique<SerialDevice>(TncAddress::Serial(path, 9600)), harness.Log(),
-      harness.options));
-}
-
-std::unique_ptr<Transport> AprsIs(Harness& harness) {
-  auto peer = std::make_unique<LoopbackPeer>();
-  peer->greeting = harness.greeting;
-  const quint16 port = peer->Port();
-  harness.peer = std::move(peer);
-  return harness.Started(std::make_unique<AprsIsTransport>(
-      "127.0.0.1", port, [&harness] { return harness.call; }, "1.0.0", harness.Log(),
-      AprsIsOptions{.link = harness.options, .keepAliveMs = harness.keepAliveMs}));
-}
-
-// Whether the peer's `connection`th connection (from 1) has brought `bytes`, in time.
-bool Brought(Harness& harness, std::size_t connection, const std::string& bytes) {
-  const Lines& received = harness.peer->received;
-  return WaitFor(
-      [&] { return received.size() >= connection && received[connection - 1] == bytes; });
-}
+const std::string kLogin =
+    "user N0CALL-10 pass 13023 vers brevio 1.0.0 filter g/N0CALL-10/QDOS/QUERY\r\n";
+// Host port 3 is KISS port 2; 0 and 17 have none, and go out on KISS port 0.
+const std::string kKissResent = Kiss("N0CALL-10>APZBRV::N0CALL   :reply{1", 2) +
+                                Kiss("N0CALL-10>APZBRV::N0CALL   :ack5") +
+                                Kiss("N0CALL-10>APZBRV:>16", 15) + Kiss("N0CALL-10>APZBRV:>17");
 
 struct UpDownCase {
   const char* name;
-  std::unique_ptr<Transport> (*start)(Harness&);
+  std::unique_ptr<Transport> (Harness::*start)();
   std::string kind;
   // Why the link went, and why the tries after failed.
-  std::string lost;
-  std::string missing;
+  std::string lost, missing;
   // A frame's bytes on the link; whether it has ports.
   std::string (*wire)(const std::string& line, int port);
   bool ports;
   // What reaches the peer once it is back: the frames sent meanwhile (each once), those sent
   // just before the link is destroyed, after the login if any.
   std::string resent;
-  // Logged after "connected" on each connection.
-  std::string session;
+  std::string session;  // logged after "connected" on each connection
 };
-
-// Host port 3 is KISS port 2; 0 and 17 have none, and go out on KISS port 0.
-const std::string kKissResent = Kiss("N0CALL-10>APZBRV::N0CALL   :reply{1", 2) +
-                                Kiss("N0CALL-10>APZBRV::N0CALL   :ack5") +
-                                Kiss("N0CALL-10>APZBRV:>16", 15) + Kiss("N0CALL-10>APZBRV:>17");
-
-const UpDownCase kCases[] = {
-    {"KissOverTcp", KissOverTcp, "TNC", "The remote host closed the connection",
-     "Connection refused", Kiss, true, kKissResent, ""},
-    {"KissOverSerial", KissOverSerial, "TNC", "the device was unplugged or has failed",
-     "No such file or directory", Kiss, true, kKissResent, ""},
-    {"AprsIs", AprsIs, "APRS-IS", "The remote host closed the connection", "Connection refused",
-     [](const std::string& line, int) { return line + "\r\n"; }, false,
-     "user N0CALL-10 pass 13023 vers brevio 1.0.0 filter g/N0CALL-10/QDOS/QUERY\r\n"
-     "N0CALL-10>APZBRV,TCPIP*::N0CALL   :reply{1\r\nN0CALL-10>APZBRV,TCPIP*::N0CALL   :ack5\r\n"
-     "N0CALL-10>APZBRV,TCPIP*:>16\r\nN0CALL-10>APZBRV,TCPIP*:>17\r\n",
-     "logged in as N0CALL-10, verified, server T2TEST"}};
 
 class LinkUpDownTest : public ::testing::TestWithParam<UpDownCase> {};
 
 TEST_P(LinkUpDownTest, ReportsEachChangeAndSendsWhatWaitedOnceThePeerIsBack) {
   const UpDownCase& row = GetParam();
   Harness harness;
-  std::unique_ptr<Transport> link = row.start(harness);
-  TestPeer& peer = *harness.peer;
+  std::unique_ptr<Transport> link = (harness.*row.start)();
+  Peer& peer = *harness.peer;
   const Lines& seen = harness.statuses.seen;
   ASSERT_TRUE(WaitFor([&] { return seen.size() == 2; }));
   const std::string cutOff = row.wire("N0CALL>APRS:>cut off", 0);
@@ -146,17 +259,14 @@ TEST_P(LinkUpDownTest, ReportsEachChangeAndSendsWhatWaitedOnceThePeerIsBack) {
   peer.Send(row.wire("N0CALL>APRS:>after", 0));
   ASSERT_TRUE(WaitFor([&] { return harness.sink.heard.size() == 2; }));
   // Frames sent just before the link goes with the program still leave.
-  for (const int port : {16, 17}) {
-    link->Transmit(Frame("N0CALL-10>APZBRV:>" + std::to_string(port)),
-                   static_cast<std::int16_t>(port));
-  }
+  for (const int port : {16, 17})
+    link->Transmit(Frame("N0CALL-10>APZBRV:>" + std::to_string(port)), std::int16_t(port));
   link.reset();
   EXPECT_TRUE(WaitFor([&] { return peer.received[1] == row.resent; })) << peer.received[1];
 
   // Heard on their host ports; the frame cut off by the loss does not run into the next one.
-  EXPECT_EQ(harness.sink.heard,
-            (Lines{(row.ports ? "3 " : "") + std::string("N0CALL>APRS:>before"),
-                   (row.ports ? "1 " : "") + std::string("N0CALL>APRS:>after")}));
+  const std::string three = row.ports ? "3 " : "", one = row.ports ? "1 " : "";
+  EXPECT_EQ(harness.sink.heard, (Lines{three + "N0CALL>APRS:>before", one + "N0CALL>APRS:>after"}));
   const std::string lost = "waiting: " + row.lost, missing = "waiting: " + row.missing;
   EXPECT_EQ(seen, (Lines{"connecting", "connected", lost + " in 50", "connecting",
                          missing + " in 100", "connecting", missing + " in 200", "connecting",
@@ -175,13 +285,30 @@ TEST_P(LinkUpDownTest, ReportsEachChangeAndSendsWhatWaitedOnceThePeerIsBack) {
   EXPECT_EQ(harness.log, log);
 }
 
-INSTANTIATE_TEST_SUITE_P(Links, LinkUpDownTest, ::testing::ValuesIn(kCases),
-                         [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Links, LinkUpDownTest,
+    ::testing::Values(UpDownCase{"KissOverTcp", &Harness::KissOverTcp, "TNC",
+                                 "The remote host closed the connection", "Connection refused",
+                                 Kiss, true, kKissResent, ""},
+                      UpDownCase{"KissOverSerial", &Harness::KissOverSerial, "TNC",
+                                 "the device was unplugged or has failed",
+                                 "No such file or directory", Kiss, true, kKissResent, ""},
+                      UpDownCase{
+                          "AprsIs", &Harness::AprsIs, "APRS-IS",
+                          "The remote host closed the connection", "Connection refused",
+                          [](const std::string& line, int) { return line + "\r\n"; }, false,
+                          kLogin + "N0CALL-10>APZBRV,TCPIP*::N0CALL   :reply{1\r\n"
+                                   "N0CALL-10>APZBRV,TCPIP*::N0CALL   :ack5\r\n"
+                                   "N0CALL-10>APZBRV,TCPIP*:>16\r\nN0CALL-10>APZBRV,TCPIP*:>17\r\n",
+                          "logged in as N0CALL-10, verified, server T2TEST"}),
+    [](const auto& test) { return std::string(test.param.name); });
 
+// Over a serial port opened at its address's speed.
 TEST(KissTransportTest, SurvivesGarbageOverlongFramesAndFramesThatAreNoUiFrames) {
   Harness harness;
-  std::unique_ptr<Transport> link = KissOverTcp(harness);
+  std::unique_ptr<Transport> link = harness.KissOverSerial();
   ASSERT_TRUE(WaitFor([&] { return harness.statuses.seen.size() == 2; }));
+  EXPECT_EQ(static_cast<PtyPeer&>(*harness.peer).Speed(), B115200);
   const std::string overlong = "\xC0\x00"s + std::string(5000, 'A') + "\xC0";
   const std::string sabm = "\xC0\x00"s +
                            EncodeAx25UiFrame(Frame("N0CALL>APRS:x")).value().substr(0, 14) +
@@ -195,13 +322,14 @@ TEST(KissTransportTest, SurvivesGarbageOverlongFramesAndFramesThatAreNoUiFrames)
 
 // A peer that takes what is sent keeps the link; one that hangs is dropped and tried again.
 TEST(LinkHangTest, APeerThatHangsIsDroppedAndTriedAgain) {
-  const std::pair<std::unique_ptr<Transport> (*)(Harness&), std::string> hangs[] = {
-      {KissOverTcp, "no connection within 100 ms"}, {KissOverSerial, "sending stalled for 100 ms"}};
+  const std::pair<std::unique_ptr<Transport> (Harness::*)(), std::string> hangs[] = {
+      {&Harness::KissOverTcp, "no connection within 100 ms"},
+      {&Harness::KissOverSerial, "sending stalled for 100 ms"}};
   for (const auto& [start, reason] : hangs) {
     SCOPED_TRACE(reason);
     Harness harness;
     harness.options.connectTimeoutMs = harness.options.writeStallMs = 100;
-    std::unique_ptr<Transport> link = start(harness);
+    std::unique_ptr<Transport> link = (harness.*start)();
     const Lines& seen = harness.statuses.seen;
     ASSERT_TRUE(WaitFor([&] { return seen.size() == 2; }));
     link->Transmit(Frame("N0CALL-10>APZBRV:>taken"), 0);
@@ -221,29 +349,26 @@ TEST(LinkHangTest, APeerThatHangsIsDroppedAndTriedAgain) {
   }
 }
 
-const std::string kLogin =
-    "user N0CALL-10 pass 13023 vers brevio 1.0.0 filter g/N0CALL-10/QDOS/QUERY\r\n";
-
 // Frames wait for the login response: the server would refuse them before it.
 TEST(AprsIsTransportTest, SendsFramesOnceTheServerHasTakenTheLogin) {
   Harness harness;
   harness.greeting = "# aprsc 2.1.14-g5e6e6b8\r\n";
-  std::unique_ptr<Transport> link = AprsIs(harness);
-  ASSERT_TRUE(Brought(harness, 1, kLogin));
+  std::unique_ptr<Transport> link = harness.AprsIs();
+  ASSERT_TRUE(harness.Brought(1, kLogin));
   link->Transmit({"N0CALL-10", "APZBRV", {}, ">early"}, 1);
   QTest::qWait(100);
   EXPECT_EQ(harness.peer->received[0], kLogin);
   harness.peer->Send(
       "# logresp N0CALL-10 verified, server T2TEST\r\n"
       "N0CALL>APRS,TCPIP*,qAC,T2TEST::N0CALL-10:?HELP{5\r\n");
-  EXPECT_TRUE(Brought(harness, 1, kLogin + "N0CALL-10>APZBRV,TCPIP*:>early\r\n"));
+  EXPECT_TRUE(harness.Brought(1, kLogin + "N0CALL-10>APZBRV,TCPIP*:>early\r\n"));
   EXPECT_EQ(harness.sink.heard, Lines{"N0CALL>APRS,TCPIP*,qAC,T2TEST::N0CALL-10:?HELP{5"});
 }
 
 TEST(AprsIsTransportTest, WithoutACallSignSendsNoLoginAndTriesAgain) {
   Harness harness;
   harness.call = "";
-  std::unique_ptr<Transport> link = AprsIs(harness);
+  std::unique_ptr<Transport> link = harness.AprsIs();
   const Lines& seen = harness.statuses.seen;
   ASSERT_TRUE(WaitFor([&] { return seen.size() >= 6; }));
   for (const std::size_t at : {2u, 5u}) {
@@ -257,8 +382,8 @@ TEST(AprsIsTransportTest, KeepsTheConnectionAliveAndReconnectsWhenTheFeedGoesSil
   Harness harness;
   harness.options.silenceMs = 500;
   harness.keepAliveMs = 150;
-  std::unique_ptr<Transport> link = AprsIs(harness);
-  ASSERT_TRUE(Brought(harness, 2, kLogin));
+  std::unique_ptr<Transport> link = harness.AprsIs();
+  ASSERT_TRUE(harness.Brought(2, kLogin));
   const std::string keepAlive = "# brevio keepalive\r\n";
   EXPECT_TRUE(harness.peer->received[0].starts_with(kLogin + keepAlive + keepAlive));
   EXPECT_EQ(harness.log[3], "APRS-IS " + harness.statuses.address +
@@ -283,14 +408,12 @@ TEST(LinkStatusTest, StdioIsConnectedOnceStartedAndLostForGoodWhenTheInputEnds) 
   }
 }
 
-TEST(SerialDeviceTest, OpensThePortAtTheSpeedOfItsAddress) {
-  QTemporaryDir folder;
-  PtyPeer tnc(folder.filePath("tnc").toStdString());
-  SerialDevice device(TncAddress::Serial(folder.filePath("tnc").toStdString(), 115200));
-  device.Watch({[] {}, [](const std::string& reason) { ADD_FAILURE() << reason; }});
-  device.Open();
-  EXPECT_EQ(tnc.Speed(), B115200);
-}
-
 }  // namespace
 }  // namespace brevio::test
+
+// Sockets and timers want an application object and its event loop.
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "StationHarness.h"
+#include "host/aprs/Tnc2Line.h"
+#include "host/station/FrameSink.h"
 #include "host/station/Tnc2LineReader.h"
 #include "host/station/Tnc2OutputLine.h"
 

@@ -1,0 +1,414 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include "host/aprs/Tnc2Line.h"
+#include "host/station/Station.h"
+#include "query/MonitoredText.h"
+#include "support/CoreHarness.h"
+#include "support/FixedFolderSetting.h"
+#include "support/ManualTimer.h"
+#include "support/TempFolder.h"
+
+namespace brevio::test {
+namespace {
+
+using namespace std::chrono;
+using Lines = std::vector<std::string>;
+
+// Each event as a line, such as "NotifyBeacon(N0CALL|52.5|4.25)".
+struct RecordingEvents : HostEvents {
+  void DataAvailable() override {
+    events.push_back("DataAvailable");
+    if (link != nullptr) receivedData.push_back(link->ReceivedData());
+    if (onDataAvailable) onDataAvailable();
+  }
+  void NotifyBeacon(std::string& strCallsign, float& sngLat, float& sngLong) override {
+    std::ostringstream line;
+    line << "NotifyBeacon(" << strCallsign << "|" << sngLat << "|" << sngLong << ")";
+    events.push_back(line.str());
+  }
+  void NotifyRemotecommand(std::string& strCallsign, std::string& strEffectiveDigiPath,
+                           std::string& srReturnDigiPath, std::int16_t& intPort,
+                           std::string& strMessType, std::string& strText,
+                           bool& blnDoneIt) override {
+    events.push_back("NotifyRemotecommand(" + strCallsign + "|" + strEffectiveDigiPath + "|" +
+                     srReturnDigiPath + "|" + std::to_string(intPort) + "|" + strMessType + "|" +
+                     strText + "|" + (blnDoneIt ? "true" : "false") + ")");
+  }
+  void UIView32IsClosing() override {}
+  long Raised() const {
+    return std::count_if(events.begin(), events.end(), [](const std::string& event) {
+      return event.starts_with("NotifyRemote");
+    });
+  }
+
+  Lines events;
+  Lines receivedData;        // ReceivedData read in each DataAvailable
+  HostLink* link = nullptr;  // where ReceivedData is read
+  std::function<void()> onDataAvailable;
+};
+
+// A station N0CALL-10 with DEFAULT_PORT 3 and the REMOTE_COMMANDS given (none: the key is
+// missing), its main connection's events recorded, each frame it sends as "PORT TNC2-LINE".
+struct Harness : Transport, IniReader, UtcClock {
+  explicit Harness(std::optional<std::string> remoteCommands = "2") {
+    if (remoteCommands) ini["MESSAGES/REMOTE_COMMANDS"] = *remoteCommands;
+    folder.Write("brevio-message-number.txt", "0\n");  // a new station: its first message is 1
+    link = station.Connect();  // which reads the settings
+    link->ConnectEvents(&events);
+    events.link = link.get();
+  }
+  void Transmit(const Tnc2Frame& frame, std::int16_t port) override {
+    sent.push_back(std::to_string(port) + " " + FormatTnc2Line(frame));
+  }
+  std::string ReadIniValue(const std::string& file, const std::string& section,
+                           const std::string& key, const std::string& otherwise) override {
+    iniPath = file;
+    const auto found = ini.find(section + "/" + key);
+    return found == ini.end() ? otherwise : found->second;
+  }
+  system_clock::time_point UtcNow() override { return utc; }
+  void Hear(const std::string& line, std::optional<std::int16_t> port = std::nullopt) {
+    const auto frame = ParseTnc2Line(line, CallSignRule::AprsIs);
+    ASSERT_TRUE(frame) << line;
+    station.FrameReceived(*frame, port);
+  }
+  // The timer's tick, `ms` on.
+  void Tick(std::int32_t ms) {
+    core.clock.Advance(ms);
+    station.Poll();
+  }
+  // An object as the server places it (flag A, values A and B, name, symbol, latitude,
+  // longitude, comment, table); CreateObject's status.
+  std::int16_t Create(std::string name, float latitude = 49.0583333f) {
+    std::int16_t status = -1;
+    link->CreateObject({true, -32768, -32768, std::move(name), '?', latitude, -72.0291667f,
+                        "'?\?' to N0CALL-10=info", '\\'},
+                       status);
+    return status;
+  }
+  Lines Objects() {
+    Lines list;
+    link->GetObjectList(list);
+    return list;
+  }
+
+  std::map<std::string, std::string> ini{{"STATION/CALLSIGN", "n0call-10"},
+                                         {"MESSAGES/DEFAULT_PORT", "3"}};  // "SECTION/KEY"
+  std::string iniPath;                                                     // the file last read
+  Lines sent;
+  Lines logged;  // the station's status lines
+  system_clock::time_point utc = sys_days{December / 6 / 2026} + 7h + 22min;
+  CoreHarness core;
+  TempFolder folder;
+  FixedFolderSetting folderSetting{folder.Path()};
+  HostFolder hostFolder{folderSetting, core.messages};
+  ManualTimer timer;
+  Station station{{*this, hostFolder, *this, core.clock, *this, timer,
+                   [this](const std::string& line) { logged.push_back(line); }}};
+  RecordingEvents events;
+  std::unique_ptr<HostLink> link;
+};
+
+const std::string kOut = "N0CALL-10>APZBRV,WIDE1-1,WIDE2-1:";
+const std::string kFirst = "1 N0CALL-10>APZBRV,WIDE1-1::N0CALL   :Hello{1";
+
+// Numbers go on from the saved one and come round after 99999; a message that cannot be sent
+// fails the call and uses no number.
+TEST(StationMessages, EachMessageGetsTheNextNumberAndHonoursPathAndPort) {
+  Harness h;
+  h.folder.Write("brevio-message-number.txt", "99998\n");
+  const std::vector<std::vector<std::string>> refused = {{"N0CALL", "", "B", "bulletin"},
+                                                         {"N0CALL", "", "A", "two\nlines"},
+                                                         {"N0CALL", "", "A", "cr\r"},
+                                                         {"N0CALL", "wide2-2", "A", "x"},
+                                                         {"N0CALL", "WIDE2-2,TCP:IP", "A", "x"},
+                                                         {"N0CALL", "A,B,C,D,E,F,G,H,I", "A", "x"},
+                                                         {"TENCHARSXY", "", "A", "x"},
+                                                         {"", "", "A", "x"}};
+  for (const auto& call : refused) {
+    EXPECT_THROW(h.link->SendAPRSMessage(call[0], call[1], 1, call[2], call[3]), HostCallFailed)
+        << call[0] << " " << call[1] << " " << call[3];
+  }
+  EXPECT_TRUE(h.sent.empty());
+  EXPECT_FALSE(h.timer.enabled);
+  h.link->SendAPRSMessage("N0CALL", "WIDE", 1, "A", "Hello");
+  h.link->SendAPRSMessage("N0CALL-7", "", 3, "A", " ?WX?HELP");
+  h.link->SendAPRSMessage("AB1CD", "WIDE2-2", 2, "A", "");
+  h.link->SendAPRSMessage("N0CALL", "WIDE,,", 1, "A", "Hello");
+  h.link->SendAPRSMessage("N0CALL", "relay,WIDE2-1", 1, "A", "Hello");
+  EXPECT_EQ(
+      h.sent,
+      (Lines{"1 N0CALL-10>APZBRV,WIDE1-1::N0CALL   :Hello{99999",
+             "3 " + kOut + ":N0CALL-7 : ?WX?HELP{1", "2 N0CALL-10>APZBRV,WIDE2-2::AB1CD    :{2",
+             "1 N0CALL-10>APZBRV,WIDE1-1::N0CALL   :Hello{3", "1 " + kOut + ":N0CALL   :Hello{4"}));
+}
+
+// Tries at 0, 30, 90, 210 and 450 seconds; nothing after the fifth.
+TEST(StationMessages, UnackedMessageIsRetriedOnItsScheduleAndThenGivenUp) {
+  Harness h;
+  h.link->SendAPRSMessage("N0CALL", "WIDE", 1, "A", "Hello");
+  EXPECT_TRUE(h.timer.enabled);
+  std::vector<std::int32_t> intervals{h.timer.interval};
+  for (const std::int32_t step : {29999, 1, 60000, 120000, 240000}) {
+    h.Tick(step);
+    if (h.timer.enabled) intervals.push_back(h.timer.interval);
+  }
+  EXPECT_EQ(h.sent, Lines(5, kFirst));
+  EXPECT_EQ(intervals, (std::vector<std::int32_t>{30000, 1, 60000, 120000, 240000}));
+  EXPECT_FALSE(h.timer.enabled);
+}
+
+TEST(StationMessages, AnswerFromTheAddresseeStopsTheRetries) {
+  const std::pair<const char*, bool> answers[] = {
+      {"N0CALL>APRS,WIDE1-1*::N0CALL-10:ack1", true}, {"n0call>APRS::N0CALL-10:ack1  ", true},
+      {"N0CALL>APRS::N0CALL-10:rej1", true},          {"N0CALL>APRS::N0CALL-10:Thanks{MM}1", true},
+      {"N0CALL>APRS::N0CALL-10:ack1}", true},         {"N0CALL-0>APRS::n0call-10:rej1}", true},
+      {"N0CALL>APRS::N0CALL-10:ack2", false},         {"OTHER>APRS::N0CALL-10:ack1", false},
+      {"N0CALL>APRS::N0CALL-9 :ack1", false}};
+  for (const auto& [line, stops] : answers) {
+    SCOPED_TRACE(line);
+    Harness h;
+    h.link->SendAPRSMessage("N0CALL", "WIDE", 1, "A", "Hello");
+    h.Hear(line);
+    h.Tick(30000);
+    EXPECT_EQ(std::count(h.sent.begin(), h.sent.end(), kFirst), stops ? 1 : 2);
+    EXPECT_EQ(h.timer.enabled, !stops);
+  }
+}
+
+// A station that numbers its message {MM} offers reply-acks: it is acked with a copy of the whole
+// number, our replies carry its MM, and its next copies, acking ours in their AA, are no new
+// question.
+TEST(StationMessages, ReplyAcksAreAnsweredInKind) {
+  Harness h;
+  h.Hear("N0CALL>APRS::N0CALL-10:?WX{12}");
+  h.link->SendAPRSMessage("N0CALL", "", 1, "A", "Sunny");
+  h.link->SendAPRSMessage("K1ABC", "", 1, "A", "Hi");
+  h.Hear("N0CALL-0>APRS::N0CALL-10:?WX{12}1");
+  h.Tick(30000);  // only the message to K1ABC is still awaited
+  EXPECT_EQ(h.sent, (Lines{"3 " + kOut + ":N0CALL   :ack12}", "1 " + kOut + ":N0CALL   :Sunny{1}12",
+                           "1 " + kOut + ":K1ABC    :Hi{2", "3 " + kOut + ":N0CALL-0 :ack12}1",
+                           "1 " + kOut + ":K1ABC    :Hi{2"}));
+  EXPECT_EQ(h.events.Raised(), 1);
+}
+
+// Reported on placing and every ten minutes after; killed once when deleted. Nine letters fit.
+TEST(StationObjects, PlacedObjectIsListedReportedRepeatedAndDeletedByItsWholeName) {
+  Harness h;
+  const auto report = [](const std::string& object) {
+    return "3 " + kOut + ";" + object + "4903.50N\\07201.75W?'?\?' to N0CALL-10=info";
+  };
+  EXPECT_EQ(h.Create("HELP0"), 0);
+  EXPECT_EQ(h.timer.interval, 600000);
+  h.utc += minutes(10);
+  h.Tick(600000);
+  EXPECT_EQ(h.Create("HELP01234"), 0);
+  EXPECT_EQ(h.Objects(), (Lines{"*HELP0", "*HELP01234"}));
+  std::int32_t result = -1;
+  h.link->DeleteObject("HELP0", true, result);
+  EXPECT_EQ(result, 0);
+  h.link->DeleteObject("HELP0", true, result);
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(h.Objects(), Lines{"*HELP01234"});
+  EXPECT_EQ(h.sent, (Lines{report("HELP0    *060722z"), report("HELP0    *060732z"),
+                           report("HELP01234*060732z"), report("HELP0    _060732z")}));
+}
+
+TEST(StationObjects, ObjectsThatCannotBeReportedAreRefused) {
+  Harness h;
+  EXPECT_EQ(h.Create("HELP012345"), 1);  // ten characters
+  EXPECT_EQ(h.Create(""), 1);
+  EXPECT_EQ(h.Create("POLE", 91.0f), 1);
+  for (int i = 0; i < 100; ++i) EXPECT_EQ(h.Create("OBJ" + std::to_string(i)), 0);
+  EXPECT_EQ(h.Create("ONEMORE"), 2);
+  EXPECT_EQ(h.Create("OBJ7"), 0);  // the same name takes its old place
+  const Lines list = h.Objects();
+  EXPECT_EQ(list.size(), 100u);
+  EXPECT_EQ(list[7], "*OBJ7");
+}
+
+TEST(StationHost, DistanceBearingIsTheGreatCircleCourse) {
+  Harness h;
+  struct Case {
+    double lat1, long1, lat2, long2, km, bearing;
+  };
+  const double degreeKm = 6371.0088 * 3.14159265358979323846 / 180.0;
+  for (const Case& c : {Case{0, 0, 0, 1, degreeKm, 90}, Case{10, 20, 11, 20, degreeKm, 0},
+                        Case{10, 20, 9, 20, degreeKm, 180}, Case{0, 1, 0, 0, degreeKm, 270},
+                        Case{52, 4, 52, 4, 0, 0}, Case{0, 0, 0, 180, 180 * degreeKm, 90},
+                        Case{51.5074, -0.1278, 48.8566, 2.3522, 343.56, 148.1}}) {
+    double distance = 1.0;
+    double bearing = -1.0;
+    h.link->DistanceBearing(c.lat1, c.long1, c.lat2, c.long2, distance, bearing, true);
+    EXPECT_NEAR(distance, c.km, 0.01) << c.lat1 << " " << c.long1;
+    EXPECT_NEAR(bearing, c.bearing, 0.05) << c.lat1 << " " << c.long1;
+  }
+}
+
+// The server reads sender, via path, addressee and number from what the station host gives;
+// without digipeaters it takes the destination (and its blank) for the path.
+TEST(StationTraffic, ServerReadsSenderAndViaPathFromReceivedData) {
+  const std::pair<const char*, const char*> paths[] = {
+      {",WIDE1-1", "WIDE1-1"},
+      {",DIGI1,WIDE1*,WIDE2-1", "DIGI1,WIDE1*,WIDE2-1"},
+      {"", "APRS "},
+      {",D1,D2,D3,D4,D5,D6,D7,D8*", "D1,D2,D3,D4,D5,D6,D7,D8*"},
+      {",TCPIP*,qAC,T2TEST", "TCPIP*"},
+      {",WIDE1*,qar,N0IGT", "WIDE1*"},
+      {",qAS,T2TEST", "APRS "},
+      {",TCPXX*,QAR,X,qAO,Y", "TCPXX*"},
+      {",QA,QAR1,qA1,WIDE2*", "QA,QAR1,qA1,WIDE2*"}};
+  for (const auto& [path, via] : paths) {
+    Harness h;
+    h.Hear("N0CALL>APRS" + std::string(path) + "::QDOS     :HELP{12");
+    const MonitoredText m = ParseMonitoredText(h.events.receivedData.at(0));
+    EXPECT_TRUE(m.isMessage);
+    EXPECT_EQ(m.sender.value_or("") + "|" + m.viaPath + "|" + m.addressee + "|" + m.messageText +
+                  "|" + m.messageNumber.value_or(""),
+              "N0CALL|" + std::string(via) + "|QDOS     |HELP|12");
+  }
+}
+
+// Only messages to the station are acked and only questions raised, with the digipeaters the
+// query came through.
+TEST(StationTraffic, DirectedQueryIsAckedThenRaisedWithTheDigipeatersItCameThrough) {
+  Harness h;
+  h.Hear("N0CALL>APRS::N0CALL-10:Hello there{7");
+  h.Hear("N0CALL>APRS::N0CALL-1 :?TIME{8");
+  h.Hear("N0CALL>APRS::QDOS     :HELP{9");
+  h.Hear("N0CALL>APRS,DIGI1*,WIDE2-1::N0CALL-10:?time{5");
+  EXPECT_EQ(h.sent, (Lines{"3 " + kOut + ":N0CALL   :ack7", "3 " + kOut + ":N0CALL   :ack5"}));
+  EXPECT_EQ(h.events.events,
+            (Lines{"DataAvailable", "DataAvailable", "DataAvailable", "DataAvailable",
+                   "NotifyRemotecommand(N0CALL|DIGI1|WIDE1-1,WIDE2-1|3|A|?time|false)"}));
+  EXPECT_EQ(h.iniPath, h.folder.Path() + "/uiview32.ini");
+
+  // A link with port numbers names the port; the ack goes out on it.
+  h.Hear("N0CALL>APRS::N0CALL-10:?UP{AB}7", 2);
+  EXPECT_EQ(h.sent.back(), "2 " + kOut + ":N0CALL   :ackAB}7");
+  EXPECT_EQ(h.events.events.back(), "NotifyRemotecommand(N0CALL||WIDE1-1,WIDE2-1|2|A|?UP|false)");
+
+  // APRS-IS routing after the q-construct is no digipeater the query came through.
+  h.Hear("K1ABC>APRS,TCPIP*,qAC,T2TEST::N0CALL-10:?HELP{9");
+  EXPECT_EQ(h.events.events.back(),
+            "NotifyRemotecommand(K1ABC|TCPIP|WIDE1-1,WIDE2-1|3|A|?HELP|false)");
+
+  // A third-party query is acked and raised for its inner source, with the outer radio hops.
+  h.Hear("N0IGT>APRS,D1*,WIDE2*:}K1ABC>APRS,TCPIP,N0IGT*::N0CALL-10:?TIME{5");
+  EXPECT_EQ(h.sent.back(), "3 " + kOut + ":K1ABC    :ack5");
+  EXPECT_EQ(h.events.events.back(),
+            "NotifyRemotecommand(K1ABC|D1,WIDE2|WIDE1-1,WIDE2-1|3|A|?TIME|false)");
+  EXPECT_EQ(h.events.receivedData.back().substr(0, 21), "K1ABC>APRS,D1,WIDE2* ");
+
+  // Not understood: nothing reaches the server and nothing is sent.
+  const std::size_t sent = h.sent.size();
+  const std::size_t raised = h.events.events.size();
+  const Lines odd{"N0IGT>APRS:}K1ABC>APRS:}K2ABC>APRS::N0CALL-10:?TIME{6",
+                  "N0IGT>APRS:}::N0CALL-10:?TIME{7",
+                  "N0IGT>APRS:}K1ABC:?UP{8",
+                  "N0IGT>APRS:}",
+                  "N0IGT>APRS:}K1ABC>:x",
+                  "N0IGT>APRS:}>APRS:x"};
+  for (const std::string& line : odd) h.Hear(line);
+  EXPECT_EQ(h.sent.size(), sent);
+  EXPECT_EQ(h.events.events.size(), raised);
+  ASSERT_EQ(h.logged.size(), odd.size());  // once each
+  EXPECT_EQ(h.logged[1],
+            "Third-party frame not understood, dropped: N0IGT>APRS:}::N0CALL-10:?TIME{7");
+}
+
+// Numbered copies are acked and raised once within a window that each copy restarts; unnumbered
+// ones once within thirty seconds, and never acked.
+TEST(StationTraffic, CopiesAreRaisedOnceWithinTheirWindow) {
+  Harness h;
+  const std::string query = "N0CALL>APRS,WIDE1-1*::N0CALL-10:?TIME{5";
+  const std::string unnumbered = "N0CALL>APRS::N0CALL-10:?TIME";
+  const std::pair<int, std::string> heard[] = {{0, query},
+                                               {0, "N0CALL>APRS::N0CALL-10:?TIME{6"},
+                                               {29 * 60000, query},
+                                               {29 * 60000, query},
+                                               {30 * 60000 + 1, query},
+                                               {0, unnumbered},
+                                               {30000, unnumbered},
+                                               {30001, unnumbered}};
+  for (const auto& [ms, line] : heard) {
+    h.core.clock.Advance(ms);
+    h.Hear(line);
+  }
+  EXPECT_EQ(h.events.Raised(), 5);
+  EXPECT_EQ(h.sent.size(), 5u);
+}
+
+TEST(StationTraffic, RemoteCommandsDecideWhoMayAskButEveryMessageIsAcked) {
+  const std::tuple<std::optional<std::string>, const char*, bool> rows[] = {
+      {"0", "N0CALL-10", false}, {std::nullopt, "N0CALL-7", false},
+      {"1", "N0CALL-7", true},   {"1", "n0call", true},
+      {"1", "N0CAL", false},     {"1", "N0CALLX-1", false},
+      {"2", "OTHER-1", true},    {"3", "OTHER-1", true},
+      {"", "OTHER-1", true}};
+  for (const auto& [setting, sender, raised] : rows) {
+    SCOPED_TRACE(setting.value_or("none") + " " + sender);
+    Harness h(setting);
+    h.Hear(std::string(sender) + ">APRS::N0CALL-10:?HELP{1");
+    EXPECT_EQ(h.sent.size(), 1u);
+    EXPECT_EQ(h.events.Raised(), raised ? 1 : 0);
+  }
+}
+
+TEST(StationTraffic, SendersPositionInAnyFormRaisesNotifyBeacon) {
+  const std::pair<const char*, const char*> heard[] = {
+      {"N0CALL-7>APRS,WIDE2-1:=5230.00N/00415.00E>mobile", "N0CALL-7|52.5|4.25"},
+      {"N0CALL-8>APRS:@061230z4903.50N/07201.75W-", "N0CALL-8|49.0583|-72.0292"},
+      {"W4CMP>APRS,WIDE1-1:!/5L!!<*e7>7P[", "W4CMP|49.5|-72.75"},
+      {"W4CMP>APRS:/092345z/5L!!<*e7>{?!", "W4CMP|49.5|-72.75"},
+      {"W3MIC>S32U6T,WIDE1-1:`(_fn\"Oj/]", "W3MIC|33.4273|-12.129"},
+      {"W3MIC>S32U6T-3:'(_fn\"Oj/]", "W3MIC|33.4273|-12.129"},
+      {"N0CALL-5>APRS:;LEADER   *092345z4903.50N/07201.75W>", nullptr},
+      {"N0CALL-9>APRS:!9903.50N/07201.75W-", nullptr},
+      {"N0IGT>APRS,WIDE2-1:}K1ABC-7>APRS,TCPIP,N0IGT*:=5230.00N/00415.00E>", "K1ABC-7|52.5|4.25"}};
+  for (const auto& [line, beacon] : heard) {
+    Harness h;
+    h.Hear(line);
+    Lines expected{"DataAvailable"};
+    if (beacon != nullptr) expected.push_back("NotifyBeacon(" + std::string(beacon) + ")");
+    EXPECT_EQ(h.events.events, expected);
+  }
+}
+
+TEST(StationTraffic, EventsGoOnlyToConnectionsThatConnectedThem) {
+  Harness h;
+  RecordingEvents other;
+  auto second = h.station.Connect();
+  auto third = h.station.Connect();
+  third->ConnectEvents(&other);
+  h.Hear("N0CALL>APRS:>one");
+  third.reset();
+  h.Hear("N0CALL>APRS:>two");
+  h.link->ConnectEvents(nullptr);
+  h.Hear("N0CALL>APRS:>three");
+  EXPECT_EQ(h.events.events, Lines(2, "DataAvailable"));
+  EXPECT_EQ(other.events, Lines{"DataAvailable"});
+  EXPECT_EQ(second->ReceivedData(), "N0CALL>APRS <UI>\r\n>three\r\n");
+}
+
+// ReceivedData is the header and the information field with every byte. A frame heard while
+// another one's events run waits its turn, so each event reads its own text.
+TEST(StationTraffic, FrameHeardDuringAnEventIsTakenAfterIt) {
+  Harness h;
+  const std::string info(">\0\xE9\xFF ", 5);
+  const std::string first = "N0CALL>APRS,DIGI1*,WIDE2-1 <UI>\r\n" + info + "\r\n";
+  h.events.onDataAvailable = [&] {
+    h.events.onDataAvailable = nullptr;
+    h.Hear("N0CALL>APRS:>second");
+    EXPECT_EQ(h.events.link->ReceivedData(), first);
+  };
+  h.station.FrameReceived({"N0CALL", "APRS", {{"DIGI1", true}, {"WIDE2-1", false}}, info},
+                          std::nullopt);
+  EXPECT_EQ(h.events.receivedData, (Lines{first, "N0CALL>APRS <UI>\r\n>second\r\n"}));
+}
+
+}  // namespace
+}  // namespace brevio::test
