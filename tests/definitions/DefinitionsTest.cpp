@@ -67,12 +67,6 @@ class DefinitionFilesTest : public ::testing::Test, protected DefinitionFiles {
     return loaded;
   }
 
-  // The critical message that the load of `bytes` ends with.
-  std::string CriticalOf(const std::string& bytes) {
-    EXPECT_THROW(LoadTopics(bytes), ProgramEnded);
-    return CriticalText();
-  }
-
   // Loads `file` as overlays/brv.pos for the topics named, the host giving `distances` in turn;
   // gives each topic's object fields as "object lat lon table+symbol".
   Lines LoadObjects(const Lines& names, const std::string& file,
@@ -131,8 +125,10 @@ TEST_F(DefinitionFilesTest, TooManyOrTooLongTopicsAreCritical) {
   for (int i = 0; i < 10; ++i) ten += "?T" + std::to_string(i) + "\n";
   EXPECT_EQ(LoadTopics(ten).size(), 10U);
   // The count is tested before the length.
-  EXPECT_EQ(CriticalOf(ten + "?TOOLONGNAME\n"), "More then 10 topics defined in BRV.TXT file.");
-  EXPECT_EQ(CriticalOf("?ok\n?abcdef\n"), "Topic ?abcdef is more then 6 characters");
+  EXPECT_THROW(LoadTopics(ten + "?TOOLONGNAME\n"), ProgramEnded);
+  EXPECT_EQ(CriticalText(), "More then 10 topics defined in BRV.TXT file.");
+  EXPECT_THROW(LoadTopics("?ok\n?abcdef\n"), ProgramEnded);
+  EXPECT_EQ(CriticalText(), "Topic ?abcdef is more then 6 characters");
 }
 
 TEST_F(DefinitionFilesTest, MissingOrUnreadableFilesAreCriticalWithTheSystemError) {
@@ -221,12 +217,6 @@ TEST_F(DefinitionFilesTest, WithoutTopicsEveryObjectItemIsReadAndNothingStored) 
   EXPECT_EQ(StatusLines().size(), 2U);
 }
 
-using ::testing::Contains;
-using ::testing::Each;
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
-using ::testing::StartsWith;
-
 // A folder notification driven by the test: each wait runs the next scripted step (what
 // happens in the world while the loop waits) and reports whether the folder signalled. It is
 // the event loop too, counting its passes.
@@ -280,8 +270,9 @@ TEST_F(DefinitionWatchTest, ANewLengthReloadsBothFilesOnceHoweverOftenTheFolderS
   Step(nullptr);
   Step(nullptr);
   const auto lines = Run();
-  EXPECT_THAT(lines, ElementsAre(kReloaded, StartsWith("loading BRV topic definition"),
-                                 StartsWith("loading BRV object definitions")));
+  EXPECT_THAT(lines,
+              testing::ElementsAre(kReloaded, testing::StartsWith("loading BRV topic definition"),
+                                   testing::StartsWith("loading BRV object definitions")));
   EXPECT_EQ(topics[1].strResponse, "Rain");
   EXPECT_EQ(folder.rearms, 3);
   EXPECT_EQ(folder.closes, 1);
@@ -291,17 +282,17 @@ TEST_F(DefinitionWatchTest, AttributeChangeReloadsAndSameLengthEditDoesNot) {
   Step([&] { program.Write("brv.txt", "?WX\n>Snowy\n"); });  // same length as Sunny
   Step([&] { program.Write("notes.txt", "x"); });            // wakes the loop, changes nothing
   Step([&] {
-    EXPECT_THAT(StatusLines(), IsEmpty());
+    EXPECT_THAT(StatusLines(), testing::IsEmpty());
     std::filesystem::permissions(program.Path() + "/brv.txt", std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
   });
-  EXPECT_THAT(Run(), Contains(kReloaded));
+  EXPECT_THAT(Run(), testing::Contains(kReloaded));
   EXPECT_EQ(topics[1].strResponse, "Snowy");
 }
 
 TEST_F(DefinitionWatchTest, AShutdownBeforeTheWatchLeavesNothingToWatch) {
   watch.StopDefinitionWatch();
-  EXPECT_THAT(Run(), IsEmpty());
+  EXPECT_THAT(Run(), testing::IsEmpty());
   EXPECT_EQ(folder.processed, 1);  // the stop's own
 }
 
@@ -313,7 +304,7 @@ TEST_F(DefinitionWatchTest, MenuReloadIsJudgedAgainstTheLastWatchCheck) {
   });
   const auto lines = Run();
   EXPECT_EQ(lines.front(), "Reloading definition files. ");
-  EXPECT_THAT(lines, Contains(kReloaded));
+  EXPECT_THAT(lines, testing::Contains(kReloaded));
   EXPECT_EQ(topics[1].strObject, "WX");
 }
 
@@ -323,7 +314,7 @@ TEST_F(DefinitionWatchTest, AQuietFolderSleepsInWaitsThatOnlyItsSignalOrTheStopE
   Run();
   EXPECT_EQ(folder.processed, 3 + 1);  // three waits and the stop's own processing
   EXPECT_EQ(folder.rearms, 0);
-  EXPECT_THAT(folder.waits, Each(FolderWatch::kUntilSignalled));
+  EXPECT_THAT(folder.waits, testing::Each(FolderWatch::kUntilSignalled));
 }
 
 TEST_F(DefinitionWatchTest, WithoutANotificationEveryPassChecksTheFile) {
@@ -332,8 +323,8 @@ TEST_F(DefinitionWatchTest, WithoutANotificationEveryPassChecksTheFile) {
   const auto lines = Run();
   EXPECT_EQ(lines.front(), "No change notification for " + program.Path() +
                                "; checking the topic file every 100 ms");
-  EXPECT_THAT(lines, Contains(kReloaded));
-  EXPECT_THAT(folder.waits, Each(100));
+  EXPECT_THAT(lines, testing::Contains(kReloaded));
+  EXPECT_THAT(folder.waits, testing::Each(100));
   EXPECT_EQ(folder.closes, 1);  // which ends the wait in progress at once
 }
 
@@ -343,7 +334,7 @@ TEST_F(DefinitionWatchTest, ADeletedTopicFileEndsTheProgramWithTheLoadsMessage) 
   EXPECT_EQ(dialog.shown.size(), 1U);
   EXPECT_EQ(CriticalText(), "Can not open BRV definition file " + program.Path() +
                                 "/brv.txt\r\nError 2 No such file or directory ");
-  EXPECT_THAT(StatusLines(), Contains(kReloaded));
+  EXPECT_THAT(StatusLines(), testing::Contains(kReloaded));
 }
 
 class MapObjectsTest : public ::testing::Test, protected CoreHarness {

@@ -18,11 +18,10 @@ namespace {
 TEST(HelpDocumentTest, LiesBesideTheProgramAndExplainsEachCriticalMessage) {
   std::string text = ReadAll(BREVIO_HELP_DOCUMENT);
   ASSERT_FALSE(text.empty()) << BREVIO_HELP_DOCUMENT;
-  text = std::regex_replace(text, std::regex("<[^>]*>"), "");
-  text = std::regex_replace(text, std::regex("\\s+"), " ");
-  text = std::regex_replace(text, std::regex("&lt;"), "<");
-  text = std::regex_replace(text, std::regex("&gt;"), ">");
-  text = std::regex_replace(text, std::regex("&amp;"), "&");
+  for (const auto& [pattern, by] :
+       {std::pair{"<[^>]*>", ""}, {"\\s+", " "}, {"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}}) {
+    text = std::regex_replace(text, std::regex(pattern), by);
+  }
   for (const char* message :
        {"Can not open BRV log file '", "Another instance of this program is already running",
         "Unable to locate UIVIEW32.EXE, install this add-on in the UIView32 directory",

@@ -197,25 +197,19 @@ class SetupWindowsTest : public QObject {
     QVERIFY(IsNewControl());
   }
 
+  // Closing the window restores the default pointer and deletes it.
   void aboutShowsTitleCopyrightAndLinkAboveOtherWindowsAtTheCentre() {
-    frmAbout about(title_, kProgramCopyright, opener_);
-    QCOMPARE(about.windowTitle(), "About " + QString::fromStdString(title_));
-    QCOMPARE(about.findChild<QLabel*>("Label1")->text(), QString::fromStdString(title_));
-    QCOMPARE(about.findChild<QLabel*>("Label5")->text(), QString(kProgramCopyright));
-    QCOMPARE(about.URLLink1()->URL(), std::string("https://brevio.example.org"));
-    QVERIFY(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QCOMPARE(about.windowModality(), Qt::NonModal);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QVERIFY(qAbs(about.frameGeometry().center().x() - screen.center().x()) <= 1);
-    QVERIFY(qAbs(about.frameGeometry().center().y() - screen.center().y()) <= 1);
-
-    frmAbout unset(title_, "", opener_);
-    QCOMPARE(unset.findChild<QLabel*>("Label5")->text(), QString("Not set in Project!"));
-  }
-
-  void aboutClosingRestoresDefaultPointer() {
     auto* about = new frmAbout(title_, kProgramCopyright, opener_);
     QPointer<frmAbout> watched = about;
+    QCOMPARE(about->windowTitle(), "About " + QString::fromStdString(title_));
+    QCOMPARE(about->findChild<QLabel*>("Label1")->text(), QString::fromStdString(title_));
+    QCOMPARE(about->findChild<QLabel*>("Label5")->text(), QString(kProgramCopyright));
+    QCOMPARE(about->URLLink1()->URL(), std::string("https://brevio.example.org"));
+    QVERIFY(about->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(about->windowModality(), Qt::NonModal);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QVERIFY(qAbs(about->frameGeometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(about->frameGeometry().center().y() - screen.center().y()) <= 1);
     about->show();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -223,6 +217,9 @@ class SetupWindowsTest : public QObject {
     QVERIFY(!about->isVisible());
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     QTRY_VERIFY(watched.isNull());
+
+    frmAbout unset(title_, "", opener_);
+    QCOMPARE(unset.findChild<QLabel*>("Label5")->text(), QString("Not set in Project!"));
   }
 
   // Help opens the help document, whatever the desktop says; a second About neither opens
