@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <sstream>
 
 #include "host/aprs/Tnc2Line.h"
+#include "host/station/MessageNumberFile.h"
 #include "host/station/Station.h"
+#include "host/station/Tnc2LineReader.h"
+#include "host/station/Tnc2OutputLine.h"
 #include "query/MonitoredText.h"
 #include "support/CoreHarness.h"
 #include "support/FixedFolderSetting.h"
@@ -397,6 +401,91 @@ TEST(StationTraffic, FrameHeardDuringAnEventIsTakenAfterIt) {
   h.station.FrameReceived({"N0CALL", "APRS", {{"DIGI1", true}, {"WIDE2-1", false}}, info},
                           std::nullopt);
   EXPECT_EQ(h.receivedData, (Lines{first, "N0CALL>APRS <UI>\r\n>second\r\n"}));
+}
+
+// 2026-12-07 12:00:00 UTC: 1796644800 s, 179664480 tens of seconds, % 99999 = 66276.
+const auto kNoon = std::chrono::system_clock::time_point(std::chrono::seconds(1796644800));
+constexpr int kFromClock = 66277;
+
+// A number that is missing or unreadable is said, and the numbers go on from the clock.
+TEST(MessageNumberFile, GoesOnFromTheSavedNumberOrFromTheClock) {
+  const std::pair<const char*, int> table[] = {{"41\n", 41},         {"0", 0},
+                                               {"99999\n", 99999},   {nullptr, kFromClock},
+                                               {"", kFromClock},     {"100000\n", kFromClock},
+                                               {"-5\n", kFromClock}, {"4x\n", kFromClock}};
+  for (const auto& [content, loaded] : table) {
+    TempFolder folder;
+    const std::string path = folder.Path() + "/numbers";
+    if (content != nullptr) folder.Write("numbers", content);
+    Lines logged;
+    MessageNumberFile file(path, [&](const std::string& line) { logged.push_back(line); });
+    SCOPED_TRACE(content == nullptr ? "no file" : content);
+    EXPECT_EQ(file.Load(kNoon), loaded);
+    const std::string why = content == nullptr ? "no " + path : path + " holds no number";
+    EXPECT_EQ(logged, loaded != kFromClock
+                          ? Lines{}
+                          : Lines{"Message numbers: " + why + "; starting after 66277"});
+  }
+}
+
+// Each save replaces the file whole; a folder that cannot take it is said once, not every time.
+TEST(MessageNumberFile, SavesWholeAndSaysOnceWhenItCannot) {
+  TempFolder folder;
+  Lines logged;
+  const auto log = [&](const std::string& line) { logged.push_back(line); };
+  MessageNumberFile file(folder.Path() + "/numbers", log);
+  EXPECT_TRUE(file.Save(7));
+  EXPECT_TRUE(file.Save(8));
+  EXPECT_EQ(MessageNumberFile(folder.Path() + "/numbers", log).Load(kNoon), 8);
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() + "/numbers.new"));
+
+  MessageNumberFile lost(folder.Path() + "/gone/numbers", log);
+  EXPECT_FALSE(lost.Save(1));
+  EXPECT_FALSE(lost.Save(2));
+  EXPECT_EQ(logged, Lines{"Message numbers: cannot write " + folder.Path() +
+                          "/gone/numbers; after a new start they begin from the clock"});
+}
+
+// Each frame read as its line; the reader names no port.
+struct RecordingSink : FrameSink {
+  void FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> port) override {
+    lines.push_back(FormatTnc2Line(frame) + (port ? " port" : ""));
+  }
+  Lines lines;
+};
+
+TEST(Tnc2LineReader, CutsLinesAcrossChunksAtLfOrCrLf) {
+  RecordingSink sink;
+  Tnc2LineReader reader(sink);
+  for (const char* chunk : {"N0CALL>APRS:>a\r", "\nN0", "CALL>APRS,WIDE1-1*:>b\n\n# comment\r\n",
+                            "\r\nN0CALL>APRS:>c"}) {
+    reader.Feed(chunk);
+  }
+  EXPECT_EQ(sink.lines, (Lines{"N0CALL>APRS:>a", "N0CALL>APRS,WIDE1-1*:>b"}));
+  reader.Finish();
+  EXPECT_EQ(sink.lines.back(), "N0CALL>APRS:>c");
+  EXPECT_EQ(reader.FramesRead(), 3u);
+  EXPECT_EQ(reader.MalformedDropped(), 0u);
+}
+
+TEST(Tnc2LineReader, OverlongAndMalformedLinesAreDroppedAndCounted) {
+  RecordingSink sink;
+  Tnc2LineReader reader(sink);
+  const std::string head = "N0CALL>APRS:>";
+  const std::string longest = head + std::string(Tnc2LineReader::kMaxLine - head.size(), 'x');
+  reader.Feed(longest + "\r\n" + longest + "y\n" + longest + "yy\r\nno frame here\n>:\n");
+  reader.Feed(std::string(2000, 'z'));
+  reader.Finish();
+  EXPECT_EQ(sink.lines, Lines{longest});
+  EXPECT_EQ(reader.OverlongDropped(), 3u);
+  EXPECT_EQ(reader.MalformedDropped(), 2u);
+}
+
+TEST(Tnc2OutputLine, EndsWithLfAndRefusesFramesThatALineEndWouldSplit) {
+  EXPECT_EQ(Tnc2OutputLine({"N0CALL-10", "APZBRV", {{"WIDE", false}}, ":N0CALL   :x{1"}),
+            "N0CALL-10>APZBRV,WIDE::N0CALL   :x{1\n");
+  EXPECT_EQ(Tnc2OutputLine({"N0CALL", "APRS", {}, ">a\nN0CALL>APRS:forged"}), std::nullopt);
+  EXPECT_EQ(Tnc2OutputLine({"N0CALL", "APRS", {}, ">a\r"}), std::nullopt);
 }
 
 }  // namespace
