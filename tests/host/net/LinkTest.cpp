@@ -141,8 +141,10 @@ class PtyPeer : public Peer {
   std::unique_ptr<QSocketNotifier> notifier_;
 };
 
-// Each status, as "STATE[: REASON][ in MS]"; MS to the next try, to the nearest 10.
-struct StatusRecorder : LinkObserver {
+// A link of each kind, started against a peer of its own. It records each status as
+// "STATE[: REASON][ in MS]" (MS to the next try, to the nearest 10), and each frame heard as
+// "LINE", or "PORT LINE" when it came with a port.
+struct Harness : LinkObserver, FrameSink {
   void LinkChanged(const LinkStatus& status) override {
     address = status.address;
     seen.push_back(std::array{"connecting", "connected", "waiting",
@@ -152,26 +154,14 @@ struct StatusRecorder : LinkObserver {
     if (status.state == LinkState::Waiting)
       seen.back() += " in " + std::to_string((ms + 5) / 10 * 10);
   }
-  std::string address;
-  Lines seen;
-};
-
-// Each frame heard as "LINE", or "PORT LINE" when it came with a port.
-struct RecordingSink : FrameSink {
   void FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> port) override {
     heard.push_back((port ? std::to_string(*port) + " " : "") + FormatTnc2Line(frame));
   }
-  Lines heard;
-};
 
-// A link of each kind, started against a peer of its own.
-struct Harness {
   std::unique_ptr<Transport> KissOverTcp() {
-    auto tcp = std::make_unique<LoopbackPeer>();
-    const TncAddress address{TncAddress::Kind::Kiss, "127.0.0.1", tcp->port};
-    peer = std::move(tcp);
+    const TncAddress tnc{TncAddress::Kind::Kiss, "127.0.0.1", Loopback("")};
     return Started(
-        std::make_unique<KissTransport>(std::make_unique<TcpDevice>(address), logger, options));
+        std::make_unique<KissTransport>(std::make_unique<TcpDevice>(tnc), logger, options));
   }
   std::unique_ptr<Transport> KissOverSerial() {
     const std::string path = folder.filePath("tnc").toStdString();
@@ -180,17 +170,20 @@ struct Harness {
         std::make_unique<SerialDevice>(TncAddress::Serial(path, 115200)), logger, options));
   }
   std::unique_ptr<Transport> AprsIs() {
-    auto server = std::make_unique<LoopbackPeer>();
-    server->greeting = greeting;
-    const quint16 port = server->port;
-    peer = std::move(server);
     return Started(std::make_unique<AprsIsTransport>(
-        "127.0.0.1", port, [this] { return call; }, "1.0.0", logger,
+        "127.0.0.1", Loopback(greeting), [this] { return call; }, "1.0.0", logger,
         AprsIsOptions{.link = options, .keepAliveMs = keepAliveMs}));
   }
+  quint16 Loopback(const std::string& said) {
+    auto server = std::make_unique<LoopbackPeer>();
+    server->greeting = said;
+    const quint16 port = server->port;
+    peer = std::move(server);
+    return port;
+  }
   std::unique_ptr<Transport> Started(auto link) {
-    link->Observe(statuses);
-    link->Start(sink);
+    link->Observe(*this);
+    link->Start(*this);
     return link;
   }
   // Whether the peer's `connection`th connection (from 1) has brought `bytes`, in time.
@@ -200,10 +193,9 @@ struct Harness {
     });
   }
 
-  Lines log;
+  std::string address;
+  Lines seen, heard, log;
   LinkLog logger = [this](const std::string& line) { log.push_back(line); };
-  StatusRecorder statuses;
-  RecordingSink sink;
   QTemporaryDir folder;
   std::unique_ptr<Peer> peer;
   LinkOptions options{.firstRetryMs = 50, .longestRetryMs = 200};
@@ -241,11 +233,11 @@ TEST_P(LinkUpDownTest, ReportsEachChangeAndSendsWhatWaitedOnceThePeerIsBack) {
   Harness harness;
   std::unique_ptr<Transport> link = (harness.*row.start)();
   Peer& peer = *harness.peer;
-  const Lines& seen = harness.statuses.seen;
+  const Lines& seen = harness.seen;
   ASSERT_TRUE(WaitFor([&] { return seen.size() == 2; }));
   const std::string cutOff = row.wire("N0CALL>APRS:>cut off", 0);
   peer.Send(row.wire("N0CALL>APRS:>before", 2) + cutOff.substr(0, cutOff.size() - 3));
-  ASSERT_TRUE(WaitFor([&] { return harness.sink.heard.size() == 1; }));
+  ASSERT_TRUE(WaitFor([&] { return harness.heard.size() == 1; }));
 
   peer.Unplug();
   ASSERT_TRUE(WaitFor([&] { return seen.size() == 3; }));
@@ -257,7 +249,7 @@ TEST_P(LinkUpDownTest, ReportsEachChangeAndSendsWhatWaitedOnceThePeerIsBack) {
   peer.Plug();
   ASSERT_TRUE(WaitFor([&] { return seen.size() == 11 && peer.received.size() == 2; }));
   peer.Send(row.wire("N0CALL>APRS:>after", 0));
-  ASSERT_TRUE(WaitFor([&] { return harness.sink.heard.size() == 2; }));
+  ASSERT_TRUE(WaitFor([&] { return harness.heard.size() == 2; }));
   // Frames sent just before the link goes with the program still leave.
   for (const int port : {16, 17})
     link->Transmit(Frame("N0CALL-10>APZBRV:>" + std::to_string(port)), std::int16_t(port));
@@ -266,22 +258,22 @@ TEST_P(LinkUpDownTest, ReportsEachChangeAndSendsWhatWaitedOnceThePeerIsBack) {
 
   // Heard on their host ports; the frame cut off by the loss does not run into the next one.
   const std::string three = row.ports ? "3 " : "", one = row.ports ? "1 " : "";
-  EXPECT_EQ(harness.sink.heard, (Lines{three + "N0CALL>APRS:>before", one + "N0CALL>APRS:>after"}));
+  EXPECT_EQ(harness.heard, (Lines{three + "N0CALL>APRS:>before", one + "N0CALL>APRS:>after"}));
   const std::string lost = "waiting: " + row.lost, missing = "waiting: " + row.missing;
   EXPECT_EQ(seen, (Lines{"connecting", "connected", lost + " in 50", "connecting",
                          missing + " in 100", "connecting", missing + " in 200", "connecting",
                          missing + " in 200", "connecting", "connected"}));
-  const std::string name = row.kind + " " + harness.statuses.address + ": ";
-  Lines log = {name + "connecting",
-               name + "connected",
-               name + row.lost + "; next try in 50 ms",
-               name + row.missing + "; next try in 100 ms",
-               name + row.missing + "; trying again every 200 ms",
-               name + "connected, 2 frames waiting"};
+  Lines log = {"connecting",
+               "connected",
+               row.lost + "; next try in 50 ms",
+               row.missing + "; next try in 100 ms",
+               row.missing + "; trying again every 200 ms",
+               "connected, 2 frames waiting"};
   if (!row.session.empty()) {
-    log.insert(log.begin() + 2, name + row.session);
-    log.push_back(name + row.session);
+    log.insert(log.begin() + 2, row.session);
+    log.push_back(row.session);
   }
+  for (std::string& line : log) line.insert(0, row.kind + " " + harness.address + ": ");
   EXPECT_EQ(harness.log, log);
 }
 
@@ -307,7 +299,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(KissTransportTest, SurvivesGarbageOverlongFramesAndFramesThatAreNoUiFrames) {
   Harness harness;
   std::unique_ptr<Transport> link = harness.KissOverSerial();
-  ASSERT_TRUE(WaitFor([&] { return harness.statuses.seen.size() == 2; }));
+  ASSERT_TRUE(WaitFor([&] { return harness.seen.size() == 2; }));
   EXPECT_EQ(static_cast<PtyPeer&>(*harness.peer).Speed(), B115200);
   const std::string overlong = "\xC0\x00"s + std::string(5000, 'A') + "\xC0";
   const std::string sabm = "\xC0\x00"s +
@@ -315,8 +307,8 @@ TEST(KissTransportTest, SurvivesGarbageOverlongFramesAndFramesThatAreNoUiFrames)
                            "\x3F\xC0";  // a connected-mode frame
   harness.peer->Send("garbage\xDB\xC0\xC0\x00\xDB\x01\xC0"s + overlong + sabm +
                      Kiss("N0CALL>APRS:>ok"));
-  ASSERT_TRUE(WaitFor([&] { return !harness.sink.heard.empty(); }));
-  EXPECT_EQ(harness.sink.heard, Lines{"1 N0CALL>APRS:>ok"});
+  ASSERT_TRUE(WaitFor([&] { return !harness.heard.empty(); }));
+  EXPECT_EQ(harness.heard, Lines{"1 N0CALL>APRS:>ok"});
   EXPECT_EQ(static_cast<KissTransport&>(*link).UndecodableDropped(), 1u);
 }
 
@@ -330,7 +322,7 @@ TEST(LinkHangTest, APeerThatHangsIsDroppedAndTriedAgain) {
     Harness harness;
     harness.options.connectTimeoutMs = harness.options.writeStallMs = 100;
     std::unique_ptr<Transport> link = (harness.*start)();
-    const Lines& seen = harness.statuses.seen;
+    const Lines& seen = harness.seen;
     ASSERT_TRUE(WaitFor([&] { return seen.size() == 2; }));
     link->Transmit(Frame("N0CALL-10>APZBRV:>taken"), 0);
     ASSERT_TRUE(WaitFor([&] { return !harness.peer->received.back().empty(); }));
@@ -362,14 +354,14 @@ TEST(AprsIsTransportTest, SendsFramesOnceTheServerHasTakenTheLogin) {
       "# logresp N0CALL-10 verified, server T2TEST\r\n"
       "N0CALL>APRS,TCPIP*,qAC,T2TEST::N0CALL-10:?HELP{5\r\n");
   EXPECT_TRUE(harness.Brought(1, kLogin + "N0CALL-10>APZBRV,TCPIP*:>early\r\n"));
-  EXPECT_EQ(harness.sink.heard, Lines{"N0CALL>APRS,TCPIP*,qAC,T2TEST::N0CALL-10:?HELP{5"});
+  EXPECT_EQ(harness.heard, Lines{"N0CALL>APRS,TCPIP*,qAC,T2TEST::N0CALL-10:?HELP{5"});
 }
 
 TEST(AprsIsTransportTest, WithoutACallSignSendsNoLoginAndTriesAgain) {
   Harness harness;
   harness.call = "";
   std::unique_ptr<Transport> link = harness.AprsIs();
-  const Lines& seen = harness.statuses.seen;
+  const Lines& seen = harness.seen;
   ASSERT_TRUE(WaitFor([&] { return seen.size() >= 6; }));
   for (const std::size_t at : {2u, 5u}) {
     EXPECT_TRUE(seen[at].starts_with("waiting: no call sign to log in with")) << seen[at];
@@ -386,8 +378,8 @@ TEST(AprsIsTransportTest, KeepsTheConnectionAliveAndReconnectsWhenTheFeedGoesSil
   ASSERT_TRUE(harness.Brought(2, kLogin));
   const std::string keepAlive = "# brevio keepalive\r\n";
   EXPECT_TRUE(harness.peer->received[0].starts_with(kLogin + keepAlive + keepAlive));
-  EXPECT_EQ(harness.log[3], "APRS-IS " + harness.statuses.address +
-                                ": nothing heard for 500 ms; next try in 50 ms");
+  EXPECT_EQ(harness.log[3],
+            "APRS-IS " + harness.address + ": nothing heard for 500 ms; next try in 50 ms");
 }
 
 // An input that fails to read (a folder) ends the link as its end would, rather than spin.
@@ -398,12 +390,11 @@ TEST(LinkStatusTest, StdioIsConnectedOnceStartedAndLostForGoodWhenTheInputEnds) 
   for (const int input : {pipe[0], ::open("/", O_RDONLY | O_DIRECTORY)}) {
     StdioTransport stdio(input, stdout);
     Harness harness;
-    stdio.Observe(harness.statuses);
-    stdio.Start(harness.sink, {});
-    ASSERT_TRUE(WaitFor([&] { return harness.statuses.seen.size() == 3; }));
-    EXPECT_EQ(harness.statuses.seen,
-              (Lines{"connecting", "connected", "lost: the input has ended"}));
-    EXPECT_EQ(harness.statuses.address, "stdio");
+    stdio.Observe(harness);
+    stdio.Start(harness, {});
+    ASSERT_TRUE(WaitFor([&] { return harness.seen.size() == 3; }));
+    EXPECT_EQ(harness.seen, (Lines{"connecting", "connected", "lost: the input has ended"}));
+    EXPECT_EQ(harness.address, "stdio");
     ::close(input);
   }
 }

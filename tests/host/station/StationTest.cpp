@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <sstream>
 
 #include "host/aprs/Tnc2Line.h"
+#include "host/station/MessageNumberFile.h"
 #include "host/station/Station.h"
+#include "host/station/Tnc2LineReader.h"
+#include "host/station/Tnc2OutputLine.h"
 #include "query/MonitoredText.h"
 #include "support/CoreHarness.h"
 #include "support/FixedFolderSetting.h"
@@ -17,48 +21,15 @@ namespace {
 using namespace std::chrono;
 using Lines = std::vector<std::string>;
 
-// Each event as a line, such as "NotifyBeacon(N0CALL|52.5|4.25)".
-struct RecordingEvents : HostEvents {
-  void DataAvailable() override {
-    events.push_back("DataAvailable");
-    if (link != nullptr) receivedData.push_back(link->ReceivedData());
-    if (onDataAvailable) onDataAvailable();
-  }
-  void NotifyBeacon(std::string& strCallsign, float& sngLat, float& sngLong) override {
-    std::ostringstream line;
-    line << "NotifyBeacon(" << strCallsign << "|" << sngLat << "|" << sngLong << ")";
-    events.push_back(line.str());
-  }
-  void NotifyRemotecommand(std::string& strCallsign, std::string& strEffectiveDigiPath,
-                           std::string& srReturnDigiPath, std::int16_t& intPort,
-                           std::string& strMessType, std::string& strText,
-                           bool& blnDoneIt) override {
-    events.push_back("NotifyRemotecommand(" + strCallsign + "|" + strEffectiveDigiPath + "|" +
-                     srReturnDigiPath + "|" + std::to_string(intPort) + "|" + strMessType + "|" +
-                     strText + "|" + (blnDoneIt ? "true" : "false") + ")");
-  }
-  void UIView32IsClosing() override {}
-  long Raised() const {
-    return std::count_if(events.begin(), events.end(), [](const std::string& event) {
-      return event.starts_with("NotifyRemote");
-    });
-  }
-
-  Lines events;
-  Lines receivedData;        // ReceivedData read in each DataAvailable
-  HostLink* link = nullptr;  // where ReceivedData is read
-  std::function<void()> onDataAvailable;
-};
-
 // A station N0CALL-10 with DEFAULT_PORT 3 and the REMOTE_COMMANDS given (none: the key is
-// missing), its main connection's events recorded, each frame it sends as "PORT TNC2-LINE".
-struct Harness : Transport, IniReader, UtcClock {
+// missing). It records each frame sent, as "PORT TNC2-LINE", and each event of its main
+// connection as a line, such as "NotifyBeacon(N0CALL|52.5|4.25)".
+struct Harness : Transport, IniReader, UtcClock, HostEvents {
   explicit Harness(std::optional<std::string> remoteCommands = "2") {
     if (remoteCommands) ini["MESSAGES/REMOTE_COMMANDS"] = *remoteCommands;
     folder.Write("brevio-message-number.txt", "0\n");  // a new station: its first message is 1
-    link = station.Connect();  // which reads the settings
-    link->ConnectEvents(&events);
-    events.link = link.get();
+    link = station.Connect();                          // which reads the settings
+    link->ConnectEvents(this);
   }
   void Transmit(const Tnc2Frame& frame, std::int16_t port) override {
     sent.push_back(std::to_string(port) + " " + FormatTnc2Line(frame));
@@ -70,6 +41,30 @@ struct Harness : Transport, IniReader, UtcClock {
     return found == ini.end() ? otherwise : found->second;
   }
   system_clock::time_point UtcNow() override { return utc; }
+  void DataAvailable() override {
+    events.push_back("DataAvailable");
+    receivedData.push_back(link->ReceivedData());
+    if (onDataAvailable) std::exchange(onDataAvailable, nullptr)();
+  }
+  void NotifyBeacon(std::string& call, float& latitude, float& longitude) override {
+    std::ostringstream line;
+    line << "NotifyBeacon(" << call << "|" << latitude << "|" << longitude << ")";
+    events.push_back(line.str());
+  }
+  void NotifyRemotecommand(std::string& call, std::string& via, std::string& back,
+                           std::int16_t& port, std::string& type, std::string& text,
+                           bool& done) override {
+    events.push_back("NotifyRemotecommand(" + call + "|" + via + "|" + back + "|" +
+                     std::to_string(port) + "|" + type + "|" + text + "|" +
+                     (done ? "true" : "false") + ")");
+  }
+  void UIView32IsClosing() override {}
+  long Raised() const {
+    return std::count_if(events.begin(), events.end(), [](const std::string& event) {
+      return event.starts_with("NotifyRemote");
+    });
+  }
+
   void Hear(const std::string& line, std::optional<std::int16_t> port = std::nullopt) {
     const auto frame = ParseTnc2Line(line, CallSignRule::AprsIs);
     ASSERT_TRUE(frame) << line;
@@ -98,8 +93,10 @@ struct Harness : Transport, IniReader, UtcClock {
   std::map<std::string, std::string> ini{{"STATION/CALLSIGN", "n0call-10"},
                                          {"MESSAGES/DEFAULT_PORT", "3"}};  // "SECTION/KEY"
   std::string iniPath;                                                     // the file last read
-  Lines sent;
-  Lines logged;  // the station's status lines
+  Lines sent, events;
+  Lines receivedData;                     // as each DataAvailable read it
+  Lines logged;                           // the station's status lines
+  std::function<void()> onDataAvailable;  // runs once, in the next DataAvailable
   system_clock::time_point utc = sys_days{December / 6 / 2026} + 7h + 22min;
   CoreHarness core;
   TempFolder folder;
@@ -108,7 +105,6 @@ struct Harness : Transport, IniReader, UtcClock {
   ManualTimer timer;
   Station station{{*this, hostFolder, *this, core.clock, *this, timer,
                    [this](const std::string& line) { logged.push_back(line); }}};
-  RecordingEvents events;
   std::unique_ptr<HostLink> link;
 };
 
@@ -192,7 +188,7 @@ TEST(StationMessages, ReplyAcksAreAnsweredInKind) {
   EXPECT_EQ(h.sent, (Lines{"3 " + kOut + ":N0CALL   :ack12}", "1 " + kOut + ":N0CALL   :Sunny{1}12",
                            "1 " + kOut + ":K1ABC    :Hi{2", "3 " + kOut + ":N0CALL-0 :ack12}1",
                            "1 " + kOut + ":K1ABC    :Hi{2"}));
-  EXPECT_EQ(h.events.Raised(), 1);
+  EXPECT_EQ(h.Raised(), 1);
 }
 
 // Reported on placing and every ten minutes after; killed once when deleted. Nine letters fit.
@@ -232,19 +228,20 @@ TEST(StationObjects, ObjectsThatCannotBeReportedAreRefused) {
 
 TEST(StationHost, DistanceBearingIsTheGreatCircleCourse) {
   Harness h;
-  struct Case {
-    double lat1, long1, lat2, long2, km, bearing;
-  };
-  const double degreeKm = 6371.0088 * 3.14159265358979323846 / 180.0;
-  for (const Case& c : {Case{0, 0, 0, 1, degreeKm, 90}, Case{10, 20, 11, 20, degreeKm, 0},
-                        Case{10, 20, 9, 20, degreeKm, 180}, Case{0, 1, 0, 0, degreeKm, 270},
-                        Case{52, 4, 52, 4, 0, 0}, Case{0, 0, 0, 180, 180 * degreeKm, 90},
-                        Case{51.5074, -0.1278, 48.8566, 2.3522, 343.56, 148.1}}) {
-    double distance = 1.0;
-    double bearing = -1.0;
-    h.link->DistanceBearing(c.lat1, c.long1, c.lat2, c.long2, distance, bearing, true);
-    EXPECT_NEAR(distance, c.km, 0.01) << c.lat1 << " " << c.long1;
-    EXPECT_NEAR(bearing, c.bearing, 0.05) << c.lat1 << " " << c.long1;
+  const double degree = 6371.0088 * 3.14159265358979323846 / 180.0;  // in km
+  // From, to; the distance and the bearing.
+  const std::array<double, 6> rows[] = {{0, 0, 0, 1, degree, 90},
+                                        {10, 20, 11, 20, degree, 0},
+                                        {10, 20, 9, 20, degree, 180},
+                                        {0, 1, 0, 0, degree, 270},
+                                        {52, 4, 52, 4, 0, 0},
+                                        {0, 0, 0, 180, 180 * degree, 90},
+                                        {51.5074, -0.1278, 48.8566, 2.3522, 343.56, 148.1}};
+  for (const auto& [lat1, long1, lat2, long2, km, bearing] : rows) {
+    double distance = 1.0, course = -1.0;
+    h.link->DistanceBearing(lat1, long1, lat2, long2, distance, course, true);
+    EXPECT_NEAR(distance, km, 0.01) << lat1 << " " << long1;
+    EXPECT_NEAR(course, bearing, 0.05) << lat1 << " " << long1;
   }
 }
 
@@ -264,7 +261,7 @@ TEST(StationTraffic, ServerReadsSenderAndViaPathFromReceivedData) {
   for (const auto& [path, via] : paths) {
     Harness h;
     h.Hear("N0CALL>APRS" + std::string(path) + "::QDOS     :HELP{12");
-    const MonitoredText m = ParseMonitoredText(h.events.receivedData.at(0));
+    const MonitoredText m = ParseMonitoredText(h.receivedData.at(0));
     EXPECT_TRUE(m.isMessage);
     EXPECT_EQ(m.sender.value_or("") + "|" + m.viaPath + "|" + m.addressee + "|" + m.messageText +
                   "|" + m.messageNumber.value_or(""),
@@ -281,31 +278,28 @@ TEST(StationTraffic, DirectedQueryIsAckedThenRaisedWithTheDigipeatersItCameThrou
   h.Hear("N0CALL>APRS::QDOS     :HELP{9");
   h.Hear("N0CALL>APRS,DIGI1*,WIDE2-1::N0CALL-10:?time{5");
   EXPECT_EQ(h.sent, (Lines{"3 " + kOut + ":N0CALL   :ack7", "3 " + kOut + ":N0CALL   :ack5"}));
-  EXPECT_EQ(h.events.events,
-            (Lines{"DataAvailable", "DataAvailable", "DataAvailable", "DataAvailable",
-                   "NotifyRemotecommand(N0CALL|DIGI1|WIDE1-1,WIDE2-1|3|A|?time|false)"}));
+  EXPECT_EQ(h.events, (Lines{"DataAvailable", "DataAvailable", "DataAvailable", "DataAvailable",
+                             "NotifyRemotecommand(N0CALL|DIGI1|WIDE1-1,WIDE2-1|3|A|?time|false)"}));
   EXPECT_EQ(h.iniPath, h.folder.Path() + "/uiview32.ini");
 
   // A link with port numbers names the port; the ack goes out on it.
   h.Hear("N0CALL>APRS::N0CALL-10:?UP{AB}7", 2);
   EXPECT_EQ(h.sent.back(), "2 " + kOut + ":N0CALL   :ackAB}7");
-  EXPECT_EQ(h.events.events.back(), "NotifyRemotecommand(N0CALL||WIDE1-1,WIDE2-1|2|A|?UP|false)");
+  EXPECT_EQ(h.events.back(), "NotifyRemotecommand(N0CALL||WIDE1-1,WIDE2-1|2|A|?UP|false)");
 
   // APRS-IS routing after the q-construct is no digipeater the query came through.
   h.Hear("K1ABC>APRS,TCPIP*,qAC,T2TEST::N0CALL-10:?HELP{9");
-  EXPECT_EQ(h.events.events.back(),
-            "NotifyRemotecommand(K1ABC|TCPIP|WIDE1-1,WIDE2-1|3|A|?HELP|false)");
+  EXPECT_EQ(h.events.back(), "NotifyRemotecommand(K1ABC|TCPIP|WIDE1-1,WIDE2-1|3|A|?HELP|false)");
 
   // A third-party query is acked and raised for its inner source, with the outer radio hops.
   h.Hear("N0IGT>APRS,D1*,WIDE2*:}K1ABC>APRS,TCPIP,N0IGT*::N0CALL-10:?TIME{5");
   EXPECT_EQ(h.sent.back(), "3 " + kOut + ":K1ABC    :ack5");
-  EXPECT_EQ(h.events.events.back(),
-            "NotifyRemotecommand(K1ABC|D1,WIDE2|WIDE1-1,WIDE2-1|3|A|?TIME|false)");
-  EXPECT_EQ(h.events.receivedData.back().substr(0, 21), "K1ABC>APRS,D1,WIDE2* ");
+  EXPECT_EQ(h.events.back(), "NotifyRemotecommand(K1ABC|D1,WIDE2|WIDE1-1,WIDE2-1|3|A|?TIME|false)");
+  EXPECT_EQ(h.receivedData.back().substr(0, 21), "K1ABC>APRS,D1,WIDE2* ");
 
   // Not understood: nothing reaches the server and nothing is sent.
   const std::size_t sent = h.sent.size();
-  const std::size_t raised = h.events.events.size();
+  const std::size_t raised = h.events.size();
   const Lines odd{"N0IGT>APRS:}K1ABC>APRS:}K2ABC>APRS::N0CALL-10:?TIME{6",
                   "N0IGT>APRS:}::N0CALL-10:?TIME{7",
                   "N0IGT>APRS:}K1ABC:?UP{8",
@@ -314,7 +308,7 @@ TEST(StationTraffic, DirectedQueryIsAckedThenRaisedWithTheDigipeatersItCameThrou
                   "N0IGT>APRS:}>APRS:x"};
   for (const std::string& line : odd) h.Hear(line);
   EXPECT_EQ(h.sent.size(), sent);
-  EXPECT_EQ(h.events.events.size(), raised);
+  EXPECT_EQ(h.events.size(), raised);
   ASSERT_EQ(h.logged.size(), odd.size());  // once each
   EXPECT_EQ(h.logged[1],
             "Third-party frame not understood, dropped: N0IGT>APRS:}::N0CALL-10:?TIME{7");
@@ -338,7 +332,7 @@ TEST(StationTraffic, CopiesAreRaisedOnceWithinTheirWindow) {
     h.core.clock.Advance(ms);
     h.Hear(line);
   }
-  EXPECT_EQ(h.events.Raised(), 5);
+  EXPECT_EQ(h.Raised(), 5);
   EXPECT_EQ(h.sent.size(), 5u);
 }
 
@@ -354,7 +348,7 @@ TEST(StationTraffic, RemoteCommandsDecideWhoMayAskButEveryMessageIsAcked) {
     Harness h(setting);
     h.Hear(std::string(sender) + ">APRS::N0CALL-10:?HELP{1");
     EXPECT_EQ(h.sent.size(), 1u);
-    EXPECT_EQ(h.events.Raised(), raised ? 1 : 0);
+    EXPECT_EQ(h.Raised(), raised ? 1 : 0);
   }
 }
 
@@ -374,13 +368,13 @@ TEST(StationTraffic, SendersPositionInAnyFormRaisesNotifyBeacon) {
     h.Hear(line);
     Lines expected{"DataAvailable"};
     if (beacon != nullptr) expected.push_back("NotifyBeacon(" + std::string(beacon) + ")");
-    EXPECT_EQ(h.events.events, expected);
+    EXPECT_EQ(h.events, expected);
   }
 }
 
 TEST(StationTraffic, EventsGoOnlyToConnectionsThatConnectedThem) {
   Harness h;
-  RecordingEvents other;
+  Harness other;  // only its events are used
   auto second = h.station.Connect();
   auto third = h.station.Connect();
   third->ConnectEvents(&other);
@@ -389,7 +383,7 @@ TEST(StationTraffic, EventsGoOnlyToConnectionsThatConnectedThem) {
   h.Hear("N0CALL>APRS:>two");
   h.link->ConnectEvents(nullptr);
   h.Hear("N0CALL>APRS:>three");
-  EXPECT_EQ(h.events.events, Lines(2, "DataAvailable"));
+  EXPECT_EQ(h.events, Lines(2, "DataAvailable"));
   EXPECT_EQ(other.events, Lines{"DataAvailable"});
   EXPECT_EQ(second->ReceivedData(), "N0CALL>APRS <UI>\r\n>three\r\n");
 }
@@ -400,14 +394,98 @@ TEST(StationTraffic, FrameHeardDuringAnEventIsTakenAfterIt) {
   Harness h;
   const std::string info(">\0\xE9\xFF ", 5);
   const std::string first = "N0CALL>APRS,DIGI1*,WIDE2-1 <UI>\r\n" + info + "\r\n";
-  h.events.onDataAvailable = [&] {
-    h.events.onDataAvailable = nullptr;
+  h.onDataAvailable = [&] {
     h.Hear("N0CALL>APRS:>second");
-    EXPECT_EQ(h.events.link->ReceivedData(), first);
+    EXPECT_EQ(h.link->ReceivedData(), first);
   };
   h.station.FrameReceived({"N0CALL", "APRS", {{"DIGI1", true}, {"WIDE2-1", false}}, info},
                           std::nullopt);
-  EXPECT_EQ(h.events.receivedData, (Lines{first, "N0CALL>APRS <UI>\r\n>second\r\n"}));
+  EXPECT_EQ(h.receivedData, (Lines{first, "N0CALL>APRS <UI>\r\n>second\r\n"}));
+}
+
+// 2026-12-07 12:00:00 UTC: 1796644800 s, 179664480 tens of seconds, % 99999 = 66276.
+const auto kNoon = std::chrono::system_clock::time_point(std::chrono::seconds(1796644800));
+constexpr int kFromClock = 66277;
+
+// A number that is missing or unreadable is said, and the numbers go on from the clock.
+TEST(MessageNumberFile, GoesOnFromTheSavedNumberOrFromTheClock) {
+  const std::pair<const char*, int> table[] = {{"41\n", 41},         {"0", 0},
+                                               {"99999\n", 99999},   {nullptr, kFromClock},
+                                               {"", kFromClock},     {"100000\n", kFromClock},
+                                               {"-5\n", kFromClock}, {"4x\n", kFromClock}};
+  for (const auto& [content, loaded] : table) {
+    TempFolder folder;
+    const std::string path = folder.Path() + "/numbers";
+    if (content != nullptr) folder.Write("numbers", content);
+    Lines logged;
+    MessageNumberFile file(path, [&](const std::string& line) { logged.push_back(line); });
+    SCOPED_TRACE(content == nullptr ? "no file" : content);
+    EXPECT_EQ(file.Load(kNoon), loaded);
+    const std::string why = content == nullptr ? "no " + path : path + " holds no number";
+    EXPECT_EQ(logged, loaded != kFromClock
+                          ? Lines{}
+                          : Lines{"Message numbers: " + why + "; starting after 66277"});
+  }
+}
+
+// Each save replaces the file whole; a folder that cannot take it is said once, not every time.
+TEST(MessageNumberFile, SavesWholeAndSaysOnceWhenItCannot) {
+  TempFolder folder;
+  Lines logged;
+  const auto log = [&](const std::string& line) { logged.push_back(line); };
+  MessageNumberFile file(folder.Path() + "/numbers", log);
+  EXPECT_TRUE(file.Save(7));
+  EXPECT_TRUE(file.Save(8));
+  EXPECT_EQ(MessageNumberFile(folder.Path() + "/numbers", log).Load(kNoon), 8);
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() + "/numbers.new"));
+
+  MessageNumberFile lost(folder.Path() + "/gone/numbers", log);
+  EXPECT_FALSE(lost.Save(1));
+  EXPECT_FALSE(lost.Save(2));
+  EXPECT_EQ(logged, Lines{"Message numbers: cannot write " + folder.Path() +
+                          "/gone/numbers; after a new start they begin from the clock"});
+}
+
+// Each frame read as its line; the reader names no port.
+struct RecordingSink : FrameSink {
+  void FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> port) override {
+    lines.push_back(FormatTnc2Line(frame) + (port ? " port" : ""));
+  }
+  Lines lines;
+};
+
+TEST(Tnc2LineReader, CutsLinesAcrossChunksAtLfOrCrLf) {
+  RecordingSink sink;
+  Tnc2LineReader reader(sink);
+  for (const char* chunk : {"N0CALL>APRS:>a\r", "\nN0", "CALL>APRS,WIDE1-1*:>b\n\n# comment\r\n",
+                            "\r\nN0CALL>APRS:>c"}) {
+    reader.Feed(chunk);
+  }
+  EXPECT_EQ(sink.lines, (Lines{"N0CALL>APRS:>a", "N0CALL>APRS,WIDE1-1*:>b"}));
+  reader.Finish();
+  EXPECT_EQ(sink.lines.back(), "N0CALL>APRS:>c");
+  EXPECT_EQ(reader.FramesRead(), 3u);
+  EXPECT_EQ(reader.MalformedDropped(), 0u);
+}
+
+TEST(Tnc2LineReader, OverlongAndMalformedLinesAreDroppedAndCounted) {
+  RecordingSink sink;
+  Tnc2LineReader reader(sink);
+  const std::string head = "N0CALL>APRS:>";
+  const std::string longest = head + std::string(Tnc2LineReader::kMaxLine - head.size(), 'x');
+  reader.Feed(longest + "\r\n" + longest + "y\n" + longest + "yy\r\nno frame here\n>:\n");
+  reader.Feed(std::string(2000, 'z'));
+  reader.Finish();
+  EXPECT_EQ(sink.lines, Lines{longest});
+  EXPECT_EQ(reader.OverlongDropped(), 3u);
+  EXPECT_EQ(reader.MalformedDropped(), 2u);
+}
+
+TEST(Tnc2OutputLine, EndsWithLfAndRefusesFramesThatALineEndWouldSplit) {
+  EXPECT_EQ(Tnc2OutputLine({"N0CALL-10", "APZBRV", {{"WIDE", false}}, ":N0CALL   :x{1"}),
+            "N0CALL-10>APZBRV,WIDE::N0CALL   :x{1\n");
+  EXPECT_EQ(Tnc2OutputLine({"N0CALL", "APRS", {}, ">a\nN0CALL>APRS:forged"}), std::nullopt);
+  EXPECT_EQ(Tnc2OutputLine({"N0CALL", "APRS", {}, ">a\r"}), std::nullopt);
 }
 
 }  // namespace
