@@ -10,8 +10,6 @@ namespace {
 
 using HeadlessTest = StationProcessTest;
 
-const QByteArray kTitle = "UI-View32 add-on Brevio Server V1.0.0";
-
 // Runs that end before the server serves say why, on standard output (">") or error, with
 // their exit status; only the one that got as far as a status line wrote a log file. A second
 // instance is refused before its first status line.
