@@ -132,7 +132,7 @@ TEST_P(PeerDecoderTest, EveryFrameSentReadsBackAsMeant) {
   Start();
   process_.write(heard.startsWith('@') ? Example(heard.mid(1)) : heard + '\n');
   process_.closeWriteChannel();
-  Drain(20000);
+  Ends(20000);
   ASSERT_EQ(process_.state(), QProcess::NotRunning);
   ASSERT_EQ(process_.exitCode(), 0) << error_.toStdString();
 

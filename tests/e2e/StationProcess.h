@@ -4,16 +4,17 @@
 #include <sys/prctl.h>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <algorithm>
+#include <QTest>
 #include <csignal>
 
 namespace brevio::test {
+
+inline const QByteArray kTitle = "UI-View32 add-on Brevio Server V1.0.0";
 
 // Makes `process` die with the test, however the test ends.
 inline void EndWithTheTest(QProcess& process) {
@@ -22,7 +23,8 @@ inline void EndWithTheTest(QProcess& process) {
 
 // The binary run headless as the station N0CALL-10, with host and program folders (topic ?WX
 // answered "Sunny"), temporary folder and user settings of its own. What it transmits on the
-// stdio link are the lines of its standard output.
+// stdio link are the lines of its standard output; both outputs are taken in while the test
+// waits, so that the process never blocks on a full pipe.
 class StationProcessTest : public ::testing::Test {
  protected:
   StationProcessTest() : tmpDir_(tmp_.path()) {
@@ -33,6 +35,10 @@ class StationProcessTest : public ::testing::Test {
     Write(host_.path() + "/brevio-message-number.txt", "0\n");
     Write(program_.path() + "/brv.txt", "?WX\r\n>Sunny\r\n");
     EndWithTheTest(process_);
+    QObject::connect(&process_, &QProcess::readyReadStandardOutput,
+                     [this] { sent_ += process_.readAllStandardOutput(); });
+    QObject::connect(&process_, &QProcess::readyReadStandardError,
+                     [this] { error_ += process_.readAllStandardError(); });
   }
 
   static void Write(const QString& path, const QByteArray& bytes) {
@@ -46,8 +52,8 @@ class StationProcessTest : public ::testing::Test {
     return {"--host-folder", host_.path(), "--program-folder", program_.path()};
   }
 
-  void Start(const QString& tnc = "stdio", const QProcessEnvironment& extraEnvironment = {}) {
-    StartWith(QStringList{"--headless", "--tnc", tnc} + Folders(), extraEnvironment);
+  void Start(const QString& tnc = "stdio") {
+    StartWith(QStringList{"--headless", "--tnc", tnc} + Folders());
   }
 
   // Starts the binary with `arguments` alone, on a machine without a display.
@@ -65,22 +71,15 @@ class StationProcessTest : public ::testing::Test {
   // Runs the binary with `arguments` to its end; gives its exit status.
   int RunToEnd(const QStringList& arguments) {
     StartWith(arguments);
-    EXPECT_TRUE(Until([&] { return process_.state() == QProcess::NotRunning; }, 20000));
+    EXPECT_TRUE(Ends(20000));
     EXPECT_EQ(process_.exitStatus(), QProcess::NormalExit);
     return process_.exitCode();
   }
 
   // Takes in the process's output until `done` holds or `ms` have passed; gives `done`.
   template <typename Done>
-  bool Until(Done done, int ms = 10000) {
-    QElapsedTimer clock;
-    clock.start();
-    for (;;) {
-      sent_ += process_.readAllStandardOutput();
-      error_ += process_.readAllStandardError();
-      if (done() || clock.elapsed() >= ms) return done();
-      process_.waitForReadyRead(static_cast<int>(std::min<qint64>(100, ms - clock.elapsed())));
-    }
+  static bool Until(Done done, int ms = 10000) {
+    return QTest::qWaitFor(done, ms);
   }
 
   // Whether `output` (sent_ or error_) holds `text` within `ms`.
@@ -88,9 +87,24 @@ class StationProcessTest : public ::testing::Test {
     return Until([&] { return output.contains(text); }, ms);
   }
 
-  // Takes in what the process writes for `ms` or until it ends, so that it never waits on a pipe.
-  void Drain(int ms) {
-    Until([&] { return process_.state() == QProcess::NotRunning; }, ms);
+  bool Ends(int ms = 10000) {
+    return Until([&] { return process_.state() == QProcess::NotRunning; }, ms);
+  }
+
+  // The program ends within `ms` through its orderly unload, whose last line ends the log.
+  void ExpectOrderlyEnd(int ms = 10000) {
+    ASSERT_TRUE(Ends(ms)) << error_.toStdString();
+    EXPECT_EQ(process_.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process_.exitCode(), 0) << error_.toStdString();
+    EXPECT_TRUE(LogFile().endsWith(" end of " + kTitle + "\r\n"));
+  }
+
+  // How often the process woke up in 3 quiet seconds, once its link's first lines settled.
+  long WakeUpsWhileQuiet() {
+    QTest::qWait(500);
+    const long before = ProcStatus("voluntary_ctxt_switches");
+    QTest::qWait(3000);
+    return ProcStatus("voluntary_ctxt_switches") - before;
   }
 
   // A number of the process's /proc status, such as "VmRSS" (kB); 0 when there is none.

@@ -32,7 +32,7 @@ TEST_F(StdioFloodTest, ABurstOfAThousandQueriesIsAnsweredNoMoreThanTheGateAdmits
   // With little freed memory kept aside by AddressSanitizer, what the process holds it uses.
   QProcessEnvironment env;
   env.insert("ASAN_OPTIONS", qEnvironmentVariable("ASAN_OPTIONS") + ":quarantine_size_mb=1");
-  Start("stdio", env);
+  StartWith(QStringList{"--headless", "--tnc", "stdio"} + Folders(), env);
   ASSERT_TRUE(Shows(error_, "loading BRV object definitions from"));
   const long rssBefore = ProcStatus("VmRSS");
 
@@ -42,7 +42,7 @@ TEST_F(StdioFloodTest, ABurstOfAThousandQueriesIsAnsweredNoMoreThanTheGateAdmits
     QByteArray lines;
     for (int n = chunk * kQueries / 10; n < (chunk + 1) * kQueries / 10; ++n) lines += Query(n);
     process_.write(lines);
-    Drain(200);
+    QTest::qWait(200);
   }
   // Frames are taken in order, each to its end: the ack of a last message means all are done.
   process_.write("LAST>APRS::N0CALL-10:bye{1\n");
@@ -78,10 +78,10 @@ TEST_F(StdioFloodTest, ATopicFileRewrittenManyTimesASecondIsServedWithItsFinalTe
   for (; storm.elapsed() < 6000; ++writes) {
     Write(program_.path() + "/brv.txt",
           "?WX\r\n>Storm " + QByteArray::number(writes) + QByteArray(writes % 7, '!') + "\r\n");
-    Drain(20);
+    QTest::qWait(20);
   }
   Write(program_.path() + "/brv.txt", "?WX\r\n>Calm after the storm all clear\r\n");
-  Drain(1000);
+  QTest::qWait(1000);
   ASSERT_EQ(process_.state(), QProcess::Running) << error_.right(2000).toStdString();
   EXPECT_GT(error_.count("File BRV.TXT has changed, reloading definition files. "), writes / 10);
   process_.write("N0CALL>APRS::N0CALL-10:?WX{7\n");
