@@ -217,9 +217,6 @@ struct UpDownCase {
   std::string kind;
   // Why the link went, and why the tries after failed.
   std::string lost, missing;
-  // A frame's bytes on the link; whether it has ports.
-  std::string (*wire)(const std::string& line, int port);
-  bool ports;
   // What reaches the peer once it is back: the frames sent meanwhile (each once), those sent
   // just before the link is destroyed, after the login if any.
   std::string resent;
@@ -234,9 +231,13 @@ TEST_P(LinkUpDownTest, ReportsEachChangeAndSendsWhatWaitedOnceThePeerIsBack) {
   std::unique_ptr<Transport> link = (harness.*row.start)();
   Peer& peer = *harness.peer;
   const Lines& seen = harness.seen;
+  const bool kiss = row.kind == "TNC";  // with ports; APRS-IS has none
+  const auto wire = [&](const std::string& line, int port) {
+    return kiss ? Kiss(line, port) : line + "\r\n";
+  };
   ASSERT_TRUE(WaitFor([&] { return seen.size() == 2; }));
-  const std::string cutOff = row.wire("N0CALL>APRS:>cut off", 0);
-  peer.Send(row.wire("N0CALL>APRS:>before", 2) + cutOff.substr(0, cutOff.size() - 3));
+  const std::string cutOff = wire("N0CALL>APRS:>cut off", 0);
+  peer.Send(wire("N0CALL>APRS:>before", 2) + cutOff.substr(0, cutOff.size() - 3));
   ASSERT_TRUE(WaitFor([&] { return harness.heard.size() == 1; }));
 
   peer.Unplug();
@@ -248,7 +249,7 @@ TEST_P(LinkUpDownTest, ReportsEachChangeAndSendsWhatWaitedOnceThePeerIsBack) {
   ASSERT_TRUE(WaitFor([&] { return seen.size() == 9; }));
   peer.Plug();
   ASSERT_TRUE(WaitFor([&] { return seen.size() == 11 && peer.received.size() == 2; }));
-  peer.Send(row.wire("N0CALL>APRS:>after", 0));
+  peer.Send(wire("N0CALL>APRS:>after", 0));
   ASSERT_TRUE(WaitFor([&] { return harness.heard.size() == 2; }));
   // Frames sent just before the link goes with the program still leave.
   for (const int port : {16, 17})
@@ -257,7 +258,7 @@ TEST_P(LinkUpDownTest, ReportsEachChangeAndSendsWhatWaitedOnceThePeerIsBack) {
   EXPECT_TRUE(WaitFor([&] { return peer.received[1] == row.resent; })) << peer.received[1];
 
   // Heard on their host ports; the frame cut off by the loss does not run into the next one.
-  const std::string three = row.ports ? "3 " : "", one = row.ports ? "1 " : "";
+  const std::string three = kiss ? "3 " : "", one = kiss ? "1 " : "";
   EXPECT_EQ(harness.heard, (Lines{three + "N0CALL>APRS:>before", one + "N0CALL>APRS:>after"}));
   const std::string lost = "waiting: " + row.lost, missing = "waiting: " + row.missing;
   EXPECT_EQ(seen, (Lines{"connecting", "connected", lost + " in 50", "connecting",
@@ -279,20 +280,18 @@ TEST_P(LinkUpDownTest, ReportsEachChangeAndSendsWhatWaitedOnceThePeerIsBack) {
 
 INSTANTIATE_TEST_SUITE_P(
     Links, LinkUpDownTest,
-    ::testing::Values(UpDownCase{"KissOverTcp", &Harness::KissOverTcp, "TNC",
-                                 "The remote host closed the connection", "Connection refused",
-                                 Kiss, true, kKissResent, ""},
-                      UpDownCase{"KissOverSerial", &Harness::KissOverSerial, "TNC",
-                                 "the device was unplugged or has failed",
-                                 "No such file or directory", Kiss, true, kKissResent, ""},
-                      UpDownCase{
-                          "AprsIs", &Harness::AprsIs, "APRS-IS",
-                          "The remote host closed the connection", "Connection refused",
-                          [](const std::string& line, int) { return line + "\r\n"; }, false,
-                          kLogin + "N0CALL-10>APZBRV,TCPIP*::N0CALL   :reply{1\r\n"
-                                   "N0CALL-10>APZBRV,TCPIP*::N0CALL   :ack5\r\n"
-                                   "N0CALL-10>APZBRV,TCPIP*:>16\r\nN0CALL-10>APZBRV,TCPIP*:>17\r\n",
-                          "logged in as N0CALL-10, verified, server T2TEST"}),
+    ::testing::Values(
+        UpDownCase{"KissOverTcp", &Harness::KissOverTcp, "TNC",
+                   "The remote host closed the connection", "Connection refused", kKissResent, ""},
+        UpDownCase{"KissOverSerial", &Harness::KissOverSerial, "TNC",
+                   "the device was unplugged or has failed", "No such file or directory",
+                   kKissResent, ""},
+        UpDownCase{"AprsIs", &Harness::AprsIs, "APRS-IS", "The remote host closed the connection",
+                   "Connection refused",
+                   kLogin + "N0CALL-10>APZBRV,TCPIP*::N0CALL   :reply{1\r\n"
+                            "N0CALL-10>APZBRV,TCPIP*::N0CALL   :ack5\r\n"
+                            "N0CALL-10>APZBRV,TCPIP*:>16\r\nN0CALL-10>APZBRV,TCPIP*:>17\r\n",
+                   "logged in as N0CALL-10, verified, server T2TEST"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 // Over a serial port opened at its address's speed.

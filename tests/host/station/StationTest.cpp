@@ -372,26 +372,14 @@ TEST(StationTraffic, SendersPositionInAnyFormRaisesNotifyBeacon) {
   }
 }
 
-TEST(StationTraffic, EventsGoOnlyToConnectionsThatConnectedThem) {
-  Harness h;
-  Harness other;  // only its events are used
+// Events go only to connections that connected them, one frame at a time: a frame heard while
+// another one's events run waits its turn, so each event reads its own text. ReceivedData is the
+// header and the information field with every byte.
+TEST(StationTraffic, EventsGoToConnectionsThatConnectedThemOneFrameAtATime) {
+  Harness h, other;  // only the other's events are used
   auto second = h.station.Connect();
   auto third = h.station.Connect();
   third->ConnectEvents(&other);
-  h.Hear("N0CALL>APRS:>one");
-  third.reset();
-  h.Hear("N0CALL>APRS:>two");
-  h.link->ConnectEvents(nullptr);
-  h.Hear("N0CALL>APRS:>three");
-  EXPECT_EQ(h.events, Lines(2, "DataAvailable"));
-  EXPECT_EQ(other.events, Lines{"DataAvailable"});
-  EXPECT_EQ(second->ReceivedData(), "N0CALL>APRS <UI>\r\n>three\r\n");
-}
-
-// ReceivedData is the header and the information field with every byte. A frame heard while
-// another one's events run waits its turn, so each event reads its own text.
-TEST(StationTraffic, FrameHeardDuringAnEventIsTakenAfterIt) {
-  Harness h;
   const std::string info(">\0\xE9\xFF ", 5);
   const std::string first = "N0CALL>APRS,DIGI1*,WIDE2-1 <UI>\r\n" + info + "\r\n";
   h.onDataAvailable = [&] {
@@ -400,7 +388,15 @@ TEST(StationTraffic, FrameHeardDuringAnEventIsTakenAfterIt) {
   };
   h.station.FrameReceived({"N0CALL", "APRS", {{"DIGI1", true}, {"WIDE2-1", false}}, info},
                           std::nullopt);
-  EXPECT_EQ(h.receivedData, (Lines{first, "N0CALL>APRS <UI>\r\n>second\r\n"}));
+  third.reset();
+  h.Hear("N0CALL>APRS:>two");
+  h.link->ConnectEvents(nullptr);
+  h.Hear("N0CALL>APRS:>three");
+  EXPECT_EQ(h.receivedData,
+            (Lines{first, "N0CALL>APRS <UI>\r\n>second\r\n", "N0CALL>APRS <UI>\r\n>two\r\n"}));
+  EXPECT_EQ(h.events, Lines(3, "DataAvailable"));
+  EXPECT_EQ(other.events, Lines(2, "DataAvailable"));
+  EXPECT_EQ(second->ReceivedData(), "N0CALL>APRS <UI>\r\n>three\r\n");
 }
 
 // 2026-12-07 12:00:00 UTC: 1796644800 s, 179664480 tens of seconds, % 99999 = 66276.
