@@ -124,9 +124,10 @@ class StationProcessTest : public ::testing::Test {
   QTemporaryDir host_;
   QTemporaryDir program_;
   QString tmpDir_;  // the process's TMPDIR
-  QProcess process_;
   QByteArray sent_;
   QByteArray error_;
+  // Last, so that it ends first: its end can still hand output to sent_ and error_.
+  QProcess process_;
 };
 
 }  // namespace brevio::test
