@@ -11,8 +11,6 @@
 #include "platform/IniFileReader.h"
 #include "support/CoreHarness.h"
 #include "support/FakeHost.h"
-#include "support/FixedFolderSetting.h"
-#include "support/ManualTimer.h"
 #include "support/TempFolder.h"
 
 namespace brevio::test {

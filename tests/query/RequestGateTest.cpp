@@ -5,7 +5,6 @@
 
 #include "query/RequestGate.h"
 #include "support/CoreHarness.h"
-#include "support/ManualTimer.h"
 
 namespace brevio::test {
 namespace {

@@ -6,7 +6,6 @@
 #include "setup/NewStation.h"
 #include "setup/XtrFile.h"
 #include "support/CoreHarness.h"
-#include "support/FixedFolderSetting.h"
 #include "support/TempFolder.h"
 
 namespace brevio::test {

@@ -8,19 +8,64 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
+#include <map>
+#include <optional>
 
 #include "app/HelpMenu.h"
 #include "app/frmMain.h"
 #include "platform/AnsiQString.h"
 #include "setup/ProgramCopyright.h"
+#include "setup/PropertyStore.h"
 #include "setup/URLLink.h"
+#include "setup/UrlOpener.h"
 #include "setup/frmAbout.h"
 #include "setup/frmNewStation.h"
-#include "support/MemoryPropertyStore.h"
-#include "support/RecordingMessageDialog.h"
-#include "support/RecordingUrlOpener.h"
+#include "support/CoreHarness.h"
 
 namespace brevio {
+namespace {
+
+// Saved control properties in memory; a value equal to its default is not kept.
+class MemoryPropertyStore : public PropertyStore {
+ public:
+  std::map<std::string, std::string> saved;
+  // Makes every read fail, as a damaged saved state would.
+  bool damaged = false;
+
+  std::string ReadProperty(const std::string& key, const std::string& fallback) override {
+    if (damaged) throw PropertyReadFailed("saved state is damaged");
+    const auto found = saved.find(key);
+    return found == saved.end() ? fallback : found->second;
+  }
+
+  void WriteProperty(const std::string& key, const std::string& value,
+                     const std::string& standard) override {
+    if (value == standard) {
+      saved.erase(key);
+    } else {
+      saved[key] = value;
+    }
+  }
+};
+
+// Records what would be opened instead of starting a browser.
+class RecordingUrlOpener : public UrlOpener {
+ public:
+  std::vector<std::string> opened;
+  // Called inside Open, to look at the program's state while the desktop is busy.
+  std::function<void()> whileOpening;
+  // Thrown by Open after recording, when set.
+  std::optional<UrlOpenFailed> failure;
+
+  void Open(const std::string& address) override {
+    opened.push_back(address);
+    if (whileOpening) whileOpening();
+    if (failure) throw *failure;
+  }
+};
+
+}  // namespace
 
 // The hyperlink label (one in a holder for each test), the About window and the new-station
 // dialog.
@@ -47,7 +92,7 @@ class SetupWindowsTest : public QObject {
     return found;
   }
 
-  test::RecordingUrlOpener opener_;
+  RecordingUrlOpener opener_;
   test::RecordingMessageDialog dialog_;
   std::vector<std::string> offered_;  // the addresses the GotoURL handler was offered
   std::string replacement_;           // the handler's address in their place, if any
@@ -171,7 +216,7 @@ class SetupWindowsTest : public QObject {
   // Only values that differ from a new control's are saved; what is not saved, or cannot be
   // read, comes back as a new control has it (the text too, though read before the flag).
   void linkSavesWhatDiffersFromANewControlAndRestoresIt() {
-    test::MemoryPropertyStore store;
+    MemoryPropertyStore store;
     URLLink fresh(opener_, dialog_);
     fresh.WriteProperties(store);
     QVERIFY(store.saved.empty());
@@ -179,7 +224,7 @@ class SetupWindowsTest : public QObject {
     fresh.WriteProperties(store);
     QCOMPARE(store.saved, (std::map<std::string, std::string>{{"ShowToolTip", "True"}}));
 
-    test::MemoryPropertyStore empty;
+    MemoryPropertyStore empty;
     link_->SetShowToolTip(true);
     link_->ReadProperties(empty);
     QVERIFY(IsNewControl());

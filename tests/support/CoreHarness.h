@@ -6,14 +6,50 @@
 #include <vector>
 
 #include "base/Clock.h"
+#include "base/HostFolder.h"
 #include "base/LogFile.h"
+#include "base/MessageDialog.h"
 #include "base/Messages.h"
 #include "base/ProgramEnd.h"
 #include "base/StatusLog.h"
 #include "base/TextBox.h"
-#include "support/RecordingMessageDialog.h"
+#include "base/Timer.h"
 
 namespace brevio::test {
+
+struct ShownMessage {
+  MessageIcon icon;
+  std::string title;
+  std::string body;
+};
+
+class RecordingMessageDialog : public MessageDialog {
+ public:
+  std::vector<ShownMessage> shown;
+
+  void Show(MessageIcon icon, const std::string& title, const std::string& body) override {
+    shown.push_back({icon, title, body});
+  }
+};
+
+// A timer that only remembers what it was told; the test fires its ticks.
+class ManualTimer : public Timer {
+ public:
+  std::int32_t interval = 2000;
+  bool enabled = false;
+
+  void SetInterval(std::int32_t ms) override { interval = ms; }
+  void SetEnabled(bool on) override { enabled = on; }
+};
+
+// The host's "Program Folder" setting as the test sets it, failure included.
+class FixedFolderSetting : public HostFolderSetting {
+ public:
+  explicit FixedFolderSetting(std::string folder = "") { read.value = std::move(folder); }
+
+  Read read;
+  Read ReadProgramFolder() override { return read; }
+};
 
 // A clock the test sets by hand. The time text follows the tick count (as seconds of the day),
 // and each read of it can step the clock on, so two stamps taken one after the other differ.

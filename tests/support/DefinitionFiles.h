@@ -6,7 +6,6 @@
 #include "definitions/TopicDefinitions.h"
 #include "support/CoreHarness.h"
 #include "support/FakeHost.h"
-#include "support/FixedFolderSetting.h"
 #include "support/TempFolder.h"
 
 namespace brevio::test {

@@ -12,7 +12,6 @@
 #include "query/TopicDispatch.h"
 #include "support/CoreHarness.h"
 #include "support/FakeHost.h"
-#include "support/ManualTimer.h"
 
 namespace brevio::test {
 

@@ -11,8 +11,6 @@
 #include "host/station/Tnc2OutputLine.h"
 #include "query/MonitoredText.h"
 #include "support/CoreHarness.h"
-#include "support/FixedFolderSetting.h"
-#include "support/ManualTimer.h"
 #include "support/TempFolder.h"
 
 namespace brevio::test {
