@@ -123,10 +123,10 @@ class StationProcessTest : public ::testing::Test {
   QTemporaryDir config_;
   QTemporaryDir host_;
   QTemporaryDir program_;
-  QString tmpDir_;  // the process's TMPDIR
-  QProcess process_;
-  QByteArray sent_;
+  QString tmpDir_;   // the process's TMPDIR
+  QByteArray sent_;  // declared before process_, which takes its last output in as it ends
   QByteArray error_;
+  QProcess process_;
 };
 
 }  // namespace brevio::test
