@@ -17,8 +17,7 @@ TEST_F(StdioStationTest, SleepsAnswersFollowsSignalsAndItsTopicFileAndEndsWithIt
     ::kill(static_cast<pid_t>(process_.processId()), number);
   };
   ASSERT_TRUE(Shows(error_, "loading BRV object definitions from"));
-  // Generous, so that a loaded machine does not fail it; a 100 ms poll wakes 30 times.
-  EXPECT_LT(WakeUpsWhileQuiet(), 6);
+  ExpectSleepsWhileQuiet();
   // What is no frame is skipped.
   process_.write(QByteArray("no frame\n>:\n\0\xff\n", 15) + QByteArray(5000, 'x') + "\n");
   process_.write("N0CALL>APRS,WIDE1-1::QDOS     :HELP{12\n");
@@ -65,11 +64,6 @@ TEST_F(StdioStationTest, SleepsAnswersFollowsSignalsAndItsTopicFileAndEndsWithIt
   ExpectOrderlyEnd();
   // Without --echo the heard traffic stays off the terminal.
   EXPECT_FALSE(error_.contains(" N0CALL>APRS,WIDE1-1 <UI>\n"));
-  const QByteArray log = LogFile();
-  for (const char* line : {" message = [HELP]\r\n", " reversed digipath = WIDE\r\n",
-                           " message = [?TIME]\r\n", " End of deleting objects\r\n"}) {
-    EXPECT_TRUE(log.contains(line)) << line << "\n" << log.toStdString();
-  }
 
   // A peer may still wait on the numbers of a run that was killed: the next run goes on after them.
   const auto ask = [&](const QByteArray& number) {
