@@ -6,7 +6,6 @@
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTest>
 
 #include "e2e/StationProcess.h"
 #include "host/aprs/Ax25Frame.h"
@@ -16,42 +15,13 @@
 namespace brevio::test {
 namespace {
 
-// A station of the test's own on a TNC's KISS port: it sends TNC2 lines as AX.25 frames and
-// keeps what it hears as TNC2 lines.
-class KissStation {
- public:
-  bool Connect(quint16 port) {
-    QObject::connect(&socket_, &QTcpSocket::readyRead, &socket_, [this] {
-      for (const KissFrame& kiss : deframer_.Feed(socket_.readAll().toStdString())) {
-        const Ax25Decoded decoded = DecodeAx25UiFrame(kiss.payload);
-        heard.push_back(decoded.frame ? FormatTnc2Line(*decoded.frame) : decoded.fault);
-      }
-    });
-    socket_.connectToHost(QHostAddress::LocalHost, port);
-    return socket_.waitForConnected(2000);
-  }
-
-  void Send(const std::string& line) {
-    const auto ax25 = EncodeAx25UiFrame(ParseTnc2Line(line, CallSignRule::Ax25).value());
-    const std::string kiss = EncodeKissFrame(0, ax25.value()).value();
-    socket_.write(kiss.data(), static_cast<qint64>(kiss.size()));
-  }
-
-  std::vector<std::string> heard;
-
- private:
-  QTcpSocket socket_;
-  KissDeframer deframer_;
-};
-
 // A radio channel on this machine: two Direwolf instances, 0 for the server and 1 for the test
 // station, each transmitting raw audio through ALSA's file plugin into a FIFO that the other
 // one's receiver reads. The test holds both FIFOs open, so that neither instance waits for the
 // other to open its end. Both key up at once (full duplex): the audio a receiver hears stops
 // dead after each frame, so it would never find the channel clear. Each offers its KISS TNC on
-// a TCP port; 0 on a pseudo-terminal too, as a hardware TNC on a serial port. The parameter
-// says whether the server takes the pseudo-terminal.
-class DirewolfStationTest : public StationProcessTest, public ::testing::WithParamInterface<bool> {
+// a TCP port; 0 on a pseudo-terminal too, as a hardware TNC on a serial port.
+class DirewolfStationTest : public StationProcessTest {
  protected:
   void SetUp() override {
     if (QStandardPaths::findExecutable("direwolf").isEmpty()) {
@@ -69,8 +39,7 @@ class DirewolfStationTest : public StationProcessTest, public ::testing::WithPar
     Write(tmp_.filePath("asound.conf"), alsa);
     qputenv("ALSA_CONFIG_PATH",
             "/usr/share/alsa/alsa.conf:" + tmp_.filePath("asound.conf").toLocal8Bit());
-    StartDirewolf(0, "10.fifo", "air01");
-    StartDirewolf(1, "01.fifo", "air10");
+    for (int i : {0, 1}) StartDirewolf(i);
   }
 
   void TearDown() override {
@@ -82,35 +51,52 @@ class DirewolfStationTest : public StationProcessTest, public ::testing::WithPar
     }
   }
 
-  void StartDirewolf(int i, const QString& in, const QString& out) {
+  // Instance `i` hears the FIFO of the other's transmitter.
+  void StartDirewolf(int i) {
     QTcpServer free;  // a loopback port that nothing listens on now
     free.listen(QHostAddress::LocalHost);
     port_[i] = free.serverPort();
     free.close();
     const QString conf = tmp_.filePath(QString("direwolf%1.conf").arg(i));
-    Write(conf, "ADEVICE stdin " + out.toUtf8() + "\nCHANNEL 0\nMYCALL N0CALL-" +
+    Write(conf, "ADEVICE stdin air" + QByteArray(i ? "10" : "01") + "\nCHANNEL 0\nMYCALL N0CALL-" +
                     QByteArray::number(i + 1) +
                     "\nMODEM 1200\nTXDELAY 10\nTXTAIL 2\nSLOTTIME 1\nPERSIST 255\nDWAIT 0\n"
                     "FULLDUP ON\nAGWPORT 0\nKISSPORT " +
                     QByteArray::number(port_[i]) + "\n");
     QProcess& direwolf = direwolf_[i];
     direwolf.setProcessChannelMode(QProcess::MergedChannels);
-    direwolf.setStandardInputFile(tmp_.filePath(in));
+    direwolf.setStandardInputFile(tmp_.filePath(i ? "01.fifo" : "10.fifo"));
     EndWithTheTest(direwolf);
     direwolf.start("direwolf", QStringList{"-t", "0", "-q", "hd", "-c", conf} +
                                    (i == 0 ? QStringList{"-p"} : QStringList{}));
     ASSERT_TRUE(direwolf.waitForStarted()) << direwolf.errorString().toStdString();
     // It names the pseudo-terminal's far end, the device its KISS clients open.
     static const QRegularExpression pty("Virtual KISS TNC is available on (\\S+)\n");
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-          output_[i] += direwolf.readAll();
-          return output_[i].contains("Ready to accept KISS TCP client") &&
-                 (i != 0 || pty.match(output_[i]).hasMatch());
-        },
-        10000))
-        << output_[i].toStdString();
+    ASSERT_TRUE(Until([&] {
+      output_[i] += direwolf.readAll();
+      return output_[i].contains("Ready to accept KISS TCP client") &&
+             (i != 0 || pty.match(output_[i]).hasMatch());
+    })) << output_[i].toStdString();
     if (i == 0) pty_ = pty.match(output_[0]).captured(1);
+  }
+
+  // The test station on instance 1: it sends TNC2 lines as AX.25 frames and keeps what it hears
+  // as TNC2 lines.
+  void Listen() {
+    QObject::connect(&radio_, &QTcpSocket::readyRead, [this] {
+      for (const KissFrame& kiss : deframer_.Feed(radio_.readAll().toStdString())) {
+        const Ax25Decoded decoded = DecodeAx25UiFrame(kiss.payload);
+        heard_.push_back(decoded.frame ? FormatTnc2Line(*decoded.frame) : decoded.fault);
+      }
+    });
+    radio_.connectToHost(QHostAddress::LocalHost, port_[1]);
+    ASSERT_TRUE(radio_.waitForConnected(2000));
+  }
+
+  void Send(const std::string& line) {
+    const auto ax25 = EncodeAx25UiFrame(ParseTnc2Line(line, CallSignRule::Ax25).value());
+    const std::string kiss = EncodeKissFrame(0, ax25.value()).value();
+    radio_.write(kiss.data(), static_cast<qint64>(kiss.size()));
   }
 
   std::string Diagnosis() {
@@ -124,40 +110,37 @@ class DirewolfStationTest : public StationProcessTest, public ::testing::WithPar
   quint16 port_[2] = {};
   QByteArray output_[2];
   QString pty_;
-  KissStation radio_;
+  QTcpSocket radio_;
+  KissDeframer deframer_;
+  std::vector<std::string> heard_;
 };
 
-TEST_P(DirewolfStationTest, AnswersAQueryHeardOverTheAirAndKillsItsObjectAtTheEnd) {
-  const QString tnc =
-      GetParam() ? "serial:" + pty_ : "kiss://127.0.0.1:" + QString::number(port_[0]);
-  Start(tnc);
-  const QByteArray connected =
-      "TNC " + tnc.toUtf8() + (GetParam() ? "@9600" : "") + ": connected\n";
-  ASSERT_TRUE(Shows(error_, connected)) << Diagnosis();
-  ASSERT_TRUE(radio_.Connect(port_[1]));
-
-  radio_.Send("N0CALL>APRS,WIDE1-1::N0CALL-10:?WX{5");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return radio_.heard.size() >= 3; }, 10000)) << Diagnosis();
+// On either TNC, Direwolf's KISS over TCP or its pseudo-terminal as a serial device.
+TEST_F(DirewolfStationTest, AnswersAQueryHeardOverTheAirAndKillsItsObjectAtTheEnd) {
+  Listen();
   const std::string from = "N0CALL-10>APZBRV,WIDE1-1,WIDE2-1:";
-  EXPECT_EQ(radio_.heard[0], from + ":N0CALL   :ack5");
-  EXPECT_EQ(radio_.heard[1], from + ":N0CALL   :Sunny{1");
-  EXPECT_TRUE(radio_.heard[2].starts_with(from + ";WX0      *")) << radio_.heard[2];
-  EXPECT_TRUE(radio_.heard[2].ends_with("z4905.20N/07158.30W_Sunny")) << radio_.heard[2];
-
-  // The unload kills the object over the air before the program ends.
-  process_.terminate();
-  ASSERT_TRUE(process_.waitForFinished(10000)) << Diagnosis();
-  EXPECT_EQ(process_.exitCode(), 0) << Diagnosis();
-  EXPECT_TRUE(
-      QTest::qWaitFor([&] { return radio_.heard.back().starts_with(from + ";WX0      _"); }, 10000))
-      << Diagnosis();
-  EXPECT_TRUE(LogFile().endsWith(" end of UI-View32 add-on Brevio Server V1.0.0\r\n"));
+  const std::pair<QString, std::string> runs[] = {
+      {"kiss://127.0.0.1:" + QString::number(port_[0]), "1"}, {"serial:" + pty_, "2"}};
+  for (const auto& [tnc, number] : runs) {
+    SCOPED_TRACE(tnc.toStdString());
+    heard_.clear();
+    Start(tnc);
+    const bool serial = tnc.startsWith("serial:");
+    ASSERT_TRUE(Shows(error_, "TNC " + tnc.toUtf8() + (serial ? "@9600" : "") + ": connected\n"))
+        << Diagnosis();
+    Send("N0CALL>APRS,WIDE1-1::N0CALL-10:?WX{5");
+    ASSERT_TRUE(Until([&] { return heard_.size() >= 3; })) << Diagnosis();
+    EXPECT_EQ(heard_[0], from + ":N0CALL   :ack5");
+    EXPECT_EQ(heard_[1], from + ":N0CALL   :Sunny{" + number);
+    EXPECT_TRUE(heard_[2].starts_with(from + ";WX0      *")) << heard_[2];
+    EXPECT_TRUE(heard_[2].ends_with("z4905.20N/07158.30W_Sunny")) << heard_[2];
+    // The unload kills the object over the air before the program ends.
+    process_.terminate();
+    ExpectOrderlyEnd();
+    EXPECT_TRUE(Until([&] { return heard_.back().starts_with(from + ";WX0      _"); }))
+        << Diagnosis();
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Tnc, DirewolfStationTest, ::testing::Values(false, true),
-                         [](const auto& row) {
-                           return row.param ? "SerialDevice" : "KissOverTcp";
-                         });
 
 }  // namespace
 }  // namespace brevio::test

@@ -95,8 +95,7 @@ TEST_F(HeadlessTest, SleepsOnAQuietLinkAndStillReloadsAChangedTopicFileAndEndsAt
   tnc.listen(QHostAddress::LocalHost);
   Start(QString("kiss://127.0.0.1:%1").arg(tnc.serverPort()));
   ASSERT_TRUE(Shows(error_, ": connected"));
-  // Generous, so that a loaded machine does not fail it; a 100 ms poll wakes 30 times.
-  EXPECT_LT(WakeUpsWhileQuiet(), 6);
+  ExpectSleepsWhileQuiet();
   Write(program_.path() + "/brv.txt", "?WX\r\n>Rain and wind\r\n");
   EXPECT_TRUE(Shows(error_, "File BRV.TXT has changed, reloading definition files. ", 2000));
   process_.terminate();
