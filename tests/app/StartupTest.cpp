@@ -212,11 +212,8 @@ TEST(ShutdownTest, UnloadsOnceWhicheverTriggersCome) {
 // The host's version is a + "." + b + d, compared as text: 2.100 lies between 1.99 and 2.99.
 TEST(HostVersionTest, TakesItsTextFromTheFileVersionAndAcceptsOnly199To299AsText) {
   const std::tuple<FixedFileVersion, const char*, bool> versions[] = {
-      {{1, 9, 0, 9}, "1.99", true},
-      {{2, 9, 7, 9}, "2.99", true},
-      {{2, 10, 0, 0}, "2.100", true},
-      {{1, 9, 0, 8}, "1.98", false},
-      {{3, 0, 0, 0}, "3.00", false}};
+      {{1, 9, 0, 9}, "1.99", true}, {{2, 9, 7, 9}, "2.99", true},  {{2, 10, 0, 0}, "2.100", true},
+      {{2, 0, 0, 3}, "2.03", true}, {{1, 9, 0, 8}, "1.98", false}, {{3, 0, 0, 0}, "3.00", false}};
   FakeHostVersion source;
   for (const auto& [version, text, supported] : versions) {
     source.version = version;
