@@ -166,13 +166,12 @@ TEST_F(StartupTest, RunsEveryStepInOrderThenServesInTheWatchUntilTheUnload) {
   EXPECT_EQ(core.info.HelpDocumentPath, "/usr/share/doc/brevio/brevio.html");
   EXPECT_EQ(version.paths, Lines{JoinPath(hostFolder.Path(), "uiview32.exe")});
   EXPECT_EQ(core.info.StartTimeText, "06.12.2026 01:02:03");
-  const Server& served = server();
   EXPECT_EQ(host.connections, 1);
-  EXPECT_EQ(served.station.StationCall, "PA3XYZ-5");
-  EXPECT_NEAR(served.station.StationLat, 52.0 + 12.34 / 60.0, 1e-5);
-  EXPECT_NEAR(served.station.StationLong, -(5.0 + 12.34 / 60.0), 1e-5);
-  EXPECT_EQ(served.topics.TopicCount, 2);
-  EXPECT_EQ(served.topics[1].strObject, "WX");
+  EXPECT_EQ(server().station.StationCall, "PA3XYZ-5");
+  EXPECT_NEAR(server().station.StationLat, 52.0 + 12.34 / 60.0, 1e-5);
+  EXPECT_NEAR(server().station.StationLong, -(5.0 + 12.34 / 60.0), 1e-5);
+  EXPECT_EQ(server().topics.TopicCount, 2);
+  EXPECT_EQ(server().topics[1].strObject, "WX");
   EXPECT_EQ(host.CallsOf("DistanceBearing").size(), 1U);
 }
 
