@@ -21,14 +21,8 @@ using Lines = std::vector<std::string>;
 
 // The platform's pieces, recording each call with the number of status lines written before
 // it. Each wait of the definition watch runs `onWait`.
-class RecordingPlatform : public SingleInstance,
-                          public MainWindow,
-                          public EventLoop,
-                          public FolderWatch,
-                          public CheckMark,
-                          public ServiceManager {
- public:
-  explicit RecordingPlatform(const CoreHarness& core) : core_(core) {}
+struct Platform : SingleInstance, MainWindow, EventLoop, FolderWatch, CheckMark, ServiceManager {
+  explicit Platform(const CoreHarness& harness) : core(harness) {}
 
   std::function<void()> onWait;
   bool otherRunning = false;
@@ -62,16 +56,14 @@ class RecordingPlatform : public SingleInstance,
                          [&call](const std::string& c) { return c.starts_with(call + " @"); });
   }
 
- private:
   bool Add(const std::string& call) {
-    calls.push_back(call + " @" + std::to_string(core_.StatusLines().size()));
+    calls.push_back(call + " @" + std::to_string(core.StatusLines().size()));
     return true;
   }
-  const CoreHarness& core_;
+  const CoreHarness& core;
 };
 
-class FakeHostVersion : public HostVersionSource {
- public:
+struct FakeHostVersion : HostVersionSource {
   std::optional<FixedFileVersion> version = FixedFileVersion{2, 0, 0, 3};
   Lines paths;
 
@@ -113,34 +105,14 @@ struct StartupHarness {
   }
 
   // True when start-up came to its end, false when a critical message ended it.
-  bool Start() {
-    try {
-      startup.Run();
-      return true;
-    } catch (const ProgramEnded&) {
-      return false;
-    }
-  }
-
-  // Runs with `whileServing` in the watch; the status box and host calls start afresh before it.
-  bool StartServing(const std::function<void()>& whileServing) {
-    platform.onWait = [this, whileServing] {
-      core.txtStatus.content.clear();
-      host.calls.clear();
-      whileServing();
-    };
-    return Start();
+  bool Start() try {
+    startup.Run();
+    return true;
+  } catch (const ProgramEnded&) {
+    return false;
   }
 
   Server& server() { return *startup.server(); }
-
-  Lines Informational() const {
-    Lines texts;
-    for (const ShownMessage& shown : core.dialog.shown) {
-      if (shown.icon == MessageIcon::Information) texts.push_back(shown.body);
-    }
-    return texts;
-  }
 
   TempFolder hostFolder;
   TempFolder programFolder;
@@ -149,7 +121,7 @@ struct StartupHarness {
   FixedFolderSetting setting{hostFolder.Path()};
   HostFolder folder{setting, core.messages};
   FakeHostVersion version;
-  RecordingPlatform platform{core};
+  Platform platform{core};
   IniFileReader ini;
   ManualTimer timer1;
   RequestGate gate{core.clock, timer1, core.log};
@@ -188,73 +160,57 @@ TEST_F(StartupTest, RunsEveryStepInOrderThenServesInTheWatchUntilTheUnload) {
                    "pending events @10", "close @10", "release @12", "pending events @12"}));
 
   EXPECT_EQ(gate.RecentRequests(1).messageId, "-1");
-  EXPECT_EQ(core.info.ProgramTitle, title);
   EXPECT_EQ(core.info.ProgramVersionText, MakeProgramVersionText());
   EXPECT_EQ(core.info.HelpDocumentPath, "/usr/share/doc/brevio/brevio.html");
   EXPECT_EQ(version.paths, Lines{JoinPath(hostFolder.Path(), "uiview32.exe")});
   EXPECT_EQ(core.info.StartTimeText, "06.12.2026 01:02:03");
-  const Server& served = server();
   EXPECT_EQ(host.connections, 1);
-  EXPECT_EQ(served.station.StationCall, "PA3XYZ-5");
-  EXPECT_NEAR(served.station.StationLat, 52.0 + 12.34 / 60.0, 1e-5);
-  EXPECT_NEAR(served.station.StationLong, -(5.0 + 12.34 / 60.0), 1e-5);
-  EXPECT_EQ(served.topics.TopicCount, 2);
-  EXPECT_EQ(served.topics[1].strObject, "WX");
+  EXPECT_EQ(server().station.StationCall, "PA3XYZ-5");
+  EXPECT_NEAR(server().station.StationLat, 52.0 + 12.34 / 60.0, 1e-5);
+  EXPECT_NEAR(server().station.StationLong, -(5.0 + 12.34 / 60.0), 1e-5);
+  EXPECT_EQ(server().topics.TopicCount, 2);
+  EXPECT_EQ(server().topics[1].strObject, "WX");
   EXPECT_EQ(host.CallsOf("DistanceBearing").size(), 1U);
 }
 
-TEST_F(StartupTest, SecondInstanceTakesTheDuplicateTitleAndActivatesTheRunningOne) {
-  platform.otherRunning = true;
-  EXPECT_FALSE(Start());
-  EXPECT_EQ(core.CriticalText(), "Another instance of this program is already running");
-  EXPECT_THAT(platform.calls, ElementsAre("title ... duplicate instance. @0",
-                                          "caption ... duplicate instance. @0", "activate BRV @0"));
-  EXPECT_EQ(host.connections, 0);
-  EXPECT_TRUE(version.paths.empty());
-}
-
-TEST_F(StartupTest, HostClosingLogsThenRemovesTheObjectsPlacedAndEndsTheLogFile) {
-  ASSERT_TRUE(StartServing([this] {
-    server().objects.CreateTopicObject(1);
-    server().objects.CreateTopicObject(1);
-    core.txtStatus.content.clear();
-    host.calls.clear();
-    host.events->UIView32IsClosing();
-  }));
-  EXPECT_THAT(core.StatusLines(), ElementsAre("Received IsClosing event from UIView32",
-                                              "Closing down " + title, "Start of deleting objects",
-                                              "Object deleted (WX01)", "End of deleting objects"));
-  // Only the last object placed for a topic is remembered.
-  EXPECT_THAT(host.CallsOf("DeleteObject"), ElementsAre("DeleteObject(WX01|true)"));
-  EXPECT_EQ(core.LogFileLines().back(), "end of " + title);
-  EXPECT_TRUE(server().shutdown.EndAtOnce());
-  EXPECT_EQ(platform.Count("release"), 1);
-}
-
-TEST_F(StartupTest, TheUnloadRunsOnceWhicheverTriggersCome) {
-  ASSERT_TRUE(StartServing([this] {
-    server().shutdown.Unload();  // the menu's Exit
-    server().shutdown.Unload();  // then the window closed
-    host.events->UIView32IsClosing();
-  }));
-  EXPECT_THAT(core.StatusLines(),
-              ElementsAre("Start of deleting objects", "End of deleting objects",
-                          "Received IsClosing event from UIView32", "Closing down " + title));
-  const Lines logged = core.LogFileLines();
-  EXPECT_EQ(std::count(logged.begin(), logged.end(), "end of " + title), 1);
-  EXPECT_EQ(platform.Count("release"), 1);
-  EXPECT_EQ(platform.Count("stopping"), 1);
-  EXPECT_TRUE(host.CallsOf("DeleteObject").empty());
+// The host closing logs, removes the last object placed for a topic (only that one is kept)
+// and ends at once; the menu's Exit, the window closed and the host closing unload only once.
+TEST(ShutdownTest, UnloadsOnceWhicheverTriggersCome) {
+  for (const bool exitFirst : {false, true}) {
+    SCOPED_TRACE(exitFirst);
+    StartupHarness h;
+    h.platform.onWait = [&h, exitFirst] {
+      if (!exitFirst) h.server().objects.CreateTopicObject(1);
+      if (!exitFirst) h.server().objects.CreateTopicObject(1);
+      h.core.txtStatus.content.clear();
+      h.host.calls.clear();
+      if (exitFirst) h.server().shutdown.Unload();  // the menu's Exit
+      if (exitFirst) h.server().shutdown.Unload();  // then the window closed
+      h.host.events->UIView32IsClosing();
+    };
+    ASSERT_TRUE(h.Start()) << h.core.CriticalText();
+    const std::string closed = "Received IsClosing event from UIView32";
+    const std::string start = "Start of deleting objects", end = "End of deleting objects";
+    EXPECT_EQ(h.core.StatusLines(),
+              (exitFirst ? Lines{start, end, closed, "Closing down " + h.title}
+                         : Lines{closed, "Closing down " + h.title, start, "Object deleted (WX01)",
+                                 end}));
+    EXPECT_EQ(h.host.CallsOf("DeleteObject"),
+              exitFirst ? Lines{} : Lines{"DeleteObject(WX01|true)"});
+    const Lines logged = h.core.LogFileLines();
+    EXPECT_EQ(logged.back(), (exitFirst ? "Closing down " : "end of ") + h.title);
+    EXPECT_EQ(std::count(logged.begin(), logged.end(), "end of " + h.title), 1);
+    EXPECT_TRUE(h.server().shutdown.EndAtOnce());
+    EXPECT_EQ(h.platform.Count("release"), 1);
+    EXPECT_EQ(h.platform.Count("stopping"), 1);
+  }
 }
 
 // The host's version is a + "." + b + d, compared as text: 2.100 lies between 1.99 and 2.99.
 TEST(HostVersionTest, TakesItsTextFromTheFileVersionAndAcceptsOnly199To299AsText) {
   const std::tuple<FixedFileVersion, const char*, bool> versions[] = {
-      {{1, 9, 0, 9}, "1.99", true},
-      {{2, 9, 7, 9}, "2.99", true},
-      {{2, 10, 0, 0}, "2.100", true},
-      {{1, 9, 0, 8}, "1.98", false},
-      {{3, 0, 0, 0}, "3.00", false}};
+      {{1, 9, 0, 9}, "1.99", true}, {{2, 9, 7, 9}, "2.99", true},  {{2, 10, 0, 0}, "2.100", true},
+      {{2, 0, 0, 3}, "2.03", true}, {{1, 9, 0, 8}, "1.98", false}, {{3, 0, 0, 0}, "3.00", false}};
   FakeHostVersion source;
   for (const auto& [version, text, supported] : versions) {
     source.version = version;
@@ -265,31 +221,27 @@ TEST(HostVersionTest, TakesItsTextFromTheFileVersionAndAcceptsOnly199To299AsText
   EXPECT_EQ(GetHostExeVersion(source, "uiview32.exe"), kNoHostExeVersion);
 }
 
-// Settings start-up goes on with: the port it takes and the warning it gives, if any, as a
-// status line and an informational message.
+// Settings start-up goes on with: the port it takes and the warning it gives, if any (an index
+// into `warnings`), as a status line and an informational message.
 TEST(StartupSettingsTest, GoOnWithTheirValueAndWarnOnlyWhereTheyMust) {
-  const std::tuple<const char*, std::int16_t, std::string, std::string> settings[] = {
-      {"REMOTE_COMMANDS=1", 1,
-       "Only remote topics from 'Only me' are allowed!, program will continue, but you should "
+  const std::pair<std::string, std::string> warnings[] = {
+      {"", ""},
+      {"Only remote topics from 'Only me' are allowed!, program will continue, but you should "
        "allow Anyone to send remote topics",
        "You should first set the UIView32 menu 'Options, Remote topics' option to "
        "'Anyone'\r\nYou now only can process your own remote topics!"},
-      {"REMOTE_COMMANDS=3", 1, "", ""},
-      {"REMOTE_COMMANDS=", 1, "", ""},
-      {"NOT_FROM_ME=TRUE", 1,
-       "The Message option 'Don't show from me' is checked: you can not send remote commands to "
+      {"The Message option 'Don't show from me' is checked: you can not send remote commands to "
        "your own BRV server (using the same callsign), the program will continue, but you should "
        "uncheck the option.",
        "You should uncheck the Message option 'Don't show from me'\r\n you can not send remote "
-       "commands to your own BRV server (using the same callsign)!"},
-      {"NOT_FROM_ME=True", 1, "", ""},
-      {"NOT_FROM_ME=true", 1, "", ""},
-      {"NOT_FROM_ME", 1, "", ""},
-      {"DEFAULT_PORT=2.5", 2, "", ""},
-      {"DEFAULT_PORT", 1, "", ""},
-  };
-  for (const auto& [change, port, warning, message] : settings) {
+       "commands to your own BRV server (using the same callsign)!"}};
+  const std::tuple<const char*, std::int16_t, int> settings[] = {
+      {"REMOTE_COMMANDS=1", 1, 1}, {"REMOTE_COMMANDS=3", 1, 0}, {"REMOTE_COMMANDS=", 1, 0},
+      {"NOT_FROM_ME=TRUE", 1, 2},  {"NOT_FROM_ME=True", 1, 0},  {"NOT_FROM_ME=true", 1, 0},
+      {"NOT_FROM_ME", 1, 0},       {"DEFAULT_PORT=2.5", 2, 0},  {"DEFAULT_PORT", 1, 0}};
+  for (const auto& [change, port, warningIndex] : settings) {
     SCOPED_TRACE(change);
+    const auto& [warning, message] = warnings[warningIndex];
     StartupHarness h;
     h.hostFolder.Write("uiview32.ini", StationIni(change));
     ASSERT_TRUE(h.Start()) << h.core.CriticalText();
@@ -299,7 +251,11 @@ TEST(StartupSettingsTest, GoOnWithTheirValueAndWarnOnlyWhereTheyMust) {
     EXPECT_EQ(lines.size(), warned ? 13U : 12U);  // with the unload's two lines
     EXPECT_EQ(lines.at(warned ? 8 : 7), "DEFAULT_PORT = " + std::to_string(port));
     EXPECT_EQ(std::count(lines.begin(), lines.end(), warning), warned);
-    EXPECT_EQ(h.Informational(), warned ? Lines{"\r\n\r\n" + message} : Lines{});
+    Lines shown;  // the bodies of the messages, "?" for one that is not informational
+    for (const auto& m : h.core.dialog.shown) {
+      shown.push_back(m.icon == MessageIcon::Information ? m.body : "?");
+    }
+    EXPECT_EQ(shown, warned ? Lines{"\r\n\r\n" + message} : Lines{});
   }
 }
 
@@ -315,6 +271,7 @@ TEST(StartupRefusalTest, EndsWithItsCriticalMessage) {
   const std::string position = "getting station position form uiview32.ini";
   const std::string halted = "remote topics from ANYBODY are NOT allowed!, program will be halted";
   const std::tuple<std::string, std::string, Lines> refusals[] = {
+      {"second instance", "Another instance of this program is already running", {}},
       {"no host executable",
        "Unable to locate UIVIEW32.EXE, install this add-on in the UIView32 directory",
        {}},
@@ -350,6 +307,7 @@ TEST(StartupRefusalTest, EndsWithItsCriticalMessage) {
     if (change == "no host executable") h.version.version.reset();
     if (change == "host 3.00") h.version.version = FixedFileVersion{3, 0, 0, 0};
     h.host.refuseConnections = change == "host down";
+    h.platform.otherRunning = change == "second instance";
     EXPECT_FALSE(h.Start());
     EXPECT_EQ(h.core.CriticalText(), critical);
     const Lines lines = h.core.StatusLines();
@@ -359,6 +317,12 @@ TEST(StartupRefusalTest, EndsWithItsCriticalMessage) {
               lastLines);
     EXPECT_EQ(h.platform.Count("show"), lines.empty() ? 0 : 1);
     EXPECT_EQ(h.platform.Count("watch") + h.platform.Count("ready"), 0);
+    EXPECT_EQ(h.host.connections, lines.empty() || h.host.refuseConnections ? 0 : 1);
+    EXPECT_EQ(h.version.paths.empty(), h.platform.otherRunning);
+    if (!h.platform.otherRunning) continue;
+    EXPECT_THAT(h.platform.calls,
+                ElementsAre("title ... duplicate instance. @0",
+                            "caption ... duplicate instance. @0", "activate BRV @0"));
   }
 }
 

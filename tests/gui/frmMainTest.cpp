@@ -14,7 +14,7 @@ class frmMainTest : public QObject {
   frmMain window_;
 
  private slots:
-  void commandsStayDisabledUntilConnected() {
+  void commandsStayDisabledUntilConnectedAndTheBoxTrimsLikeTheServer() {
     for (QAction* item :
          {window_.mnuFileXTR(), window_.mnuFileExit(), window_.mnuOptionsScan(),
           window_.mnuOptionsReloadDefinition(), window_.mnuHelpHelp(), window_.mnuHelpAbout()}) {
@@ -22,10 +22,7 @@ class frmMainTest : public QObject {
     }
     QVERIFY(window_.mnuOptionsScan()->isCheckable());
     QVERIFY(window_.txtStatus()->isReadOnly());
-  }
-
-  // The box counts a CR LF as two characters, as the status log does when it trims.
-  void textBoxCountsCrLfAndTrimsLikeTheServer() {
+    // The box counts a CR LF as two characters, as the status log does when it trims.
     WidgetTextBox box(*window_.txtStatus());
     QCOMPARE(box.Name(), std::string("txtStatus"));
     box.Append("first line\r\n");
