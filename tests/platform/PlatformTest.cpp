@@ -75,15 +75,11 @@ TEST(IniFileReaderTest, FindsValuesTheWayWindowsDoes) {
   EXPECT_EQ(reader.ReadIniValue(dir.Path(), "A", "K", "0"), "0");
 }
 
-// A core application, for the cases that need its event loop.
+// The application is named as the program names itself; a folder of the test's own.
 class WithQtEvents : public ::testing::Test {
  protected:
   void SetUp() override { QCoreApplication::setApplicationName("BRV"); }
 
-  int argc_ = 1;
-  char name_[16] = "platform_tests";
-  char* argv_[2] = {name_, nullptr};
-  QCoreApplication app_{argc_, argv_};
   QTemporaryDir folder_;
 };
 using InotifyFolderWatchTest = WithQtEvents;

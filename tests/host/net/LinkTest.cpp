@@ -400,10 +400,3 @@ TEST(LinkStatusTest, StdioIsConnectedOnceStartedAndLostForGoodWhenTheInputEnds) 
 
 }  // namespace
 }  // namespace brevio::test
-
-// Sockets and timers want an application object and its event loop.
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-// QProcess wants an application object.
+// Processes, sockets, timers and folder watches want an application object and its event loop.
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
