@@ -10,14 +10,20 @@ std::string Parsed(const std::vector<std::string>& arguments) {
   const CommandLine l = ParseCommandLine(arguments);
   if (!l.error.empty()) return l.error;
   std::string text;
-  const bool flags[] = {l.headless, l.showHelp, l.showVersion, l.createXtr, l.echo, l.tncGiven};
-  const char* flagNames[] = {"headless ", "help ", "version ", "xtr ", "echo ", "tnc "};
-  for (std::size_t i = 0; i < std::size(flags); ++i) text += flags[i] ? flagNames[i] : "";
-  const std::optional<std::string>* values[] = {&l.hostFolder, &l.programFolder, &l.newStation,
-                                                &l.call, &l.position};
-  const char* valueNames[] = {"host=", "program=", "new=", "call=", "position="};
-  for (std::size_t i = 0; i < std::size(values); ++i) {
-    if (*values[i]) text += valueNames[i] + **values[i] + " ";
+  for (const auto& [set, name] : {std::pair{l.headless, "headless"},
+                                  {l.showHelp, "help"},
+                                  {l.showVersion, "version"},
+                                  {l.createXtr, "xtr"},
+                                  {l.echo, "echo"},
+                                  {l.tncGiven, "tnc"}}) {
+    if (set) text += std::string(name) + " ";
+  }
+  for (const auto& [value, name] : {std::pair{&l.hostFolder, "host="},
+                                    {&l.programFolder, "program="},
+                                    {&l.newStation, "new="},
+                                    {&l.call, "call="},
+                                    {&l.position, "position="}}) {
+    if (*value) text += name + **value + " ";
   }
   return text + FormatTncAddress(l.tnc);
 }

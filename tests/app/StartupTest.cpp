@@ -180,12 +180,16 @@ TEST(ShutdownTest, UnloadsOnceWhicheverTriggersCome) {
     SCOPED_TRACE(exitFirst);
     StartupHarness h;
     h.platform.onWait = [&h, exitFirst] {
-      if (!exitFirst) h.server().objects.CreateTopicObject(1);
-      if (!exitFirst) h.server().objects.CreateTopicObject(1);
+      if (!exitFirst) {
+        h.server().objects.CreateTopicObject(1);
+        h.server().objects.CreateTopicObject(1);
+      }
       h.core.txtStatus.content.clear();
       h.host.calls.clear();
-      if (exitFirst) h.server().shutdown.Unload();  // the menu's Exit
-      if (exitFirst) h.server().shutdown.Unload();  // then the window closed
+      if (exitFirst) {
+        h.server().shutdown.Unload();  // the menu's Exit
+        h.server().shutdown.Unload();  // then the window closed
+      }
       h.host.events->UIView32IsClosing();
     };
     ASSERT_TRUE(h.Start()) << h.core.CriticalText();

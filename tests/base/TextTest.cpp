@@ -66,16 +66,14 @@ TEST(ParseCoordinateTest, GivesSignedMinutesOfArcAndWhetherTheTextIsAPosition) {
                                  {"00512.34W", -312.34f}, {"07201.75E", 4321.75f},
                                  {"9000.00S", -5400.0f},  {"18000.00W", -10800.0f},
                                  {"5212.345N", 3135.45f}, {"5212.5N", 3132.05f}};
-  // Lower case, no letter, a letter or a point alone, no point, no tail, 60 minutes, past the
-  // pole, beyond 16 bits, a minute digit too many, nothing.
+  // Lower case, no letter, a letter or a point alone, no point, no tail, nothing, 60 minutes,
+  // past the pole, beyond 16 bits, a minute digit too many.
   const Coordinates others = {
-      {"5212.34n", 0.34f},   {"5212.345", 0.34f},   {"N", 0.0f},           {".", 0.0f},
-      {"5212N", 3132.0f},    {"5212.N", 3132.0f},   {"5212.", 0.0f},       {"52.34N", 3120.34f},
-      {"5x12.34N", 312.34f}, {"5260.00N", 3180.0f}, {"9100.00N", 5460.0f}, {"99999.99E", 60039.99f},
-      {"52123.4N", 3132.04f}};
-  const Coordinates empty = {{"", 0.0f}};
-  for (const auto& [rows, wellFormed] :
-       {std::pair{&positions, true}, {&others, false}, {&empty, false}}) {
+      {"5212.34n", 0.34f},      {"5212.345", 0.34f},   {"N", 0.0f},           {".", 0.0f},
+      {"5212N", 3132.0f},       {"5212.N", 3132.0f},   {"5212.", 0.0f},       {"", 0.0f},
+      {"52.34N", 3120.34f},     {"5x12.34N", 312.34f}, {"5260.00N", 3180.0f}, {"9100.00N", 5460.0f},
+      {"99999.99E", 60039.99f}, {"52123.4N", 3132.04f}};
+  for (const auto& [rows, wellFormed] : {std::pair{&positions, true}, {&others, false}}) {
     for (const auto& [text, minutes] : *rows) {
       const ParsedCoordinate parsed = ParseCoordinate(text);
       EXPECT_FLOAT_EQ(parsed.minutesOfArc, minutes) << text;

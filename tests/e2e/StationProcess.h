@@ -76,7 +76,8 @@ class StationProcessTest : public ::testing::Test {
     return process_.exitCode();
   }
 
-  // Takes in the process's output until `done` holds or `ms` have passed; gives `done`.
+  // Runs events, the process's output among them, until `done` holds or `ms` have passed;
+  // gives `done`.
   template <typename Done>
   static bool Until(Done done, int ms = 10000) {
     return QTest::qWaitFor(done, ms);
