@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
-#include <cstdio>
 #include <optional>
 
 #include "app/CoreServices.h"
@@ -75,7 +74,9 @@ class LinkedStation {
  private:
   Transport& OpenTransport(const TncAddress& tnc, StatusLog& log) {
     const LinkLog logLine = [&log](const std::string& text) { log.LogStatus(text); };
-    if (tnc.kind == TncAddress::Kind::Stdio) return stdio_.emplace(STDIN_FILENO, stdout);
+    if (tnc.kind == TncAddress::Kind::Stdio) {
+      return stdio_.emplace(STDIN_FILENO, STDOUT_FILENO, logLine);
+    }
     if (tnc.kind == TncAddress::Kind::Kiss) {
       return kiss_.emplace(std::make_unique<TcpDevice>(tnc), logLine);
     }

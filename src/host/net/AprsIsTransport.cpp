@@ -23,7 +23,8 @@ AprsIsTransport::AprsIsTransport(const std::string& host, std::uint16_t port,
 
 void AprsIsTransport::Start(FrameSink& sink) {
   sink_ = &sink;
-  link_.Start({[this] { LogIn(); }, [this](std::string_view bytes) { Receive(bytes); },
+  link_.Start({[this] { LogIn(); },
+               [this](std::string_view bytes, bool behind) { Receive(bytes, behind); },
                [this] {
                  keepAlive_.stop();
                  loggedIn_ = false;
@@ -50,7 +51,8 @@ void AprsIsTransport::LogIn() {
   keepAlive_.start();
 }
 
-void AprsIsTransport::Receive(std::string_view bytes) {
+void AprsIsTransport::Receive(std::string_view bytes, bool behind) {
+  sink_->LinkBehind(behind);
   for (const AprsIsLine& line : reader_.Feed(bytes)) {
     if (const auto* response = std::get_if<AprsIsLogResponse>(&line)) {
       LoggedIn(*response);

@@ -39,10 +39,15 @@ struct LinkOptions {
 // on the event loop; nothing blocks.
 class DeviceLink {
  public:
+  // A peer that sends faster than the station takes its frames is read this much per turn of the
+  // event loop, so that timers, signals and the other links keep their turn.
+  static constexpr qint64 kReadPerTurn = 16 * 1024;
+
   struct Handlers {
     // The connection is up: the peer's session may begin (a login, say).
     std::function<void()> connected;
-    std::function<void(std::string_view)> received;
+    // `behind`: more bytes wait than one turn of the event loop takes (see kReadPerTurn).
+    std::function<void(std::string_view, bool behind)> received;
     // The connection has gone: the next bytes received start a new stream.
     std::function<void()> lost;
   };
@@ -94,6 +99,8 @@ class DeviceLink {
   QTimer connectTimer_;
   QTimer stallTimer_;
   QTimer silenceTimer_;
+  // Reads on in the next turn what one turn left.
+  QTimer readOn_;
   QElapsedTimer connectedFor_;
   State state_ = State::Waiting;
   bool sessionOpen_ = false;

@@ -9,7 +9,8 @@ KissTransport::KissTransport(std::unique_ptr<LinkDevice> device, LinkLog log, Li
 
 void KissTransport::Start(FrameSink& sink) {
   sink_ = &sink;
-  link_.Start({[this] { link_.OpenSession(); }, [this](std::string_view bytes) { Receive(bytes); },
+  link_.Start({[this] { link_.OpenSession(); },
+               [this](std::string_view bytes, bool behind) { Receive(bytes, behind); },
                // A frame cut off by the loss must not run into the first of the next stream.
                [this] { deframer_ = KissDeframer(); }});
 }
@@ -24,7 +25,8 @@ void KissTransport::Transmit(const Tnc2Frame& frame, std::int16_t port) {
   link_.Send(EncodeKissFrame(kissPort, *payload).value());
 }
 
-void KissTransport::Receive(std::string_view bytes) {
+void KissTransport::Receive(std::string_view bytes, bool behind) {
+  sink_->LinkBehind(behind);
   for (const KissFrame& kiss : deframer_.Feed(bytes)) {
     Ax25Decoded decoded = DecodeAx25UiFrame(kiss.payload);
     if (!decoded.frame) {

@@ -10,6 +10,8 @@ namespace brevio {
 // A TCP connection to the host and port of a kiss:// or aprsis:// address.
 class TcpDevice : public LinkDevice {
  public:
+  static constexpr qint64 kReadBufferBytes = 64 * 1024;
+
   explicit TcpDevice(const TncAddress& address);
 
   std::string Address() const override { return address_; }

@@ -27,6 +27,7 @@ bool OutgoingMessages::Send(Tnc2Frame envelope, std::string_view addressee, std:
   if (!info) return false;
   lastNumber_ = next;
   envelope.info = *info;
+  if (waiting_.size() >= kMaxAwaiting) waiting_.erase(waiting_.begin());
   waiting_.push_back(
       {StationIdentity(addressee), number, envelope, port, 1, TicksAfter(now, kRetryDelaysMs[0])});
   transport_.Transmit(envelope, port);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,6 +22,10 @@ class OutgoingMessages {
   static constexpr int kMaxTries = 5;
   static constexpr std::array<std::int32_t, kMaxTries - 1> kRetryDelaysMs = {30000, 60000, 120000,
                                                                              240000};
+
+  // Replies are throttled, so this many awaiting acks means a run of unanswered ones: the oldest
+  // gives up first.
+  static constexpr std::size_t kMaxAwaiting = 100;
 
   explicit OutgoingMessages(Transport& transport) : transport_(transport) {}
 

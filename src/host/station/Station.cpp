@@ -9,6 +9,7 @@
 #include "host/aprs/SenderPosition.h"
 #include "host/aprs/ThirdPartyFrame.h"
 #include "host/aprs/Tnc2Line.h"
+#include "host/station/FloodShedding.h"
 #include "host/station/ReceivedDataText.h"
 #include "host/station/StationHost.h"
 #include "host/station/Ticks.h"
@@ -87,6 +88,15 @@ void Station::RaiseEvents(Raise raise) {
 
 void Station::FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> port) {
   if (observer_ != nullptr) observer_->FrameHeard();
+  if (behind_ && !MattersUnderLoad(frame, StationIdentity(Config().call))) {
+    if (shed_++ == 0) {
+      ports_.log(
+          "Frames come faster than the station takes them: position reports and traffic "
+          "between other stations are shed while the link is behind");
+    }
+    if (observer_ != nullptr) observer_->FrameShed();
+    return;
+  }
   heard_.emplace_back(frame, port.value_or(Config().defaultPort));
   if (raising_) return;
   RaisingScope scope(raising_);
@@ -139,7 +149,8 @@ void Station::TakeMessage(const Tnc2Frame& frame, const AprsMessage& message, st
   }
   // Our replies to a station that offered reply-acks carry its number.
   if (message.number.find('}') != std::string::npos) {
-    replyAckPeers_[StationIdentity(frame.source)] = message.lineNumber;
+    replyAckPeers_.Heard(StationIdentity(frame.source), message.lineNumber,
+                         ports_.clock.TickCount());
   }
   // Every copy is acked: the sender heard none of our earlier acks, or it would not repeat.
   if (!message.number.empty()) SendAck(frame.source, message.number, port);
@@ -211,8 +222,9 @@ void Station::SendAPRSMessage(const std::string& destination, const std::string&
   }
   // Kept before it goes out: a crash right after sending must not give the number again.
   numbers_->Save(outgoing_.NextNumber());
-  const auto peer = replyAckPeers_.find(StationIdentity(destination));
-  const std::string theirs = peer == replyAckPeers_.end() ? "" : peer->second;
+  const std::string theirs =
+      replyAckPeers_.LatestNumber(StationIdentity(destination), ports_.clock.TickCount())
+          .value_or("");
   if (!outgoing_.Send(Envelope(path), destination, text, port, ports_.clock.TickCount(), theirs)) {
     throw HostCallFailed("'" + destination + "' cannot be the addressee of a message");
   }

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,6 +19,7 @@
 #include "host/station/MessageNumberFile.h"
 #include "host/station/OutgoingMessages.h"
 #include "host/station/RecentMessages.h"
+#include "host/station/ReplyAckPeers.h"
 #include "host/station/StationHostConfig.h"
 #include "host/station/StationHostOptions.h"
 #include "host/station/StationObjects.h"
@@ -58,6 +58,9 @@ class Station : public HostConnector, public FrameSink {
 
   std::unique_ptr<HostLink> Connect() override;
   void FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> port) override;
+  // While behind, only what MattersUnderLoad is taken; the rest is shed and counted.
+  void LinkBehind(bool behind) override { behind_ = behind; }
+  std::size_t Shed() const { return shed_; }
 
   // The link has ended for good (the end of standard input): the host closes, so each
   // connection gets UIView32IsClosing.
@@ -109,8 +112,9 @@ class Station : public HostConnector, public FrameSink {
   StationObserver* observer_ = nullptr;
   // Read before the first message is numbered, saved after each.
   std::optional<MessageNumberFile> numbers_;
-  // The last message number of each station (by StationIdentity) that offered reply-acks.
-  std::map<std::string, std::string> replyAckPeers_;
+  ReplyAckPeers replyAckPeers_;
+  bool behind_ = false;
+  std::size_t shed_ = 0;
 };
 
 }  // namespace brevio

@@ -387,7 +387,7 @@ TEST(LinkStatusTest, StdioIsConnectedOnceStartedAndLostForGoodWhenTheInputEnds) 
   ASSERT_EQ(::pipe(pipe), 0);
   ::close(pipe[1]);
   for (const int input : {pipe[0], ::open("/", O_RDONLY | O_DIRECTORY)}) {
-    StdioTransport stdio(input, stdout);
+    StdioTransport stdio(input, STDOUT_FILENO, [](const std::string&) {});
     Harness harness;
     stdio.Observe(harness);
     stdio.Start(harness, {});

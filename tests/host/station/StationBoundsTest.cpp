@@ -1,0 +1,136 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "host/aprs/Tnc2Line.h"
+#include "host/station/FloodShedding.h"
+#include "host/station/OutgoingMessages.h"
+#include "host/station/ReplyAckPeers.h"
+#include "host/station/Station.h"
+#include "support/CoreHarness.h"
+#include "support/TempFolder.h"
+
+namespace brevio::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+Tnc2Frame Frame(const std::string& line) {
+  return ParseTnc2Line(line, CallSignRule::AprsIs).value();
+}
+
+// One million callers offering reply-acks: the station keeps the newest thousand, each for a
+// day of silence, and a caller heard again is the newest.
+TEST(ReplyAckPeersTest, AMillionPeersStayWithinTheBoundOldestFirstAndADayOfSilenceForgets) {
+  ReplyAckPeers peers;
+  std::int32_t now = 0;
+  peers.Heard("KEEP", "AA", now);
+  for (int n = 0; n < 1000000; ++n) {
+    peers.Heard("P" + std::to_string(n), "1", ++now);
+    if (n % 500 == 0) peers.Heard("KEEP", "BB", now);
+    ASSERT_LE(peers.Size(), ReplyAckPeers::kMaxPeers);
+  }
+  EXPECT_EQ(peers.Size(), ReplyAckPeers::kMaxPeers);
+  EXPECT_EQ(peers.LatestNumber("KEEP", now), "BB");
+  EXPECT_EQ(peers.LatestNumber("P999999", now), "1");
+  EXPECT_EQ(peers.LatestNumber("P999000", now), std::nullopt);
+  EXPECT_EQ(peers.LatestNumber("P999001", now), "1");
+  EXPECT_EQ(peers.LatestNumber("P999999", now + ReplyAckPeers::kForgetAfterMs), "1");
+  EXPECT_EQ(peers.LatestNumber("P999999", now + ReplyAckPeers::kForgetAfterMs + 1), std::nullopt);
+  EXPECT_EQ(peers.Size(), 0u);
+}
+
+struct CountingTransport : Transport {
+  void Transmit(const Tnc2Frame& frame, std::int16_t) override {
+    sent.push_back(FormatTnc2Line(frame));
+  }
+  Lines sent;
+};
+
+// Messages awaiting their acks are bounded too: past the bound the oldest gives up.
+TEST(OutgoingMessagesTest, PastTheBoundTheOldestAwaitingMessageGivesUp) {
+  CountingTransport transport;
+  OutgoingMessages outgoing(transport);
+  const std::size_t count = OutgoingMessages::kMaxAwaiting + 1;
+  for (std::size_t n = 0; n < count; ++n) {
+    outgoing.Send(Frame("N0CALL-10>APZBRV:"), "PEER" + std::to_string(n), "hi", 1, 0);
+  }
+  transport.sent.clear();
+  outgoing.Poll(OutgoingMessages::kRetryDelaysMs[0]);
+  ASSERT_EQ(transport.sent.size(), OutgoingMessages::kMaxAwaiting);
+  EXPECT_EQ(transport.sent.front(), "N0CALL-10>APZBRV::PEER1    :hi{2");
+}
+
+TEST(FloodSheddingTest, MessagesToTheStationAndQueriesMatterPositionsAndOthersTrafficDoNot) {
+  const std::pair<const char*, bool> rows[] = {
+      {"K1ABC>APRS::N0CALL-10:?WX{1", true},
+      {"K1ABC>APRS::n0call-10:ack3", true},
+      {"K1ABC>APRS::QDOS     :HELP{1", true},
+      {"K1ABC>APRS::query:HELP{1", true},
+      {"IGATE>APRS:}K1ABC>APRS,TCPIP,IGATE*::N0CALL-10:?WX{2", true},
+      {"K1ABC>APRS::N0CALL-9 :?WX{1", false},
+      {"K1ABC>APRS::QDO      :HELP{1", false},
+      {"K1ABC>APRS:!4903.50N/07201.75W-", false},
+      {"K1ABC>APRS:>status", false},
+      {"IGATE>APRS:}K1ABC>APRS,TCPIP,IGATE*:!4903.50N/07201.75W-", false},
+      {"IGATE>APRS:}broken", false},
+  };
+  for (const auto& [line, kept] : rows) {
+    EXPECT_EQ(MattersUnderLoad(Frame(line), "N0CALL-10"), kept) << line;
+  }
+}
+
+// The station N0CALL-10 (anyone may ask) on a transport that keeps what it sends.
+struct ShedHarness : CountingTransport, IniReader, UtcClock, HostEvents {
+  ShedHarness() {
+    folder.Write("brevio-message-number.txt", "0\n");
+    link = station.Connect();
+    link->ConnectEvents(this);
+  }
+  std::string ReadIniValue(const std::string&, const std::string& section, const std::string& key,
+                           const std::string& otherwise) override {
+    if (key == "CALLSIGN") return "N0CALL-10";
+    return section == "MESSAGES" && key == "REMOTE_COMMANDS" ? "2" : otherwise;
+  }
+  std::chrono::system_clock::time_point UtcNow() override { return {}; }
+  void DataAvailable() override { ++data; }
+  void NotifyBeacon(std::string& call, float&, float&) override { events.push_back(call); }
+  void NotifyRemotecommand(std::string& call, std::string&, std::string&, std::int16_t&,
+                           std::string&, std::string& text, bool&) override {
+    events.push_back(call + " " + text);
+  }
+  void UIView32IsClosing() override {}
+
+  int data = 0;
+  Lines events, logged;
+  CoreHarness core;
+  TempFolder folder;
+  FixedFolderSetting folderSetting{folder.Path()};
+  HostFolder hostFolder{folderSetting, core.messages};
+  ManualTimer timer;
+  Station station{{*this, hostFolder, *this, core.clock, *this, timer,
+                   [this](const std::string& line) { logged.push_back(line); }}};
+  std::unique_ptr<HostLink> link;
+};
+
+// While the link is behind, what matters is taken whole (raised and acked) and the rest is
+// shed, counted and said once; once caught up, everything is taken again.
+TEST(FloodSheddingTest, ABehindLinkShedsWhatMattersLeastAndSaysSoOnce) {
+  ShedHarness h;
+  h.station.LinkBehind(true);
+  h.station.FrameReceived(Frame("K1ABC>APRS:!4903.50N/07201.75W-"), std::nullopt);
+  h.station.FrameReceived(Frame("K1ABC>APRS::N0CALL-10:?WX{7"), std::nullopt);
+  h.station.FrameReceived(Frame("K2ABC>APRS::K1ABC    :hello{1"), std::nullopt);
+  h.station.LinkBehind(false);
+  h.station.FrameReceived(Frame("K3ABC>APRS:!4903.50N/07201.75W-"), std::nullopt);
+  EXPECT_EQ(h.station.Shed(), 2u);
+  EXPECT_EQ(h.data, 2);
+  EXPECT_THAT(h.events, ::testing::ElementsAre("K1ABC ?WX", "K3ABC"));
+  EXPECT_THAT(h.sent, ::testing::ElementsAre("N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::K1ABC    :ack7"));
+  EXPECT_THAT(h.logged, ::testing::ElementsAre(
+                            "Frames come faster than the station takes them: position reports "
+                            "and traffic between other stations are shed while the link is "
+                            "behind"));
+}
+
+}  // namespace
+}  // namespace brevio::test
