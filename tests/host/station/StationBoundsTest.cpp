@@ -1,13 +1,9 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "host/aprs/Tnc2Line.h"
 #include "host/station/FloodShedding.h"
 #include "host/station/OutgoingMessages.h"
 #include "host/station/ReplyAckPeers.h"
-#include "host/station/Station.h"
-#include "support/CoreHarness.h"
-#include "support/TempFolder.h"
 
 namespace brevio::test {
 namespace {
@@ -77,59 +73,6 @@ TEST(FloodSheddingTest, MessagesToTheStationAndQueriesMatterPositionsAndOthersTr
   for (const auto& [line, kept] : rows) {
     EXPECT_EQ(MattersUnderLoad(Frame(line), "N0CALL-10"), kept) << line;
   }
-}
-
-// The station N0CALL-10 (anyone may ask) on a transport that keeps what it sends.
-struct ShedHarness : CountingTransport, IniReader, UtcClock, HostEvents {
-  ShedHarness() {
-    folder.Write("brevio-message-number.txt", "0\n");
-    link = station.Connect();
-    link->ConnectEvents(this);
-  }
-  std::string ReadIniValue(const std::string&, const std::string& section, const std::string& key,
-                           const std::string& otherwise) override {
-    if (key == "CALLSIGN") return "N0CALL-10";
-    return section == "MESSAGES" && key == "REMOTE_COMMANDS" ? "2" : otherwise;
-  }
-  std::chrono::system_clock::time_point UtcNow() override { return {}; }
-  void DataAvailable() override { ++data; }
-  void NotifyBeacon(std::string& call, float&, float&) override { events.push_back(call); }
-  void NotifyRemotecommand(std::string& call, std::string&, std::string&, std::int16_t&,
-                           std::string&, std::string& text, bool&) override {
-    events.push_back(call + " " + text);
-  }
-  void UIView32IsClosing() override {}
-
-  int data = 0;
-  Lines events, logged;
-  CoreHarness core;
-  TempFolder folder;
-  FixedFolderSetting folderSetting{folder.Path()};
-  HostFolder hostFolder{folderSetting, core.messages};
-  ManualTimer timer;
-  Station station{{*this, hostFolder, *this, core.clock, *this, timer,
-                   [this](const std::string& line) { logged.push_back(line); }}};
-  std::unique_ptr<HostLink> link;
-};
-
-// While the link is behind, what matters is taken whole (raised and acked) and the rest is
-// shed, counted and said once; once caught up, everything is taken again.
-TEST(FloodSheddingTest, ABehindLinkShedsWhatMattersLeastAndSaysSoOnce) {
-  ShedHarness h;
-  h.station.LinkBehind(true);
-  h.station.FrameReceived(Frame("K1ABC>APRS:!4903.50N/07201.75W-"), std::nullopt);
-  h.station.FrameReceived(Frame("K1ABC>APRS::N0CALL-10:?WX{7"), std::nullopt);
-  h.station.FrameReceived(Frame("K2ABC>APRS::K1ABC    :hello{1"), std::nullopt);
-  h.station.LinkBehind(false);
-  h.station.FrameReceived(Frame("K3ABC>APRS:!4903.50N/07201.75W-"), std::nullopt);
-  EXPECT_EQ(h.station.Shed(), 2u);
-  EXPECT_EQ(h.data, 2);
-  EXPECT_THAT(h.events, ::testing::ElementsAre("K1ABC ?WX", "K3ABC"));
-  EXPECT_THAT(h.sent, ::testing::ElementsAre("N0CALL-10>APZBRV,WIDE1-1,WIDE2-1::K1ABC    :ack7"));
-  EXPECT_THAT(h.logged, ::testing::ElementsAre(
-                            "Frames come faster than the station takes them: position reports "
-                            "and traffic between other stations are shed while the link is "
-                            "behind"));
 }
 
 }  // namespace
