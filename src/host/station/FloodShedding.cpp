@@ -29,4 +29,14 @@ bool MattersUnderLoad(const Tnc2Frame& frame, std::string_view stationIdentity) 
   return message && StationIdentity(message->addressee) == stationIdentity;
 }
 
+bool FloodShedding::Shed(const Tnc2Frame& frame, std::string_view stationIdentity,
+                         const std::function<void(const std::string&)>& log) {
+  if (!behind_ || MattersUnderLoad(frame, stationIdentity)) return false;
+  if (count_++ == 0) {
+    log("Frames come faster than the station takes them: position reports and traffic between "
+        "other stations are shed while the link is behind");
+  }
+  return true;
+}
+
 }  // namespace brevio

@@ -9,7 +9,6 @@
 #include "host/aprs/SenderPosition.h"
 #include "host/aprs/ThirdPartyFrame.h"
 #include "host/aprs/Tnc2Line.h"
-#include "host/station/FloodShedding.h"
 #include "host/station/ReceivedDataText.h"
 #include "host/station/StationHost.h"
 #include "host/station/Ticks.h"
@@ -88,12 +87,7 @@ void Station::RaiseEvents(Raise raise) {
 
 void Station::FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> port) {
   if (observer_ != nullptr) observer_->FrameHeard();
-  if (behind_ && !MattersUnderLoad(frame, StationIdentity(Config().call))) {
-    if (shed_++ == 0) {
-      ports_.log(
-          "Frames come faster than the station takes them: position reports and traffic "
-          "between other stations are shed while the link is behind");
-    }
+  if (shedding_.Shed(frame, StationIdentity(Config().call), ports_.log)) {
     if (observer_ != nullptr) observer_->FrameShed();
     return;
   }

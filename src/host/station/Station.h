@@ -15,6 +15,7 @@
 #include "base/Timer.h"
 #include "host/HostLink.h"
 #include "host/aprs/AprsMessage.h"
+#include "host/station/FloodShedding.h"
 #include "host/station/FrameSink.h"
 #include "host/station/MessageNumberFile.h"
 #include "host/station/OutgoingMessages.h"
@@ -59,8 +60,7 @@ class Station : public HostConnector, public FrameSink {
   std::unique_ptr<HostLink> Connect() override;
   void FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> port) override;
   // While behind, only what MattersUnderLoad is taken; the rest is shed and counted.
-  void LinkBehind(bool behind) override { behind_ = behind; }
-  std::size_t Shed() const { return shed_; }
+  void LinkBehind(bool behind) override { shedding_.LinkBehind(behind); }
 
   // The link has ended for good (the end of standard input): the host closes, so each
   // connection gets UIView32IsClosing.
@@ -113,8 +113,7 @@ class Station : public HostConnector, public FrameSink {
   // Read before the first message is numbered, saved after each.
   std::optional<MessageNumberFile> numbers_;
   ReplyAckPeers replyAckPeers_;
-  bool behind_ = false;
-  std::size_t shed_ = 0;
+  FloodShedding shedding_;
 };
 
 }  // namespace brevio

@@ -75,5 +75,25 @@ TEST(FloodSheddingTest, MessagesToTheStationAndQueriesMatterPositionsAndOthersTr
   }
 }
 
+// Only while the link is behind; said once however much is shed.
+TEST(FloodSheddingTest, ShedsOnlyWhileBehindCountsAndSaysSoOnce) {
+  FloodShedding shedding;
+  Lines log;
+  const auto shed = [&](const std::string& line) {
+    return shedding.Shed(Frame(line), "N0CALL-10", [&](const std::string& l) { log.push_back(l); });
+  };
+  const std::string position = "K1ABC>APRS:!4903.50N/07201.75W-";
+  EXPECT_FALSE(shed(position));
+  shedding.LinkBehind(true);
+  EXPECT_TRUE(shed(position));
+  EXPECT_FALSE(shed("K1ABC>APRS::N0CALL-10:?WX{1"));
+  EXPECT_TRUE(shed(position));
+  shedding.LinkBehind(false);
+  EXPECT_FALSE(shed(position));
+  EXPECT_EQ(shedding.Count(), 2u);
+  EXPECT_EQ(log, Lines{"Frames come faster than the station takes them: position reports and "
+                       "traffic between other stations are shed while the link is behind"});
+}
+
 }  // namespace
 }  // namespace brevio::test
