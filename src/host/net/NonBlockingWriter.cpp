@@ -1,20 +1,38 @@
 #include "host/net/NonBlockingWriter.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <string>
 #include <utility>
 
 namespace brevio {
 
-// The flags belong to the open file, which the shell and other programs may share: they are
-// given back as the writer goes.
-NonBlockingWriter::NonBlockingWriter(int fd, Events events) : fd_(fd), events_(std::move(events)) {
-  flagsBefore_ = ::fcntl(fd_, F_GETFL);
-  if (flagsBefore_ >= 0 && (flagsBefore_ & O_NONBLOCK) == 0) {
-    ::fcntl(fd_, F_SETFL, flagsBefore_ | O_NONBLOCK);
+namespace {
+
+// An open file of its own for the same pipe or terminal, when the system gives one, so that not
+// waiting stays ours: standard error and the shell often share the original's open file. A
+// regular file never makes a writer wait.
+int OwnOpenFile(int fd) {
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || S_ISREG(status.st_mode)) return -1;
+  return ::open(("/proc/self/fd/" + std::to_string(fd)).c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+}
+
+}  // namespace
+
+// Without an open file of its own (a regular file, a socket), the shared one does not wait while
+// the writer lives, and gets its flags back as the writer goes.
+NonBlockingWriter::NonBlockingWriter(int fd, Events events)
+    : fd_(fd), ownFd_(OwnOpenFile(fd)), events_(std::move(events)) {
+  if (ownFd_ >= 0) {
+    fd_ = ownFd_;
+  } else {
+    flagsBefore_ = ::fcntl(fd_, F_GETFL);
+    if (flagsBefore_ >= 0) ::fcntl(fd_, F_SETFL, flagsBefore_ | O_NONBLOCK);
   }
   notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Write);
   notifier_->setEnabled(false);
@@ -25,6 +43,7 @@ NonBlockingWriter::~NonBlockingWriter() {
   events_ = {};
   notifier_.reset();
   Flush();
+  if (ownFd_ >= 0) ::close(ownFd_);
   if (flagsBefore_ >= 0) ::fcntl(fd_, F_SETFL, flagsBefore_);
 }
 

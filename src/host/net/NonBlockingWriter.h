@@ -41,6 +41,8 @@ class NonBlockingWriter {
   void Flush();
 
   int fd_;
+  // An open file of the writer's own for `fd`, or -1.
+  int ownFd_;
   Events events_;
   int flagsBefore_ = -1;
   std::deque<std::string> waiting_;
