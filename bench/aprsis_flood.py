@@ -2,11 +2,12 @@
 """A flood over APRS-IS against the real program: a loopback APRS-IS server of our own logs the
 station in, pours out position reports at a steady rate for a while, then sends one query to
 the station. For each binary given, one after the other in the same run: the flood's real rate,
-VmRSS before, at its peak and after, and the time from the query sent to its answer.
+VmRSS before, at its peak and after, the time from the query sent to its answer, and the
+station's own summary line. Standard error goes to a pipe read as a service's journal reads it.
 
 Usage: bench/aprsis_flood.py [--rate LINES_A_SECOND] [--seconds S] LABEL=BREVIO...
 """
-import argparse, os, shutil, socket, subprocess, tempfile, threading, time
+import argparse, os, re, shutil, signal, socket, subprocess, tempfile, threading, time
 
 STATION = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "examples", "station")
 QUERY = b"BENCH>APRS,TCPIP*,qAC,T2TEST::N0CALL-10:?WX{1\r\n"
@@ -37,7 +38,16 @@ def measure(brevio, rate, seconds):
         env.pop("DISPLAY", None)
         proc = subprocess.Popen([brevio, "--headless", "--tnc", f"aprsis://127.0.0.1:{port}",
                                  "--host-folder", station, "--program-folder", station],
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
+                                stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, env=env)
+        # Standard error is read as a service's journal reads it; its tail is kept.
+        tail = bytearray()
+
+        def drain():
+            for chunk in iter(lambda: proc.stderr.read1(65536), b""):
+                tail.extend(chunk)
+                del tail[:-4096]
+
+        threading.Thread(target=drain, daemon=True).start()
         peer, _ = listener.accept()
         peer.recv(4096)  # the login
         peer.sendall(b"# logresp N0CALL-10 verified, server BENCH\r\n")
@@ -77,11 +87,14 @@ def measure(brevio, rate, seconds):
         latency = time.monotonic() - asked if answered.is_set() else None
         time.sleep(2)
         after = rss_kb(proc.pid)
+        proc.send_signal(signal.SIGUSR2)
+        time.sleep(0.5)
+        summary = re.findall(rb"frames heard: .*", bytes(tail))
         proc.terminate()
         proc.wait()
         peer.close()
         listener.close()
-        return sent / flood_s, flood_s, before, peak, after, latency
+        return sent / flood_s, flood_s, before, peak, after, latency, summary[-1].decode()
 
 
 def main():
@@ -93,11 +106,12 @@ def main():
     print(f"load average before: {os.getloadavg()[0]:.2f}")
     for labelled in args.programs:
         label, brevio = labelled.split("=", 1)
-        rate, flood_s, before, peak, after, latency = measure(brevio, args.rate, args.seconds)
+        rate, flood_s, before, peak, after, latency, summary = measure(brevio, args.rate,
+                                                                       args.seconds)
         answer = "no answer within 120 s" if latency is None else f"answered in {latency:.3f} s"
         print(f"{label}: flood {rate:,.0f} lines/s for {flood_s:.1f} s; VmRSS {before / 1024:.1f} "
               f"MiB before, {peak / 1024:.1f} peak, {after / 1024:.1f} 2 s after the answer "
-              f"({(after - before) / 1024:+.1f}); query {answer}")
+              f"({(after - before) / 1024:+.1f}); query {answer}; {summary}")
 
 
 if __name__ == "__main__":

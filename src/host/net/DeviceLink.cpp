@@ -106,8 +106,8 @@ void DeviceLink::OnReadyRead() {
     return;
   }
   const QByteArray bytes = io.read(kReadPerTurn);
-  const bool behind = io.bytesAvailable() > 0;
-  if (behind) readOn_.start();
+  if (io.bytesAvailable() > 0) readOn_.start();
+  const bool behind = io.bytesAvailable() > kBehindAbove;
   if (options_.silenceMs > 0) silenceTimer_.start();
   handlers_.received(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                      behind);

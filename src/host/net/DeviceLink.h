@@ -42,11 +42,13 @@ class DeviceLink {
   // A peer that sends faster than the station takes its frames is read this much per turn of the
   // event loop, so that timers, signals and the other links keep their turn.
   static constexpr qint64 kReadPerTurn = 16 * 1024;
+  // More than this left waiting after a turn's read is no passing burst: the link is behind.
+  static constexpr qint64 kBehindAbove = 8 * kReadPerTurn;
 
   struct Handlers {
     // The connection is up: the peer's session may begin (a login, say).
     std::function<void()> connected;
-    // `behind`: more bytes wait than one turn of the event loop takes (see kReadPerTurn).
+    // `behind`: more than kBehindAbove bytes wait after these.
     std::function<void(std::string_view, bool behind)> received;
     // The connection has gone: the next bytes received start a new stream.
     std::function<void()> lost;
