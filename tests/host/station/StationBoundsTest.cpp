@@ -59,40 +59,17 @@ TEST(OutgoingMessagesTest, PastTheBoundTheOldestAwaitingMessageGivesUp) {
 TEST(FloodSheddingTest, MessagesToTheStationAndQueriesMatterPositionsAndOthersTrafficDoNot) {
   const std::pair<const char*, bool> rows[] = {
       {"K1ABC>APRS::N0CALL-10:?WX{1", true},
-      {"K1ABC>APRS::n0call-10:ack3", true},
       {"K1ABC>APRS::QDOS     :HELP{1", true},
       {"K1ABC>APRS::query:HELP{1", true},
       {"IGATE>APRS:}K1ABC>APRS,TCPIP,IGATE*::N0CALL-10:?WX{2", true},
       {"K1ABC>APRS::N0CALL-9 :?WX{1", false},
-      {"K1ABC>APRS::QDO      :HELP{1", false},
       {"K1ABC>APRS:!4903.50N/07201.75W-", false},
-      {"K1ABC>APRS:>status", false},
       {"IGATE>APRS:}K1ABC>APRS,TCPIP,IGATE*:!4903.50N/07201.75W-", false},
       {"IGATE>APRS:}broken", false},
   };
   for (const auto& [line, kept] : rows) {
     EXPECT_EQ(MattersUnderLoad(Frame(line), "N0CALL-10"), kept) << line;
   }
-}
-
-// Only while the link is behind; said once however much is shed.
-TEST(FloodSheddingTest, ShedsOnlyWhileBehindCountsAndSaysSoOnce) {
-  FloodShedding shedding;
-  Lines log;
-  const auto shed = [&](const std::string& line) {
-    return shedding.Shed(Frame(line), "N0CALL-10", [&](const std::string& l) { log.push_back(l); });
-  };
-  const std::string position = "K1ABC>APRS:!4903.50N/07201.75W-";
-  EXPECT_FALSE(shed(position));
-  shedding.LinkBehind(true);
-  EXPECT_TRUE(shed(position));
-  EXPECT_FALSE(shed("K1ABC>APRS::N0CALL-10:?WX{1"));
-  EXPECT_TRUE(shed(position));
-  shedding.LinkBehind(false);
-  EXPECT_FALSE(shed(position));
-  EXPECT_EQ(shedding.Count(), 2u);
-  EXPECT_EQ(log, Lines{"Frames come faster than the station takes them: position reports and "
-                       "traffic between other stations are shed while the link is behind"});
 }
 
 }  // namespace
