@@ -23,6 +23,16 @@ constexpr std::array<SentenceLayout, 3> kLayouts{{
 }};
 constexpr std::size_t kNameSize = 6;  // $, talker, type
 
+struct Axis {
+  std::size_t degreeDigits;
+  char positive;
+  char negative;
+  int maxDegrees;
+};
+
+constexpr Axis kLatitude{2, 'N', 'S', 90};
+constexpr Axis kLongitude{3, 'E', 'W', 180};
+
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -70,12 +80,11 @@ std::vector<std::string_view> SplitFields(std::string_view body) {
 
 // DDMM.mmmm (or DDDMM.mmmm) and its hemisphere letter, in signed degrees.
 std::optional<double> ReadCoordinate(std::string_view text, std::string_view letter,
-                                     std::size_t degreeDigits, char positive, char negative,
-                                     int maxDegrees) {
+                                     const Axis& axis) {
   const std::size_t point = text.find('.');
   const std::size_t whole = point == std::string_view::npos ? text.size() : point;
-  if (whole != degreeDigits + 2 || letter.size() != 1 ||
-      (letter[0] != positive && letter[0] != negative)) {
+  if (whole != axis.degreeDigits + 2 || letter.size() != 1 ||
+      (letter[0] != axis.positive && letter[0] != axis.negative)) {
     return std::nullopt;
   }
   int degrees = 0;
@@ -85,7 +94,7 @@ std::optional<double> ReadCoordinate(std::string_view text, std::string_view let
     if (i == point) continue;
     if (!IsDigit(text[i])) return std::nullopt;
     const int digit = text[i] - '0';
-    if (i < degreeDigits) {
+    if (i < axis.degreeDigits) {
       degrees = degrees * 10 + digit;
     } else {
       minutes += digit * unit;
@@ -93,8 +102,8 @@ std::optional<double> ReadCoordinate(std::string_view text, std::string_view let
     }
   }
   const double value = degrees + minutes / 60;
-  if (minutes >= 60 || value > maxDegrees) return std::nullopt;
-  return letter[0] == negative ? -value : value;
+  if (minutes >= 60 || value > axis.maxDegrees) return std::nullopt;
+  return letter[0] == axis.negative ? -value : value;
 }
 
 bool FixIsValid(const SentenceLayout& layout, std::string_view fix) {
@@ -120,10 +129,9 @@ std::optional<AprsPosition> ParseNmeaPosition(std::string_view info) {
     return std::nullopt;
   }
   const std::size_t at = layout->latitude;
-  const std::optional<double> latitude =
-      ReadCoordinate(fields[at], fields[at + 1], 2, 'N', 'S', 90);
+  const std::optional<double> latitude = ReadCoordinate(fields[at], fields[at + 1], kLatitude);
   const std::optional<double> longitude =
-      ReadCoordinate(fields[at + 2], fields[at + 3], 3, 'E', 'W', 180);
+      ReadCoordinate(fields[at + 2], fields[at + 3], kLongitude);
   if (!latitude || !longitude) return std::nullopt;
   return AprsPosition{*latitude, *longitude, kUnknownSymbolTable, kUnknownSymbolCode, 0};
 }
