@@ -57,6 +57,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       line.showVersion = true;
     } else if (argument == "--create-xtr") {
       line.createXtr = true;
+    } else if (argument == "--check") {
+      line.check = true;
     } else if (argument == "--echo") {
       line.echo = true;
     } else {
@@ -98,6 +100,10 @@ std::string UsageText() {
          "                        without --tnc: kiss://127.0.0.1:8001, where Direwolf listens\n"
          "                        by default; a TNC or server that is lost or missing (a serial\n"
          "                        TNC unplugged, say) is tried again\n"
+         "  --check               read uiview32.ini, brv.txt and overlays/brv.pos as a start\n"
+         "                        would, print what it would say of them and warnings of what\n"
+         "                        is surely not meant, and exit: 0 when a start would serve,\n"
+         "                        1 when it would stop\n"
          "  --echo                with --headless: also print the monitored traffic\n"
          "  --create-xtr          write the add-on registration file (XTR) and exit\n"
          "  --version             print the program's version and exit\n"
