@@ -63,7 +63,8 @@ int RunNewStation(const CommandLine& line) {
   if (!stored) std::cerr << "brevio: the folder settings cannot be stored here\n";
   std::cout << "New station " << station.call << " written to " << folder << ". Run it with:\n  "
             << "brevio --headless"
-            << (stored ? "" : " --host-folder '" + folder + "' --program-folder '" + topicFolder + "'")
+            << (stored ? ""
+                       : " --host-folder '" + folder + "' --program-folder '" + topicFolder + "'")
             << "\nand check its files after each change with: brevio --check\n";
   return 0;
 }

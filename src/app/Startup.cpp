@@ -71,8 +71,8 @@ void Startup::CheckHostVersion() {
 void Startup::ClaimStation() {
   const std::string& call = server_->station.StationCall;
   if (const std::optional<std::string> holder = ports_.stationLock.ClaimStation(call)) {
-    services_.messages.ShowCritical("Another brevio already serves " + call +
-                                    " on this machine (" + *holder +
+    services_.messages.ShowCritical("Another brevio already serves " + call + " on this machine (" +
+                                    *holder +
                                     "): stop it first, or give this station a call of its own");
   }
 }

@@ -46,8 +46,8 @@ void StationCheck::WarnOutOfRange(const TopicEntry& topic, const StationConfig& 
   if (!topic.strObject.empty() || topic.strTable.empty()) return;
   double distance = 1.0;
   double bearing = 0.0;
-  station_.host.DistanceBearing(topic.dblLat, topic.dblLong, config.StationLat,
-                                config.StationLong, distance, bearing, true);
+  station_.host.DistanceBearing(topic.dblLat, topic.dblLong, config.StationLat, config.StationLong,
+                                distance, bearing, true);
   if (distance <= kObjectRangeKm) return;
   warn_("warning: topic " + topic.strTopic + " places no map object: " + topic.strTopic.substr(1) +
         " lies " + std::to_string(static_cast<int>(distance)) +

@@ -36,9 +36,9 @@ std::string Holder(const sockaddr_un& address, socklen_t length) {
   const int probe = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
   ucred peer{};
   socklen_t size = sizeof peer;
-  const bool known =
-      probe >= 0 && connect(probe, reinterpret_cast<const sockaddr*>(&address), length) == 0 &&
-      getsockopt(probe, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.pid > 0;
+  const bool known = probe >= 0 &&
+                     connect(probe, reinterpret_cast<const sockaddr*>(&address), length) == 0 &&
+                     getsockopt(probe, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.pid > 0;
   if (probe >= 0) close(probe);
   if (!known) return "another process";
   return "process " + std::to_string(peer.pid) + " of user " + UserName(peer.uid);

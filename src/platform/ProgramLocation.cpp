@@ -30,10 +30,10 @@ std::string FindDocumentFolder(const QFileInfo& executable, const std::string& p
 void LocateProgram(ProgramInfo& info, const std::optional<std::string>& givenFolder) {
   const QFileInfo executable(QCoreApplication::applicationFilePath());
   // A station set up with its topics elsewhere is served from there.
-  info.ProgramFolder = givenFolder ? *givenFolder
-                                   : UserProgramFolderSetting::Read().value_or(
-                                         QDir::toNativeSeparators(executable.absolutePath())
-                                             .toStdString());
+  info.ProgramFolder = givenFolder
+                           ? *givenFolder
+                           : UserProgramFolderSetting::Read().value_or(
+                                 QDir::toNativeSeparators(executable.absolutePath()).toStdString());
   info.ExecutableBaseName = executable.completeBaseName().toStdString();
   info.DocumentFolder = FindDocumentFolder(executable, info.ProgramFolder);
 }

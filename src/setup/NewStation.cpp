@@ -38,7 +38,7 @@ bool IsCoordinate(const std::string& text, std::string_view letters) {
 
 // Latitude and longitude as the host writes them, from two words in any of the forms taken.
 std::optional<std::pair<std::string, std::string>> HostCoordinates(std::string lat,
-                                                                    std::string lon) {
+                                                                   std::string lon) {
   if (std::isalpha(static_cast<unsigned char>(lat.back())) != 0) {
     lat = UpperCase(lat);
     lon = UpperCase(lon);
@@ -58,8 +58,8 @@ std::optional<std::pair<std::string, std::string>> HostCoordinates(std::string l
 // The words of a position: a comma or a slash between latitude and longitude parts them as a
 // blank does, as map sites and APRS reports write them.
 std::vector<std::string> PositionWords(std::string position) {
-  std::replace_if(position.begin(), position.end(), [](char c) { return c == ',' || c == '/'; },
-                  ' ');
+  std::replace_if(
+      position.begin(), position.end(), [](char c) { return c == ',' || c == '/'; }, ' ');
   std::istringstream in(position);
   std::vector<std::string> words;
   for (std::string word; in >> word;) words.push_back(word);
@@ -189,9 +189,9 @@ std::string WriteNewStation(const std::string& folder, const std::string& topicF
     return "folder '" + folder + "' already holds" + existing +
            "; nothing was written (no file is ever overwritten)";
   }
-  return WriteAllOrNone(files) ? std::string()
-                               : "folder '" + folder +
-                                     "' cannot be written: give a folder you may write in";
+  return WriteAllOrNone(files)
+             ? std::string()
+             : "folder '" + folder + "' cannot be written: give a folder you may write in";
 }
 
 }  // namespace brevio

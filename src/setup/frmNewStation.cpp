@@ -57,8 +57,8 @@ void frmNewStation::TryToWrite() {
                                              txtPosition_->text().toStdString(), station);
   const std::string topicFolder = topicFolder_.value_or(folder);
   if (problem.empty()) problem = WriteNewStation(folder, topicFolder, station);
-  if (problem.empty() && !(UserHostFolderSetting::Store(folder) &&
-                           UserProgramFolderSetting::Store(topicFolder))) {
+  if (problem.empty() &&
+      !(UserHostFolderSetting::Store(folder) && UserProgramFolderSetting::Store(topicFolder))) {
     problem = "the folder settings cannot be stored";
   }
   if (!problem.empty()) {

@@ -166,9 +166,10 @@ TEST_F(StartupTest, RunsEveryStepInOrderThenServesInTheWatchUntilTheUnload) {
   logged.push_back("end of " + title);
   EXPECT_EQ(core.LogFileLines(), logged);
   EXPECT_EQ(platform.calls,
-            (Lines{"caption " + title + " @0", "show @0", "commands @1", "scan on @1", "claim PA3XYZ-5 @8", "show @10",
-                   "pending events @10", "ready @10", "watch @10", "wait @10", "stopping @10",
-                   "pending events @10", "close @10", "release @12", "pending events @12"}));
+            (Lines{"caption " + title + " @0", "show @0", "commands @1", "scan on @1",
+                   "claim PA3XYZ-5 @8", "show @10", "pending events @10", "ready @10", "watch @10",
+                   "wait @10", "stopping @10", "pending events @10", "close @10", "release @12",
+                   "pending events @12"}));
 
   EXPECT_EQ(gate.RecentRequests(1).messageId, "-1");
   EXPECT_EQ(core.info.ProgramVersionText, MakeProgramVersionText());

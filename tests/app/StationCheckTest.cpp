@@ -18,8 +18,8 @@ const std::string kIni =
 struct CheckRow {
   const char* name;
   std::string ini;
-  std::string topics;  // brv.txt; none written when it is "-"
-  std::string objects;  // overlays/brv.pos; none written when it is "-"
+  std::string topics;    // brv.txt; none written when it is "-"
+  std::string objects;   // overlays/brv.pos; none written when it is "-"
   std::string critical;  // empty when a start would serve
   Lines warnings;
 };
@@ -35,9 +35,9 @@ struct Checked : CoreHarness {
   }
 
   bool Run() try {
-    StationCheck({info, log, messages, folder, ini, *link},
-                 [this](const std::string& text) { warnings.push_back(text); })
-        .Run();
+    StationCheck({info, log, messages, folder, ini, *link}, [this](const std::string& text) {
+      warnings.push_back(text);
+    }).Run();
     return true;
   } catch (const ProgramEnded&) {
     return false;
@@ -63,26 +63,48 @@ TEST(StationCheckTest, SaysWhatAStartWouldAndWarnsOfWhatIsSurelyNotMeant) {
   const CheckRow rows[] = {
       {"sound", kIni, wx, "", "", {}},
       {"no call", "[STATION]\r\n", wx, "", "Error getting station callsign from UIView32.INI", {}},
-      {"latitude", "[STATION]\r\nCALLSIGN=N0CALL\r\nLATITUDE=49.05N\r\n", wx, "",
-       "Error getting station latitude from UIView32.INI", {}},
-      {"anyone", "[STATION]\r\nCALLSIGN=N0CALL\r\nLATITUDE=4903.50N\r\nLONGITUDE=07201.75W\r\n",
-       wx, "", "You must first set the UIView32 menu 'Options, Remote topics' option to 'Anyone'",
+      {"latitude",
+       "[STATION]\r\nCALLSIGN=N0CALL\r\nLATITUDE=49.05N\r\n",
+       wx,
+       "",
+       "Error getting station latitude from UIView32.INI",
+       {}},
+      {"anyone",
+       "[STATION]\r\nCALLSIGN=N0CALL\r\nLATITUDE=4903.50N\r\nLONGITUDE=07201.75W\r\n",
+       wx,
+       "",
+       "You must first set the UIView32 menu 'Options, Remote topics' option to 'Anyone'",
        {}},
       {"no topics", kIni, "-", "", "Can not open BRV definition file ", {}},
       {"eleven", kIni, eleven, "", "More then 10 topics defined in BRV.TXT file.", {}},
-      {"long name", kIni, "?WEATHER\r\n>x\r\n", "", "Topic ?WEATHER is more then 6 characters",
-       {}},
+      {"long name", kIni, "?WEATHER\r\n>x\r\n", "", "Topic ?WEATHER is more then 6 characters", {}},
       {"no objects", kIni, wx, "-", "Can not open overlay file ", {}},
-      {"comma", kIni, "?WX\r\n>Sunny, 12 C, wind SW\r\n", "", "",
+      {"comma",
+       kIni,
+       "?WX\r\n>Sunny, 12 C, wind SW\r\n",
+       "",
+       "",
        {"warning: topic ?WX answers \"Sunny\" and drops \", 12 C, wind SW\": an unquoted comma "
         "ends the answer; write the whole line in double quotes"}},
-      {"long answer", kIni, "?wx\r\n\">" + std::string(45, 'a') + ", bcd\"\r\n", "", "",
+      {"long answer",
+       kIni,
+       "?wx\r\n\">" + std::string(45, 'a') + ", bcd\"\r\n",
+       "",
+       "",
        {"warning: topic ?WX answers with the first 45 of its 50 characters and drops \", bcd\""}},
-      {"built-ins", kIni, "?HELP\r\n>mine\r\n?time\r\n>noon\r\n?up\r\n", "", "",
+      {"built-ins",
+       kIni,
+       "?HELP\r\n>mine\r\n?time\r\n>noon\r\n?up\r\n",
+       "",
+       "",
        {"warning: topic ?HELP is never answered: ?HELP asks for the built-in list of topics",
         "warning: topic ?TIME takes the place of the built-in answer to ?TIME",
         "warning: topic ?UP takes the place of the built-in answer to ?UP"}},
-      {"range", kIni, wx, "WX!4930.00N/07201.75W_\r\n", "",
+      {"range",
+       kIni,
+       wx,
+       "WX!4930.00N/07201.75W_\r\n",
+       "",
        {"warning: topic ?WX places no map object: WX lies 31 km from the station, more than 25 "
         "km"}},
   };

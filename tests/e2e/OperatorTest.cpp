@@ -17,8 +17,12 @@ QByteArray ExampleTopics(const QString& path) {
   QFile file(path);
   EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
   QString text = QString::fromUtf8(file.readAll());
-  for (const auto& [from, to] : {std::pair{"&gt;", ">"}, {"&lt;", "<"}, {"&quot;", "\""},
-                                 {"&amp;", "&"}, {"\\-", "-"}, {"\\(dq", "\""}}) {
+  for (const auto& [from, to] : {std::pair{"&gt;", ">"},
+                                 {"&lt;", "<"},
+                                 {"&quot;", "\""},
+                                 {"&amp;", "&"},
+                                 {"\\-", "-"},
+                                 {"\\(dq", "\""}}) {
     text.replace(from, to);
   }
   QByteArray topics;
@@ -32,8 +36,8 @@ QByteArray ExampleTopics(const QString& path) {
       continue;
     }
     for (const auto& match : inLine.globalMatch(line)) {
-      topics += "?E" + QByteArray::number(++inLineCount) + "\r\n" + match.captured(1).toUtf8() +
-                "\r\n";
+      topics +=
+          "?E" + QByteArray::number(++inLineCount) + "\r\n" + match.captured(1).toUtf8() + "\r\n";
     }
   }
   return topics;
@@ -49,8 +53,9 @@ TEST_F(OperatorTest, EveryExampleTopicOfTheDocumentsPassesTheCheck) {
     Write(program_.path() + "/brv.txt", topics);
     sent_.clear();
     EXPECT_EQ(RunToEnd(QStringList{"--check"} + Folders()), 0) << sent_.toStdString();
-    EXPECT_TRUE(sent_.endsWith("brevio --check: a start would serve this station, with 0 "
-                               "warnings\n"))
+    EXPECT_TRUE(
+        sent_.endsWith("brevio --check: a start would serve this station, with 0 "
+                       "warnings\n"))
         << topics.toStdString() << sent_.toStdString();
   }
 }

@@ -104,8 +104,9 @@ TEST_F(StdioStationTest, ANewStationIsFoundAndAnswers) {
       << error_.toStdString();
   EXPECT_TRUE(error_.endsWith("such as FN29bb\n" + position));
   EXPECT_EQ(error_.count(call), 3);
-  EXPECT_TRUE(sent_.endsWith("brevio --headless\nand check its files after each change with: "
-                             "brevio --check\n"));
+  EXPECT_TRUE(
+      sent_.endsWith("brevio --headless\nand check its files after each change with: "
+                     "brevio --check\n"));
   StartWith({"--headless", "--tnc", "stdio"});
   process_.write("N0CALL>APRS::N0ABC-7:?CLUB{3\n");
   EXPECT_TRUE(Shows(sent_, "::N0CALL   :N0ABC-7 club station: ask ?NET{1\n"))

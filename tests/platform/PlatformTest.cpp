@@ -239,8 +239,8 @@ TEST(UserHostFolderSettingTest, ReadsTheStoredFolderAfreshUnlessOneIsGiven) {
   UserHostFolderSetting stored(std::nullopt);
   UserHostFolderSetting given(std::string("/home/op/station"));
   EXPECT_EQ(stored.ReadProgramFolder().value, "");
-  for (const auto& [folder, read] : {std::pair{"/opt/uiview", "/opt/uiview/"},
-                                     std::pair{"/srv/uiview32/", "/srv/uiview32/"}}) {
+  for (const auto& [folder, read] :
+       {std::pair{"/opt/uiview", "/opt/uiview/"}, std::pair{"/srv/uiview32/", "/srv/uiview32/"}}) {
     QSettings(QSettings::IniFormat, QSettings::UserScope, "Peak Systems", "UI-View32")
         .setValue("Program Folder", folder);
     EXPECT_EQ(stored.ReadProgramFolder().value, read);

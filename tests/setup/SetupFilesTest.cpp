@@ -51,10 +51,11 @@ TEST(NewStation, TakesCallsAndPositionsThatStartUpTakes) {
       {"N0CALL", "FN29bb", "4903.75N 07552.50W"},
       {"N0CALL", "fn29", "4930.00N 07500.00W"},
       {"N0CALL", "JJ00", "0030.00N 00100.00E"},
-      {"N0CALL", "FN29b", "position 'FN29b' is none: give latitude and longitude as 4903.50N "
-                          "07201.75W (or 4903.50N/07201.75W), in decimal degrees as 49.0583 "
-                          "-72.0292 (or 49.0583, -72.0292), or a Maidenhead locator of 4, 6 or 8 "
-                          "characters such as FN29bb"},
+      {"N0CALL", "FN29b",
+       "position 'FN29b' is none: give latitude and longitude as 4903.50N "
+       "07201.75W (or 4903.50N/07201.75W), in decimal degrees as 49.0583 "
+       "-72.0292 (or 49.0583, -72.0292), or a Maidenhead locator of 4, 6 or 8 "
+       "characters such as FN29bb"},
       {"N0CALL", "SN29", "position 'SN29' is none"},
       {"N0CALL", "FN29by", "position 'FN29by' is none"},
       {"NOCALL", "4903.50N 07201.75W", "call sign 'NOCALL' is refused: Error getting"},
@@ -117,10 +118,10 @@ TEST(NewStation, WritesEveryFileOrNone) {
   folder.Write("plain", "x");
   EXPECT_EQ(WriteNewStation(folder.Path() + "/plain", dir, station),
             "folder '" + folder.Path() + "/plain' is a file: give a folder for the new station");
-  EXPECT_EQ(WriteNewStation(folder.Path() + "/plain/station", folder.Path() + "/plain/station",
-                            station),
-            "folder '" + folder.Path() +
-                "/plain/station' cannot be written: give a folder you may write in");
+  EXPECT_EQ(
+      WriteNewStation(folder.Path() + "/plain/station", folder.Path() + "/plain/station", station),
+      "folder '" + folder.Path() +
+          "/plain/station' cannot be written: give a folder you may write in");
 }
 
 class XtrFileTest : public ::testing::Test {
