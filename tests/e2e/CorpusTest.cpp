@@ -67,7 +67,7 @@ using CorpusTest = StationProcessTest;
 TEST_F(CorpusTest, EveryPositionDecodeAprsReadsInRealTrafficRaisesTheSameNotifyBeacon) {
   const QString decoder = QStandardPaths::findExecutable("decode_aprs");
   if (decoder.isEmpty()) GTEST_SKIP() << "decode_aprs (Debian package direwolf) is not installed";
-  QFile corpus(QStringLiteral(BREVIO_TEST_DATA "/aprs-corpus.tnc2"));
+  QFile corpus(QStringLiteral(BREVIO_SOURCE "/tests/data/aprs-corpus.tnc2"));
   ASSERT_TRUE(corpus.open(QIODevice::ReadOnly));
   const QList<QByteArray> frames = corpus.readAll().trimmed().split('\n');
   QByteArray heard, decoded;
