@@ -15,10 +15,10 @@ inline constexpr std::size_t kMicEInfoSize = 9;
 // eight bytes. The destination's six characters give the latitude's digits, and in the last three
 // N or S, the longitude's 100 degrees and W or E; the field's bytes 1 to 3 give the longitude's
 // degrees, minutes and hundredths of a minute, bytes 7 and 8 the symbol code and table (an
-// unknown one as kUnknownSymbolTable and kUnknownSymbolCode). Blanked
-// latitude digits are the ambiguity, which blurs the longitude as much (as ParseAprsPosition
-// does). Nothing for another data type, a short field, a destination character or longitude byte
-// the encoding has no meaning for, or a position ParseAprsPosition refuses.
+// unknown one as kUnknownSymbolTable and kUnknownSymbolCode). Blanked latitude digits are the
+// ambiguity, which blurs the longitude as much (as ParseAprsPosition does). Nothing for another
+// data type, a short field, a destination character or longitude byte the encoding has no
+// meaning for, or a position ParseAprsPosition refuses.
 std::optional<AprsPosition> ParseMicEPosition(std::string_view destination, std::string_view info);
 
 }  // namespace brevio
