@@ -19,6 +19,7 @@
 #include "app/WidgetTextBox.h"
 #include "app/frmMain.h"
 #include "base/ProgramInfo.h"
+#include "platform/StandardStreams.h"
 #include "platform/StreamMessageDialog.h"
 #include "platform/StreamTextBox.h"
 #include "platform/WidgetMessageDialog.h"
@@ -118,6 +119,7 @@ int main(int argc, char** argv) {
   }
   // A reader of the frames on standard output that goes away is a write error, not the end.
   std::signal(SIGPIPE, SIG_IGN);
+  HoldClosedStandardStreams();
   if (!line.headless && !DisplayAvailable()) {
     std::cerr << "brevio: no display to open a window on; run brevio --headless (or set "
                  "QT_QPA_PLATFORM=offscreen)\n";

@@ -19,6 +19,8 @@ namespace {
 int OwnOpenFile(int fd) {
   struct stat status {};
   if (::fstat(fd, &status) != 0 || S_ISREG(status.st_mode)) return -1;
+  // One that cannot be written stays so.
+  if ((::fcntl(fd, F_GETFL) & O_ACCMODE) == O_RDONLY) return -1;
   return ::open(("/proc/self/fd/" + std::to_string(fd)).c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
 }
 
