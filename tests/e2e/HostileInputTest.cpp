@@ -97,18 +97,25 @@ TEST_F(HostileInputTest, AReaderThatStopsReadingHoldsNothingUp) {
   for (const int fd : output) ::close(fd);
 }
 
-// A closed standard output is said once and ends the link as the end of its input would.
+// A standard output whose reader has gone, or that was never open (no file opened later takes
+// its place), is said once and ends the link as the end of its input would.
 TEST_F(HostileInputTest, AClosedStandardOutputEndsTheLinkInOrder) {
   int output[2];
   ASSERT_EQ(::pipe2(output, O_CLOEXEC), 0);
   ::close(output[0]);
-  StartPrepared([output] { ::dup2(output[1], STDOUT_FILENO); });
+  for (const QByteArray why : {"Broken pipe", "Bad file descriptor"}) {
+    error_.clear();
+    StartPrepared([output, why] {
+      if (why == "Broken pipe") ::dup2(output[1], STDOUT_FILENO);
+      if (why != "Broken pipe") ::close(STDOUT_FILENO);
+    });
+    process_.write("K1ABC>APRS::N0CALL-10:hi{1\n");
+    ExpectOrderlyEnd();
+    EXPECT_EQ(error_.count("stdio: standard output is closed (" + why +
+                           "); frames are no longer written\n"),
+              1);
+  }
   ::close(output[1]);
-  process_.write("K1ABC>APRS::N0CALL-10:hi{1\n");
-  ExpectOrderlyEnd();
-  EXPECT_EQ(error_.count("stdio: standard output is closed (Broken pipe); frames are no longer "
-                         "written\n"),
-            1);
 }
 
 // A sender's escape sequences (retitle, clear, colour) arrive as visible text, on the terminal
