@@ -17,6 +17,11 @@ void StationSummary::ReplySent() {
   Changed();
 }
 
+void StationSummary::FrameDropped() {
+  ++dropped_;
+  Changed();
+}
+
 void StationSummary::Throttled(bool down) {
   throttled_ = down;
   Changed();
@@ -44,7 +49,7 @@ std::string StationSummary::Text(std::chrono::system_clock::time_point now) cons
   if (!link_.reason.empty()) state += " (" + link_.reason + ")";
   return link_.address + ": " + state + " | frames heard: " + std::to_string(framesHeard_) +
          " | replies sent: " + std::to_string(repliesSent_) +
-         (throttled_ ? " | throttled down" : "");
+         " | dropped: " + std::to_string(dropped_) + (throttled_ ? " | throttled down" : "");
 }
 
 void StationSummary::Changed() {

@@ -30,7 +30,7 @@ class StationProcessTest : public ::testing::Test {
   StationProcessTest() : tmpDir_(tmp_.path()) {
     Write(host_.path() + "/uiview32.ini",
           "[STATION]\r\nCALLSIGN=N0CALL-10\r\nLATITUDE=4903.50N\r\nLONGITUDE=07201.75W\r\n"
-          "[MESSAGES]\r\nREMOTE_COMMANDS=2\r\nDEFAULT_PORT=1\r\n");
+          "[MESSAGES]\r\nREMOTE_COMMANDS=2\r\nDEFAULT_PORT=1\r\n[BREVIO]\r\nBEACON=0\r\n");
     Write(host_.path() + "/overlays/brv.pos", "WX!4905.20N/07158.30W_\r\n");
     Write(host_.path() + "/brevio-message-number.txt", "0\n");
     Write(program_.path() + "/brv.txt", "?WX\r\n>Sunny\r\n");

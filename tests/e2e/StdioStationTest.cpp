@@ -38,7 +38,8 @@ TEST_F(StdioStationTest, SleepsAnswersFollowsSignalsAndItsTopicFileAndEndsWithIt
   EXPECT_TRUE(Shows(sent_, ":Sunny{3\n")) << sent_.toStdString();
   // Acks are no replies; the lines that are no frames are not heard.
   signal(SIGUSR2);
-  EXPECT_TRUE(Shows(error_, " stdio: connected | frames heard: 3 | replies sent: 3\n"));
+  EXPECT_TRUE(
+      Shows(error_, " stdio: connected | frames heard: 3 | replies sent: 3 | dropped: 4\n"));
   signal(SIGUSR1);
   EXPECT_TRUE(Shows(error_, "Scan for QDOS: off"));
   // A new length of the topic file reloads it without a command. Rewritten in place many times a

@@ -82,6 +82,14 @@ void StationObjects::Poll(std::int32_t now) {
   for (const auto& [frame, port] : due) transport_.Transmit(frame, port);
 }
 
+void StationObjects::Left(std::string_view info, std::int32_t now) {
+  for (Held& held : objects_) {
+    if (held.sentInfo != info) continue;
+    const std::int32_t earliest = TicksAfter(now, kRepeatMs);
+    if (TicksBetween(held.due, earliest) > 0) held.due = earliest;
+  }
+}
+
 std::optional<std::int32_t> StationObjects::NextDue() const {
   std::optional<std::int32_t> earliest;
   for (const Held& entry : objects_) earliest = EarlierDeadline(earliest, entry.due);
@@ -94,6 +102,7 @@ std::optional<Tnc2Frame> StationObjects::Frame(Held& held) {
   if (!info) return std::nullopt;
   Tnc2Frame frame = held.envelope;
   frame.info = *info;
+  held.sentInfo = *info;
   return frame;
 }
 

@@ -43,6 +43,10 @@ class StationObjects {
   // Sends again the reports that are due at `now`.
   void Poll(std::int32_t now);
 
+  // A frame with information field `info` has left the link at `now`: an object's next report
+  // waits its full repeat from then, however long the link held this one.
+  void Left(std::string_view info, std::int32_t now);
+
   // When the next report is due; nothing when no object is held.
   std::optional<std::int32_t> NextDue() const;
 
@@ -52,9 +56,12 @@ class StationObjects {
     Tnc2Frame envelope;
     std::int16_t port = 0;
     std::int32_t due = 0;
+    // The information field of the report sent last.
+    std::string sentInfo;
   };
 
-  // The frame of `held` stamped with the current time; nothing when it cannot be written.
+  // The frame of `held` stamped with the current time, remembered as sent; nothing when it
+  // cannot be written.
   std::optional<Tnc2Frame> Frame(Held& held);
 
   Transport& transport_;
