@@ -94,10 +94,15 @@ TEST_F(StdioStationTest, ANewStationIsFoundAndAnswers) {
       RunToEnd({"--new-station", folder, "--call", "n0abc-7", "--position", "49.0583 -72.0292"}), 0)
       << error_.toStdString();
   EXPECT_TRUE(sent_.endsWith("brevio --headless --program-folder '" + folder.toUtf8() + "'\n"));
+  sent_.clear();
   StartWith({"--headless", "--tnc", "stdio", "--program-folder", folder});
   process_.write("N0CALL>APRS::N0ABC-7:?CLUB{3\n");
   EXPECT_TRUE(Shows(sent_, "::N0CALL   :N0ABC-7 club station: ask ?NET{1\n"))
       << sent_.toStdString();
+  EXPECT_TRUE(
+      sent_.startsWith("N0ABC-7>APZBRV,WIDE1-1,WIDE2-1:=4903.50N/07201.75W-Query server: "
+                       "message ?HELP for topics\n"))
+      << "the new station beacons as set up";
 }
 
 // Query `n` of a burst, each from a call of its own: monitored QDOS queries and numbered
