@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,9 +15,20 @@ namespace brevio {
 // the path the query took. Other queries ("?IGATE?", "?WX?", ...) are not this station's.
 enum class StandardQuery { None, Position, Status, Trace };
 
-// Whether the information field `info` is a general query: "?APRS?" as its own packet, or as a
-// message to APRS. A target area after it is not read: the station answers from anywhere.
-bool IsGeneralQuery(std::string_view info);
+// A general query: "?APRS?" as its own packet, or as a message to APRS, optionally followed by
+// the area it asks in, "LAT,LONG,RADIUS" (signed decimal degrees, statute miles).
+struct GeneralQuery {
+  struct Area {
+    double latitude = 0.0;
+    double longitude = 0.0;
+    double radiusMiles = 0.0;
+  };
+  // Nothing when the query names no area, or none that can be read: then it asks everyone.
+  std::optional<Area> area;
+};
+
+// Nothing when the information field `info` is no general query.
+std::optional<GeneralQuery> ParseGeneralQuery(std::string_view info);
 
 // The directed query a message text holds; letters of any case, trailing blanks ignored.
 StandardQuery DirectedQuery(std::string_view text);

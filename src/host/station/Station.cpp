@@ -106,9 +106,8 @@ void Station::Take(Tnc2Frame frame, std::int16_t port) {
   }
   receivedData_ = FormatReceivedData(frame);
   RaiseEvents([](HostEvents& events) { events.DataAvailable(); });
-  if (IsGeneralQuery(frame.info)) {
-    beacon_.AnswerQuery(ports_.clock.TickCount(), ports_.random(StationBeacon::kQueryWindowMs));
-    Reschedule();
+  if (const std::optional<GeneralQuery> query = ParseGeneralQuery(frame.info)) {
+    AnswerGeneralQuery(*query);
     return;
   }
 

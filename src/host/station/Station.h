@@ -99,6 +99,7 @@ class Station : public HostConnector, public FrameSink {
   // Whether the server has answered the query `message` (its NotifyRemotecommand's blnDoneIt).
   bool RaiseRemoteCommand(const Tnc2Frame& frame, const AprsMessage& message, std::int16_t port);
   void AnswerStandardQuery(const Tnc2Frame& frame, const std::string& text, std::int16_t port);
+  void AnswerGeneralQuery(const GeneralQuery& query);
   // Writes a status line of the station's own, or keeps it until the events being raised end.
   void HostLine(const std::string& line);
   void SendAck(const std::string& to, const std::string& number, std::int16_t port);

@@ -4,6 +4,7 @@
 
 #include "host/aprs/CallSign.h"
 #include "host/aprs/StationReports.h"
+#include "host/station/GreatCircle.h"
 #include "host/station/Station.h"
 
 namespace brevio {
@@ -59,6 +60,18 @@ void Station::AnswerStandardQuery(const Tnc2Frame& frame, const std::string& tex
     case StandardQuery::None:
       break;
   }
+}
+
+void Station::AnswerGeneralQuery(const GeneralQuery& query) {
+  constexpr double kKmPerMile = 1.609344;
+  const std::optional<AprsPosition>& here = Config().beacon.position;
+  if (query.area && here &&
+      GreatCircle(here->latitude, here->longitude, query.area->latitude, query.area->longitude)
+              .distanceKm > query.area->radiusMiles * kKmPerMile) {
+    return;
+  }
+  beacon_.AnswerQuery(ports_.clock.TickCount(), ports_.random(StationBeacon::kQueryWindowMs));
+  Reschedule();
 }
 
 void Station::TransmitOwn(std::string info, std::int16_t port) {

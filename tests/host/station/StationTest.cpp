@@ -304,6 +304,36 @@ TEST(StationBeacon, AnswersStandardQueriesTheServerLeavesOncePerWindowOrStation)
                    out + ":K3ABC    :ack4", out + ":K4ABC    :ack5", kBeacon,
                    out + ":K1ABC    :ack6", out + ">Query server: message ?HELP for topics"}));
   EXPECT_EQ(h.Raised(), 6);
+  h.Hear("K9ABC>APRS:?APRS? 34.02,-117.15,0200");  // an area far from here
+  h.Tick(200000);
+  h.Hear("K9ABC>APRS:?APRS? 49.06,-72.03,0001");
+  h.Tick(59999);
+  EXPECT_EQ(h.sent.size(), 12u);
+  h.Tick(1);
+  EXPECT_EQ(h.sent.back(), kBeacon);
+}
+
+TEST(StandardQueries, GeneralQueriesAndTheirAreasAreRead) {
+  using Area = std::optional<std::vector<double>>;
+  const std::pair<const char*, std::optional<Area>> rows[] = {
+      {"?APRS?", Area{}},
+      {"?APRS? 34.02,-117.15,0200", std::vector<double>{34.02, -117.15, 200}},
+      {":APRS     :?APRS? -1,2.5,3", std::vector<double>{-1, 2.5, 3}},
+      {"?APRS? 91,0,1", Area{}},
+      {"?APRS? 1,2", Area{}},
+      {"?APRS? 1,2,3x", Area{}},
+      {":APRSX    :?APRS?", std::nullopt},
+      {":APRS     :ack1", std::nullopt},
+      {"?IGATE?", std::nullopt}};
+  for (const auto& [info, read] : rows) {
+    const std::optional<GeneralQuery> query = ParseGeneralQuery(info);
+    ASSERT_EQ(query.has_value(), read.has_value()) << info;
+    if (!query) continue;
+    const auto area = query->area;
+    const Area got =
+        area ? Area(std::vector{area->latitude, area->longitude, area->radiusMiles}) : Area{};
+    EXPECT_EQ(got, *read) << info;
+  }
 }
 
 // The station's own lines never fall among those the server writes for an event; undecodable
