@@ -378,8 +378,9 @@ TEST(AprsIsTransportTest, WithoutACallSignOrARejectedLoginSendsNothingAndTriesAg
     const Lines& seen = harness.seen;
     ASSERT_TRUE(WaitFor([&] { return seen.size() >= 6; }));
     for (const std::size_t at : {2u, 5u}) EXPECT_TRUE(seen[at].starts_with("waiting: " + reason));
+    // The server may close a connection before the login has reached it.
     for (const std::string& bytes : harness.peer->received) {
-      EXPECT_EQ(bytes, call.empty() ? "" : kLogin);
+      EXPECT_TRUE(bytes.empty() || (!call.empty() && bytes == kLogin)) << bytes;
     }
   }
 }
