@@ -27,6 +27,7 @@
 #include "platform/StreamMessageDialog.h"
 #include "platform/SystemClock.h"
 #include "platform/SystemUtcClock.h"
+#include "platform/SystemdServiceManager.h"
 #include "platform/UserHostFolderSetting.h"
 #include "query/RequestGate.h"
 
@@ -97,6 +98,7 @@ class ServerRig {
   LocalSingleInstance instance_;
   QtEventLoop loop_;
   ServingWatch folderWatch_;
+  SystemdServiceManager service_{log_};
   Tnc2LineReader reader_{station_};
 };
 
