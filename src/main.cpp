@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 
 #include "Wiring.h"
+#include "app/CheckCommand.h"
 #include "app/CommandLine.h"
 #include "app/HeadlessWindow.h"
 #include "app/HelpMenu.h"
@@ -81,8 +83,19 @@ int RunWindowed(int argc, char** argv, const CommandLine& line) {
          form.activateWindow();
        },
        [&](const ProgramInfo& info) { help.emplace(form, info, opener); }, RunWhileWindowsOpen,
-       [&form](const std::string& folder) { return OfferNewStation(form, folder); },
+       [&form, &line](const std::string& folder) {
+         return OfferNewStation(form, folder, line.programFolder);
+       },
        [&](StationSummary& summary, StatusLog&) { bar.emplace(form, summary); }});
+}
+
+// Qt aborts where it finds no display to open a window on.
+bool DisplayAvailable() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && *value != '\0') return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -90,7 +103,7 @@ int RunWindowed(int argc, char** argv, const CommandLine& line) {
 int main(int argc, char** argv) {
   const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   if (!line.error.empty()) {
-    std::cerr << "brevio: " << line.error << "\n\n" << UsageText();
+    std::cerr << "brevio: " << line.error << "\nbrevio --help lists the options\n";
     return 2;
   }
   if (line.showHelp) {
@@ -98,11 +111,17 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (line.newStation) return RunNewStation(line);
+  if (line.check) return RunCheck(argc, argv, line);
   if (line.showVersion) {
     std::cout << MakeProgramTitle() << "\n";
     return 0;
   }
   // A reader of the frames on standard output that goes away is a write error, not the end.
   std::signal(SIGPIPE, SIG_IGN);
+  if (!line.headless && !DisplayAvailable()) {
+    std::cerr << "brevio: no display to open a window on; run brevio --headless (or set "
+                 "QT_QPA_PLATFORM=offscreen)\n";
+    return 2;
+  }
   return line.headless ? RunHeadless(argc, argv, line) : RunWindowed(argc, argv, line);
 }

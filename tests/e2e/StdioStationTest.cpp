@@ -87,22 +87,37 @@ TEST_F(StdioStationTest, SleepsAnswersFollowsSignalsAndItsTopicFileAndEndsWithIt
   ExpectOrderlyEnd(2000);
 }
 
-// A station set up from nothing is found by the next plain start, and answers.
+// A station set up from nothing is found by the next plain start, and answers. What is not
+// given is asked for, again after each wrong answer, the call before the position.
 TEST_F(StdioStationTest, ANewStationIsFoundAndAnswers) {
   const QString folder = tmpDir_ + "/new station";
-  EXPECT_EQ(
-      RunToEnd({"--new-station", folder, "--call", "n0abc-7", "--position", "49.0583 -72.0292"}), 0)
+  StartWith({"--new-station", folder});
+  process_.write("\nNOCALL\nn0abc-7\nnowhere\nFN29bb\n");
+  process_.closeWriteChannel();
+  ASSERT_TRUE(Ends()) << error_.toStdString();
+  EXPECT_EQ(process_.exitCode(), 0) << error_.toStdString();
+  const QByteArray call = "Call sign (such as N0CALL-10): ";
+  const QByteArray position = "Position (4903.50N 07201.75W, 49.0583 -72.0292 or FN29bb): ";
+  EXPECT_TRUE(error_.startsWith(
+      call + "brevio: a call sign is needed, such as N0CALL-10\n" + call +
+      "brevio: call sign 'NOCALL' is refused: Error getting station callsign from UIView32.INI\n" +
+      call + position + "brevio: position 'nowhere' is none: give latitude"))
       << error_.toStdString();
-  EXPECT_TRUE(sent_.endsWith("brevio --headless --program-folder '" + folder.toUtf8() + "'\n"));
+  EXPECT_TRUE(error_.endsWith("such as FN29bb\n" + position));
+  EXPECT_EQ(error_.count(call), 3);
+  EXPECT_TRUE(
+      sent_.endsWith("brevio --headless\nand check its files after each change with: "
+                     "brevio --check\n"));
   sent_.clear();
-  StartWith({"--headless", "--tnc", "stdio", "--program-folder", folder});
+  StartWith({"--headless", "--tnc", "stdio"});
   process_.write("N0CALL>APRS::N0ABC-7:?CLUB{3\n");
   EXPECT_TRUE(Shows(sent_, "::N0CALL   :N0ABC-7 club station: ask ?NET{1\n"))
       << sent_.toStdString();
-  EXPECT_TRUE(
-      sent_.startsWith("N0ABC-7>APZBRV,WIDE1-1,WIDE2-1:=4903.50N/07201.75W-Query server: "
-                       "message ?HELP for topics\n"))
-      << "the new station beacons as set up";
+  // The new station beacons as set up, first of all.
+  const QByteArray beacon = sent_.left(sent_.indexOf('\n') + 1);
+  EXPECT_TRUE(beacon.startsWith("N0ABC-7>APZBRV,WIDE1-1,WIDE2-1:=") &&
+              beacon.endsWith("W-Query server: message ?HELP for topics\n"))
+      << beacon.toStdString();
 }
 
 // Query `n` of a burst, each from a call of its own: monitored QDOS queries and numbered
