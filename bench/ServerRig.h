@@ -86,6 +86,8 @@ class ServerRig {
   ProcessExit end_;
   Messages messages_{dialog_, end_, info_};
   StatusLog log_;
+  // Started by hand, the rig has no service manager to tell.
+  SystemdServiceManager service_{log_};
   UserHostFolderSetting hostFolderSetting_;
   HostFolder hostFolder_{hostFolderSetting_, messages_};
   IniFileReader ini_;
@@ -98,7 +100,6 @@ class ServerRig {
   LocalSingleInstance instance_;
   QtEventLoop loop_;
   ServingWatch folderWatch_;
-  SystemdServiceManager service_{log_};
   Tnc2LineReader reader_{station_};
 };
 
