@@ -169,6 +169,7 @@ TEST(StationMessages, NextCopyWaitsItsFullDelayFromWhenTheLastOneLeft) {
   Harness h;
   h.link->SendAPRSMessage("N0CALL", "WIDE", 1, "A", "Hello");
   ASSERT_EQ(h.Create("CLUB"), 0);
+  ASSERT_EQ(h.Create("CLUB"), 0);  // unchanged at once: a copy the networks would drop
   const auto left = [&](std::size_t n) {
     h.station.FrameLeft(*ParseTnc2Line(h.sent[n].substr(2), CallSignRule::AprsIs));
   };
@@ -186,6 +187,10 @@ TEST(StationMessages, NextCopyWaitsItsFullDelayFromWhenTheLastOneLeft) {
   EXPECT_EQ(h.sent.size(), 3u);
   h.Tick(61000);
   EXPECT_TRUE(h.sent.back().find(";CLUB     *") != std::string::npos) << h.sent.back();
+  const std::size_t reports = h.sent.size();
+  h.Create("CLUB");
+  h.Create("CLUB", 49.1f);  // moved: news, not a copy
+  EXPECT_EQ(h.sent.size(), reports + 1);
 }
 
 TEST(StationMessages, AnswerFromTheAddresseeStopsTheRetries) {
