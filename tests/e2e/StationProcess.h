@@ -21,8 +21,8 @@ inline void EndWithTheTest(QProcess& process) {
   process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
 }
 
-// The binary run headless as the station N0CALL-10, with host and program folders (topic ?WX
-// answered "Sunny"), temporary folder and user settings of its own. What it transmits on the
+// The binary run headless as the station N0CALL-10 without its beacon, with host and program
+// folders (topic ?WX answered "Sunny"), temporary folder and user settings of its own. What it transmits on the
 // stdio link are the lines of its standard output; both outputs are taken in while the test
 // waits, so that the process never blocks on a full pipe.
 class StationProcessTest : public ::testing::Test {
