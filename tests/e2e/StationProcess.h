@@ -22,9 +22,9 @@ inline void EndWithTheTest(QProcess& process) {
 }
 
 // The binary run headless as the station N0CALL-10 without its beacon, with host and program
-// folders (topic ?WX answered "Sunny"), temporary folder and user settings of its own. What it transmits on the
-// stdio link are the lines of its standard output; both outputs are taken in while the test
-// waits, so that the process never blocks on a full pipe.
+// folders (topic ?WX answered "Sunny"), temporary folder and user settings of its own. What it
+// transmits on the stdio link are the lines of its standard output; both outputs are taken in while
+// the test waits, so that the process never blocks on a full pipe.
 class StationProcessTest : public ::testing::Test {
  protected:
   StationProcessTest() : tmpDir_(tmp_.path()) {
