@@ -275,6 +275,13 @@ TEST(StationBeacon, GoesOutAtStartAndEveryIntervalAsTheSettingsSay) {
     EXPECT_EQ(h.sent.size(), 1u);
     h.Tick(1);
     EXPECT_EQ(h.sent, Lines(2, h.sent[0]));
+    // Held a second by the link, the beacon counts its interval from when it left.
+    h.core.clock.Advance(1000);
+    h.station.FrameLeft(*ParseTnc2Line(h.sent[0].substr(2), CallSignRule::AprsIs));
+    h.Tick(row.interval - 1);
+    EXPECT_EQ(h.sent.size(), 2u);
+    h.Tick(1);
+    EXPECT_EQ(h.sent.size(), 3u);
   }
 }
 
