@@ -59,6 +59,7 @@ class LinkedStation {
     if (stdio_) stdio_->Start(station_, [this] { station_.HostClosing(); });
     if (kiss_) kiss_->Start(station_);
     if (aprsIs_) aprsIs_->Start(station_);
+    station_.StartBeacon();
   }
 
   // Tells `summary` how the link stands and what the station hears and sends.

@@ -156,8 +156,9 @@ TEST_F(HostileInputTest, AFloodOverAprsIsIsShedAndAQueryAfterItIsAnswered) {
                          "traffic between other stations are shed while the link is behind\n"),
             1);
   Signal(SIGUSR2);
-  EXPECT_TRUE(
-      Until([&] { return error_.contains(" | frames heard: 60001 | replies sent: 1 | shed: "); }));
+  EXPECT_TRUE(Until([&] {
+    return error_.contains(" | frames heard: 60001 | replies sent: 1 | dropped: 0 | shed: ");
+  }));
   process_.terminate();
   ExpectOrderlyEnd(2000);
 }

@@ -3,6 +3,7 @@
 #include "host/aprs/AprsIsLogin.h"
 #include "host/aprs/AprsIsOutputLine.h"
 #include "host/aprs/CallSign.h"
+#include "host/aprs/Tnc2Line.h"
 #include "host/net/TcpDevice.h"
 
 namespace brevio {
@@ -29,6 +30,12 @@ void AprsIsTransport::Start(FrameSink& sink) {
                  keepAlive_.stop();
                  loggedIn_ = false;
                  reader_.Reset();
+               },
+               [this](const std::string& line) {
+                 const std::string text = line.substr(0, line.find_first_of("\r\n"));
+                 if (auto frame = ParseTnc2Line(text, CallSignRule::AprsIs)) {
+                   sink_->FrameLeft(*frame);
+                 }
                }});
 }
 
@@ -53,7 +60,13 @@ void AprsIsTransport::LogIn() {
 
 void AprsIsTransport::Receive(std::string_view bytes, bool behind) {
   sink_->LinkBehind(behind);
-  for (const AprsIsLine& line : reader_.Feed(bytes)) {
+  const std::size_t droppedBefore = reader_.MalformedDropped() + reader_.OverlongDropped();
+  const std::vector<AprsIsLine> lines = reader_.Feed(bytes);
+  for (std::size_t n = droppedBefore; n < reader_.MalformedDropped() + reader_.OverlongDropped();
+       ++n) {
+    sink_->FrameDropped();
+  }
+  for (const AprsIsLine& line : lines) {
     if (const auto* response = std::get_if<AprsIsLogResponse>(&line)) {
       LoggedIn(*response);
     } else {
@@ -66,6 +79,10 @@ void AprsIsTransport::Receive(std::string_view bytes, bool behind) {
 }
 
 void AprsIsTransport::LoggedIn(const AprsIsLogResponse& response) {
+  if (response.rejected) {
+    link_.Reconnect("the server rejected the login as " + response.call);
+    return;
+  }
   std::string text = link_.Name() + ": logged in as " + response.call;
   text += response.verified ? ", verified" : ", not verified (the server passes on no frames)";
   if (!response.server.empty()) text += ", server " + response.server;

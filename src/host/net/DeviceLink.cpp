@@ -129,7 +129,11 @@ void DeviceLink::Write(const std::string& bytes) {
 }
 
 void DeviceLink::Flush() {
-  while (state_ == State::Connected && queue_.HasWaiting()) Write(queue_.Pop());
+  while (state_ == State::Connected && queue_.HasWaiting()) {
+    const std::string frame = queue_.Pop();
+    Write(frame);
+    if (handlers_.left) handlers_.left(frame);
+  }
   if (queue_.Dropped() > droppedLogged_) {
     log_(name_ + ": " + std::to_string(queue_.Dropped() - droppedLogged_) +
          " frames dropped while the link was down (at most " + std::to_string(options_.queueBound) +

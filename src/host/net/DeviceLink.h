@@ -52,6 +52,8 @@ class DeviceLink {
     std::function<void(std::string_view, bool behind)> received;
     // The connection has gone: the next bytes received start a new stream.
     std::function<void()> lost;
+    // A frame's bytes have gone to the device: it leaves now.
+    std::function<void(const std::string&)> left;
   };
 
   // The log lines name the link by `kind` and the device's address ("TNC kiss://...").
