@@ -8,7 +8,7 @@
 
 namespace brevio {
 
-// The status lines that frame a request of either kind, remote or monitored.
+// The last line of the query block of a request of either kind, remote or monitored.
 inline constexpr const char* kEndQueryLine = "= end query ========================================";
 
 // True, after one status line, when the server is throttled down and drops the request unseen.
