@@ -39,10 +39,9 @@ void HearAll(std::string_view input, bool failingHost) {
   std::int32_t timerRunFor = 0;
   for (const std::string_view text : SplitAt(input, kTextSeparator)) {
     if (++heard > kMaxTexts) break;
-    const std::size_t sentBefore = h.host.CallsOf("SendAPRSMessage").size();
+    const std::size_t sentBefore = h.host.messages.size();
     h.Hear(std::string(text));
-    Require(h.host.CallsOf("SendAPRSMessage").size() <= sentBefore + 1,
-            "one monitored text gets at most one reply");
+    Require(h.host.messages.size() <= sentBefore + 1, "one monitored text gets at most one reply");
     h.clock.Advance(kTextSpacingMs);
     // Timer1 ticks as a real timer would between the texts.
     timerRunFor = h.timer1.enabled ? timerRunFor + kTextSpacingMs : 0;

@@ -7,9 +7,11 @@
 
 #include "FuzzInput.h"
 #include "host/aprs/ObjectReport.h"
+#include "support/ObjectReportReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace brevio;
+  using test::ParseObjectReport;
   const std::optional<ObjectReport> object = ParseObjectReport(fuzz::AsText(data, size));
   if (!object) return 0;
   fuzz::Require(!object->name.empty() && object->name.size() <= 9,

@@ -7,7 +7,8 @@
 
 namespace brevio {
 
-// The main window's handlers of the host's events.
+// The main window's handlers of the host's events. It sits in app/ because the host contract
+// gives the host's events to the main window, and UIView32IsClosing ends the program from here.
 class HostEventRouter : public HostEvents {
  public:
   HostEventRouter(RemoteRequests& remote, MonitoredTraffic& traffic, Shutdown& shutdown)

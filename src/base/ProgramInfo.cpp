@@ -21,7 +21,7 @@ std::string MakeProgramVersionText() {
 void SetProgramTexts(ProgramInfo& info) {
   info.ProgramTitle = MakeProgramTitle();
   info.ProgramVersionText = MakeProgramVersionText();
-  info.HelpDocumentPath = JoinPath(info.DocumentFolder, info.ExecutableBaseName + ".html");
+  info.HelpDocumentPath = JoinPath(info.documentFolder, info.executableBaseName + ".html");
 }
 
 }  // namespace brevio

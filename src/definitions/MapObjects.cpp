@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "base/BaseCall.h"
 #include "base/HostFailure.h"
 
 namespace brevio {
@@ -56,6 +57,7 @@ void MapObjects::CreateTopicObject(std::int16_t topicIndex) {
     return;
   }
   try {
+    // A connection of its own for each placement, not the window's mUIV (the host contract).
     const auto connection = host_.Connect();
     std::vector<std::string> objects;
     connection->GetObjectList(objects);
@@ -92,8 +94,7 @@ void MapObjects::CreateServerObject() {
   }
   LastServerObjectTime = now;
 
-  const std::string& call = station_.StationCall;
-  const std::string name = "BRV" + call.substr(0, call.find('-'));
+  const std::string name = "BRV" + BaseCall(station_.StationCall);
   try {
     const auto connection = host_.Connect();
     std::vector<std::string> objects;
@@ -101,10 +102,11 @@ void MapObjects::CreateServerObject() {
     if (IsTaken(objects, name)) return;
 
     std::int16_t status = 0;
-    connection->CreateObject(MakeObject(name, static_cast<float>(station_.StationLat),
-                                        static_cast<float>(station_.StationLong),
-                                        "'?\?' to " + call + "=info (DAZudur)", '?', '\\'),
-                             status);
+    connection->CreateObject(
+        MakeObject(name, static_cast<float>(station_.StationLat),
+                   static_cast<float>(station_.StationLong),
+                   "'?\?' to " + station_.StationCall + "=info (DAZudur)", '?', '\\'),
+        status);
     log_.LogStatus("Create object " + name);
     log_.LogStatus("CreateObject() returned " + std::to_string(status));
   } catch (const HostCallFailed& failure) {

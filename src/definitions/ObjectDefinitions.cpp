@@ -102,6 +102,7 @@ void ObjectDefinitions::SetObject(TopicEntry& topic, const std::string& item) {
 
 double ObjectDefinitions::DistanceFromStation(double lat, double lon) {
   try {
+    // 1 km unless the host answers: the host contract goes on past a failing DistanceBearing.
     double distance = 1.0;
     double bearing = 0.0;
     host_.DistanceBearing(lat, lon, station_.StationLat, station_.StationLong, distance, bearing,

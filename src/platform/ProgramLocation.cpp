@@ -34,8 +34,8 @@ void LocateProgram(ProgramInfo& info, const std::optional<std::string>& givenFol
                            ? *givenFolder
                            : UserProgramFolderSetting::Read().value_or(
                                  QDir::toNativeSeparators(executable.absolutePath()).toStdString());
-  info.ExecutableBaseName = executable.completeBaseName().toStdString();
-  info.DocumentFolder = FindDocumentFolder(executable, info.ProgramFolder);
+  info.executableBaseName = executable.completeBaseName().toStdString();
+  info.documentFolder = FindDocumentFolder(executable, info.ProgramFolder);
 }
 
 }  // namespace brevio

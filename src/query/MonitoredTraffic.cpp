@@ -2,7 +2,7 @@
 
 #include "base/HostFailure.h"
 #include "query/DigiPath.h"
-#include "query/QueryLines.h"
+#include "query/QueryBlock.h"
 
 namespace brevio {
 
@@ -13,12 +13,10 @@ void MonitoredTraffic::SetScanForQdos(bool scan) {
 
 void MonitoredTraffic::DataAvailable() {
   if (!scanForQdos_) return;
-  if (gate_.ThrottledDown()) {
-    log_.LogStatus(kThrottledLine);
-    return;
-  }
+  if (DroppedWhileThrottled(gate_, log_)) return;
   std::string text;
   try {
+    // Read twice, to echo and to parse: the host contract gives both reads the same text.
     log_.LogStatus(log_.txtAPRS(), host_.ReceivedData());
     text = host_.ReceivedData();
   } catch (const HostCallFailed& failure) {
@@ -45,16 +43,7 @@ void MonitoredTraffic::Answer(const MonitoredText& query) {
   reply_.requesterCall = sender;
   reply_.replyPath = hops.replyPath;
 
-  log_.LogStatus(kBeginQueryLine);
-  log_.LogStatus(" from [" + sender + "]");
-  log_.LogStatus(" message = [" + query.messageText + "]");
-  log_.LogStatus(" digipath = " + query.viaPath);
-  log_.LogStatus(" reversed digipath = " + hops.replyPath);
-  if (hops.count > kMaxHops) {
-    log_.LogStatus(HopsRefusedLine(hops.count));
-    log_.LogStatus(kEndQueryLine);
-    return;
-  }
+  if (!OpenQueryBlock(log_, sender, query.messageText, query.viaPath, hops)) return;
   if (!gate_.AdmitRequest(sender, query.addressee, *query.messageNumber)) {
     log_.LogStatus(" ignored (double)");
     return;

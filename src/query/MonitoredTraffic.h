@@ -35,7 +35,6 @@ class MonitoredTraffic {
 
   // Sets ScanForQdos and its menu item's check mark.
   void SetScanForQdos(bool scan);
-  bool ScanForQdos() const { return scanForQdos_; }
   // The "Scan for QDOS" menu command: turns scanning over.
   void ToggleScanForQdos() { SetScanForQdos(!scanForQdos_); }
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "query/DigiPath.h"
-#include "query/QueryLines.h"
+#include "query/QueryBlock.h"
 
 namespace brevio {
 
@@ -24,25 +24,13 @@ void RemoteRequests::NotifyRemotecommand(std::string& strCallsign,
                                          std::string& srReturnDigiPath, std::int16_t& intPort,
                                          std::string& strMessType, std::string& strText,
                                          bool& blnDoneIt) {
-  if (gate_.ThrottledDown()) {
-    log_.LogStatus(kThrottledLine);
-    return;
-  }
+  if (DroppedWhileThrottled(gate_, log_)) return;
   blnDoneIt = false;
   reply_.requesterCall = strCallsign;
-  log_.LogStatus(kBeginQueryLine);
-  log_.LogStatus(" from [" + reply_.requesterCall + "]");
-  log_.LogStatus(" message = [" + strText + "]");
-  log_.LogStatus(" digipath = " + strEffectiveDigiPath);
-
   const Hops hops = CountHops(strEffectiveDigiPath);
+  // Overwritten below once the hops pass; a refused request leaves this one (the host contract).
   reply_.replyPath = hops.replyPath;
-  log_.LogStatus(" reversed digipath = " + reply_.replyPath);
-  if (hops.count > kMaxHops) {
-    log_.LogStatus(HopsRefusedLine(hops.count));
-    log_.LogStatus(kEndQueryLine);
-    return;
-  }
+  if (!OpenQueryBlock(log_, reply_.requesterCall, strText, strEffectiveDigiPath, hops)) return;
 
   reply_.replyPath = srReturnDigiPath;
   reply_.replyPort = intPort;

@@ -19,6 +19,7 @@ std::uint32_t Age(std::int32_t stamp, std::int32_t now) {
 }  // namespace
 
 void RequestGate::InitRecentRequests() {
+  // The slots start free already; start-up still clears them first, as the window's contract does.
   for (RecentRequest& slot : slots_) slot.messageId = "-1";
 }
 

@@ -108,8 +108,8 @@ struct StartupHarness {
   StartupHarness() {
     platform.onWait = [this] { server().shutdown.Unload(); };
     core.info.ProgramFolder = programFolder.Path();
-    core.info.ExecutableBaseName = "brevio";
-    core.info.DocumentFolder = "/usr/share/doc/brevio";
+    core.info.executableBaseName = "brevio";
+    core.info.documentFolder = "/usr/share/doc/brevio";
     hostFolder.Write("uiview32.ini", StationIni());
     programFolder.Write("brv.txt", "?WX\r\n>Sunny, 20 C\r\n?NET\r\n>Mondays 20:00\r\n");
     hostFolder.Write("overlays/brv.pos", "WX!5212.00N/00512.00W_\r\n");

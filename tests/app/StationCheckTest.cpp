@@ -2,9 +2,7 @@
 
 #include "app/StationCheck.h"
 #include "platform/IniFileReader.h"
-#include "support/CoreHarness.h"
-#include "support/FakeHost.h"
-#include "support/TempFolder.h"
+#include "support/DefinitionFiles.h"
 
 namespace brevio::test {
 namespace {
@@ -25,17 +23,16 @@ struct CheckRow {
 };
 
 // A check over a station in temporary folders; the fake host measures 31.5 km to every object.
-struct Checked : CoreHarness {
+struct Checked : DefinitionFiles {
   explicit Checked(const CheckRow& row) {
-    info.ProgramFolder = program.Path();
-    host.Write("uiview32.ini", row.ini);
+    hostFiles.Write("uiview32.ini", row.ini);
     if (row.topics != "-") program.Write("brv.txt", row.topics);
-    if (row.objects != "-") host.Write("overlays/brv.pos", row.objects);
-    fake.distances = {31.5, 31.5};
+    if (row.objects != "-") hostFiles.Write("overlays/brv.pos", row.objects);
+    host.distances = {31.5, 31.5};
   }
 
   bool Run() try {
-    StationCheck({info, log, messages, folder, ini, *link}, [this](const std::string& text) {
+    StationCheck({info, log, messages, hostFolder, ini, *link}, [this](const std::string& text) {
       warnings.push_back(text);
     }).Run();
     return true;
@@ -43,12 +40,6 @@ struct Checked : CoreHarness {
     return false;
   }
 
-  TempFolder host;
-  TempFolder program;
-  FakeHost fake;
-  std::unique_ptr<HostLink> link = fake.Connector().Connect();
-  FixedFolderSetting setting{host.Path()};
-  HostFolder folder{setting, messages};
   IniFileReader ini;
   Lines warnings;
 };

@@ -79,19 +79,18 @@ TEST_F(MonitoredTrafficTest, QueryOverAtMostTwoHopsIsAnsweredOnceAndItsRepeatIgn
                   "= begin query ========================================", " from [PA3XYZ-7]",
                   " message = [HELP]", " digipath = WIDE1-1", " reversed digipath = WIDE",
                   " honored", "Send msg :  ?WX?NET (len=8, digipath = WIDEmessage type = A)"));
-  EXPECT_THAT(host.CallsOf("SendAPRSMessage"),
-              ElementsAre("SendAPRSMessage(PA3XYZ-7|WIDE|1|A| ?WX?NET)"));
+  EXPECT_THAT(host.messages, ElementsAre(SentMessage{"PA3XYZ-7", "WIDE", 1, "A", " ?WX?NET"}));
   EXPECT_EQ(host.CallsOf("ReceivedData").size(), 2U);
   Hear(kHelp);
   EXPECT_EQ(StatusLines().back(), " ignored (double)");
   // Two hops are answered, three refused with the end line.
   Hear(Heard("PA3XYZ-7>APRS,WIDE1-1,WIDE2-1 <UI>", ":QDOS     :WX{1"));
-  EXPECT_EQ(host.CallsOf("SendAPRSMessage").back(), "SendAPRSMessage(PA3XYZ-7|WIDE|1|A|Sunny)");
+  EXPECT_EQ(host.messages.back(), (SentMessage{"PA3XYZ-7", "WIDE", 1, "A", "Sunny"}));
   txtStatus.content.clear();
   Hear(Heard("PA3XYZ-7>APRS,WIDE1-1,WIDE2-1,WIDE3-1 <UI>", ":QDOS     :WX{2"));
   EXPECT_THAT(StatusLines(), Contains(" Ignored: hops (3) > max hops (2)"));
   EXPECT_EQ(StatusLines().back(), "= end query ========================================");
-  EXPECT_EQ(host.CallsOf("SendAPRSMessage").size(), 2U);
+  EXPECT_EQ(host.messages.size(), 2U);
 }
 
 TEST_F(MonitoredTrafficTest, UnknownTopicPlacesTheServerObjectAndAdvertises) {
@@ -102,14 +101,14 @@ TEST_F(MonitoredTrafficTest, UnknownTopicPlacesTheServerObjectAndAdvertises) {
   EXPECT_THAT(std::vector<std::string>(lines.end() - 6, lines.end()),
               ElementsAre(" honored", "Unknown topic", "Create BRV server object ",
                           "Create object BRVN0CALL", "CreateObject() returned 0", advert));
-  EXPECT_THAT(host.CallsOf("SendAPRSMessage"),
-              ElementsAre("SendAPRSMessage(PA3XYZ-7|WIDE2-2|1|A|Send ?? to N0CALL-9)"));
+  EXPECT_THAT(host.messages,
+              ElementsAre(SentMessage{"PA3XYZ-7", "WIDE2-2", 1, "A", "Send ?? to N0CALL-9"}));
   // Within the minute no object is placed, but the asker still gets the advert.
   clock.Advance(20000);
   Hear(Heard(kHeader, ":QUERY    :APRS{4"));
   EXPECT_THAT(StatusLines(), Contains("Msg not sent; object created only 20 seconds ago."));
   EXPECT_EQ(StatusLines().back(), advert);
-  EXPECT_EQ(host.CallsOf("SendAPRSMessage").size(), 2U);
+  EXPECT_EQ(host.messages.size(), 2U);
   // An advert the host fails to send is reported, not claimed as sent.
   host.failing = {"SendAPRSMessage"};
   Hear(Heard(kHeader, ":QUERY    :APRS{5"));
@@ -123,7 +122,7 @@ TEST_F(MonitoredTrafficTest, MessagesThatAreNotAnsweredLeaveOnlyTheirTraces) {
   EXPECT_THAT(StatusLines(), IsEmpty());
   Hear(Heard(kHeader, ":qdos     :HE{LP123"));  // "{" too far back: seen, not answered
   EXPECT_THAT(StatusLines(), ElementsAre("QDOS or QUERY seen in APRS destination (qdos     )."));
-  EXPECT_THAT(host.CallsOf("SendAPRSMessage"), IsEmpty());
+  EXPECT_THAT(host.messages, IsEmpty());
   EXPECT_EQ(host.CallsOf("ReceivedData").size(), 8U);
   host.failing = {"ReceivedData"};  // a failing read is reported and the server goes on
   Hear(kHelp);

@@ -51,10 +51,9 @@ TEST_F(RemoteRequestsTest, UpToTwoHopsAreAnsweredOverTheReturnPathAndThreeRefuse
   EXPECT_EQ(StatusLines().at(4), " reversed digipath = ");
   clock.Advance(1);
   EXPECT_TRUE(Raise("WIDE1-1,WIDE2-2"));
-  EXPECT_THAT(host.CallsOf("SendAPRSMessage"),
-              ElementsAre("SendAPRSMessage(PA3XYZ-7|WIDE2-2|2|A|" + now + ")",
-                          "SendAPRSMessage(PA3XYZ-7||2|A|" + now + ")",
-                          "SendAPRSMessage(PA3XYZ-7|WIDE2-2|2|A|" + now + ")"));
+  EXPECT_THAT(host.messages, ElementsAre(SentMessage{"PA3XYZ-7", "WIDE2-2", 2, "A", now},
+                                         SentMessage{"PA3XYZ-7", "", 2, "A", now},
+                                         SentMessage{"PA3XYZ-7", "WIDE2-2", 2, "A", now}));
   txtStatus.content.clear();
   clock.Advance(1);
   EXPECT_FALSE(Raise("WIDE1-1,WIDE2-2,WIDE3-3"));

@@ -22,10 +22,7 @@ struct TopicDispatchTest : ::testing::Test, QueryHarness {
   // The texts handed to the host, in order.
   Lines Sent() const {
     Lines texts;
-    for (const std::string& call : host.CallsOf("SendAPRSMessage")) {
-      const std::size_t start = call.rfind('|') + 1;
-      texts.push_back(call.substr(start, call.size() - start - 1));
-    }
+    for (const SentMessage& message : host.messages) texts.push_back(message.text);
     return texts;
   }
 };
@@ -44,6 +41,7 @@ TEST_F(TopicDispatchTest, AnswersEachTopicWithItsReply) {
   const auto ask = [this](const char* question, const std::string& answer) {
     std::string topic = question;
     host.calls.clear();
+    host.messages.clear();
     txtStatus.content.clear();
     EXPECT_EQ(dispatch.DispatchTopic(topic), !answer.empty()) << question;
     EXPECT_EQ(Sent(), answer.empty() ? Lines{} : Lines{answer}) << question;

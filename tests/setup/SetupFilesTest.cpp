@@ -128,7 +128,7 @@ class XtrFileTest : public ::testing::Test {
  protected:
   XtrFileTest() {
     h.info.ProgramFolder = program.Path();
-    h.info.ExecutableBaseName = "ui_brv";
+    h.info.executableBaseName = "ui_brv";
   }
 
   // The one message the command showed.

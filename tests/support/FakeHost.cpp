@@ -43,7 +43,8 @@ class FakeHostLink : public HostLink {
 
   void SendAPRSMessage(const std::string& destination, const std::string& path, std::int16_t port,
                        const std::string& messageType, std::string text) override {
-    Record("SendAPRSMessage", {destination, path, std::to_string(port), messageType, text});
+    host_.messages.push_back({destination, path, port, messageType, std::move(text)});
+    Record("SendAPRSMessage", {destination});
   }
 
  private:
@@ -58,6 +59,11 @@ class FakeHostLink : public HostLink {
 };
 
 }  // namespace
+
+void PrintTo(const SentMessage& message, std::ostream* out) {
+  *out << "{" << message.destination << "|" << message.path << "|" << message.port << "|"
+       << message.messageType << "|" << message.text << "}";
+}
 
 std::unique_ptr<HostLink> FakeHost::Connect() {
   if (refuseConnections) throw HostCallFailed("no host running");

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -9,6 +10,19 @@
 #include "host/HostLink.h"
 
 namespace brevio::test {
+
+// One message handed to the host's SendAPRSMessage.
+struct SentMessage {
+  std::string destination;
+  std::string path;
+  std::int16_t port = 0;
+  std::string messageType;
+  std::string text;
+
+  bool operator==(const SentMessage&) const = default;
+};
+
+void PrintTo(const SentMessage& message, std::ostream* out);
 
 // A scripted host. Every connection made through its connector records its calls, in order,
 // into the one shared `calls` list; the script says what the operations give back and which of
@@ -23,9 +37,10 @@ class FakeHost : public HostConnector {
   std::set<std::string> failing;        // operation names that throw HostCallFailed
   bool refuseConnections = false;       // Connect throws HostCallFailed
 
-  // What the server did, one line per call, such as
-  // "SendAPRSMessage(N0CALL|WIDE|1|A|Hello)".
+  // What the server did, one line per call, such as "DeleteObject(HELP0|true)"; a message
+  // sent is listed by its destination alone, and in full in `messages`.
   std::vector<std::string> calls;
+  std::vector<SentMessage> messages;  // every SendAPRSMessage, a failing one too
   std::vector<HostMapObject> created;
   int connections = 0;
   HostEvents* events = nullptr;  // where the main connection sends events

@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "host/aprs/AprsPosition.h"
 #include "host/aprs/AprsTimestamp.h"
@@ -22,10 +21,6 @@ struct ObjectReport {
 
   bool operator==(const ObjectReport&) const = default;
 };
-
-// Reads an information field that begins with ";". Nothing for a blank name, a status other
-// than "*" or "_", a compressed position or a malformed time stamp or position.
-std::optional<ObjectReport> ParseObjectReport(std::string_view info);
 
 // The information field of `object`. Nothing when the name is empty, longer than 9 or ends in a
 // blank (it would read back without it), or when the time stamp or position cannot be written.

@@ -4,11 +4,13 @@
 
 #include "host/aprs/ObjectReport.h"
 #include "host/aprs/PositionReport.h"
+#include "support/ObjectReportReader.h"
 
 namespace brevio {
 namespace {
 
 using Form = AprsTimestamp::Form;
+using test::ParseObjectReport;
 
 const AprsPosition kPosition{49 + 3.5 / 60, -(72 + 1.75 / 60), '/', '-', 0};
 const AprsTimestamp kStamp{Form::DayHourMinuteUtc, 9, 23, 45, 0};
