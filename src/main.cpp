@@ -1,27 +1,18 @@
 // Parses the command line, picks the window or headless mode, builds the pieces and starts.
-#include <QApplication>
 #include <QCoreApplication>
-#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <iostream>
 #include <optional>
 
+#include "Program.h"
 #include "Wiring.h"
 #include "app/CommandLine.h"
 #include "app/HeadlessWindow.h"
-#include "app/HelpMenu.h"
 #include "app/NewStationCommand.h"
-#include "app/WidgetMainWindow.h"
-#include "app/WidgetStatusBar.h"
-#include "app/WidgetTextBox.h"
-#include "app/frmMain.h"
 #include "base/ProgramInfo.h"
 #include "platform/StreamMessageDialog.h"
 #include "platform/StreamTextBox.h"
-#include "platform/WidgetMessageDialog.h"
-#include "setup/DesktopUrlOpener.h"
-#include "setup/frmNewStation.h"
 
 namespace {
 
@@ -54,40 +45,11 @@ int RunHeadless(int argc, char** argv, const CommandLine& line) {
                           }});
 }
 
-// The about window may outlive the main window; the program ends when it is closed.
-void RunWhileWindowsOpen() {
-  const QWidgetList windows = QApplication::topLevelWidgets();
-  if (std::any_of(windows.cbegin(), windows.cend(), [](QWidget* w) { return w->isVisible(); })) {
-    QApplication::exec();
-  }
-}
-
-int RunWindowed(int argc, char** argv, const CommandLine& line) {
-  QApplication app(argc, argv);
-  frmMain form;
-  WidgetMessageDialog dialog(&form);
-  WidgetTextBox txtStatus(*form.txtStatus());
-  WidgetTextBox txtAPRS(*form.txtAPRS());
-  WidgetMainWindow window(form);
-  DesktopUrlOpener opener;
-  std::optional<HelpMenu> help;
-  std::optional<WidgetStatusBar> bar;
-  return RunServer(
-      line,
-      {dialog, txtStatus, txtAPRS, window,
-       [&form] {
-         form.showNormal();
-         form.raise();
-         form.activateWindow();
-       },
-       [&](const ProgramInfo& info) { help.emplace(form, info, opener); }, RunWhileWindowsOpen,
-       [&form](const std::string& folder) { return OfferNewStation(form, folder); },
-       [&](StationSummary& summary, StatusLog&) { bar.emplace(form, summary); }});
-}
-
 }  // namespace
 
-int main(int argc, char** argv) {
+namespace brevio {
+
+int RunProgram(int argc, char** argv, const WindowRunner& runWindowed) {
   const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   if (!line.error.empty()) {
     std::cerr << "brevio: " << line.error << "\n\n" << UsageText();
@@ -104,5 +66,8 @@ int main(int argc, char** argv) {
   }
   // A reader of the frames on standard output that goes away is a write error, not the end.
   std::signal(SIGPIPE, SIG_IGN);
-  return line.headless ? RunHeadless(argc, argv, line) : RunWindowed(argc, argv, line);
+  if (line.headless || !runWindowed) return RunHeadless(argc, argv, line);
+  return runWindowed(argc, argv, line);
 }
+
+}  // namespace brevio
