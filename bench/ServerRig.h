@@ -27,6 +27,7 @@
 #include "platform/StreamMessageDialog.h"
 #include "platform/SystemClock.h"
 #include "platform/SystemUtcClock.h"
+#include "platform/SystemdServiceManager.h"
 #include "platform/UserHostFolderSetting.h"
 #include "query/RequestGate.h"
 
@@ -85,6 +86,8 @@ class ServerRig {
   ProcessExit end_;
   Messages messages_{dialog_, end_, info_};
   StatusLog log_;
+  // Started by hand, the rig has no service manager to tell.
+  SystemdServiceManager service_{log_};
   UserHostFolderSetting hostFolderSetting_;
   HostFolder hostFolder_{hostFolderSetting_, messages_};
   IniFileReader ini_;

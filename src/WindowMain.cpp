@@ -1,6 +1,8 @@
 // brevio-gui: the program with its window; --headless runs it as brevio does.
 #include <QApplication>
 #include <algorithm>
+#include <cstdlib>
+#include <iostream>
 #include <optional>
 
 #include "Program.h"
@@ -27,7 +29,21 @@ void RunWhileWindowsOpen() {
   }
 }
 
+// Qt aborts where it finds no display to open a window on.
+bool DisplayAvailable() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && *value != '\0') return true;
+  }
+  return false;
+}
+
 int RunWindowed(int argc, char** argv, const CommandLine& line) {
+  if (!DisplayAvailable()) {
+    std::cerr << "brevio: no display to open a window on; run brevio --headless (or set "
+                 "QT_QPA_PLATFORM=offscreen)\n";
+    return 2;
+  }
   QApplication app(argc, argv);
   frmMain form;
   WidgetMessageDialog dialog(&form);
@@ -46,7 +62,9 @@ int RunWindowed(int argc, char** argv, const CommandLine& line) {
          form.activateWindow();
        },
        [&](const ProgramInfo& info) { help.emplace(form, info, opener); }, RunWhileWindowsOpen,
-       [&form](const std::string& folder) { return OfferNewStation(form, folder); },
+       [&form, &line](const std::string& folder) {
+         return OfferNewStation(form, folder, line.programFolder);
+       },
        [&](StationSummary& summary, StatusLog&) { bar.emplace(form, summary); }});
 }
 

@@ -23,6 +23,7 @@
 #include "host/net/TcpDevice.h"
 #include "host/station/Station.h"
 #include "host/station/StationHostVersion.h"
+#include "platform/AbstractStationLock.h"
 #include "platform/DiskLogFile.h"
 #include "platform/IniFileReader.h"
 #include "platform/InotifyFolderWatch.h"
@@ -103,6 +104,8 @@ int RunServer(const CommandLine& line, const ModeParts& mode) {
   QCoreApplication::setApplicationName("BRV");
   ProgramInfo info;
   LocateProgram(info, line.programFolder);
+  // The messages of --create-xtr carry the program's title, as every other start's do.
+  SetProgramTexts(info);
   if (mode.connectHelp) mode.connectHelp(info);
 
   SystemClock clock;
@@ -154,8 +157,10 @@ int RunServer(const CommandLine& line, const ModeParts& mode) {
   instance.OnActivate(mode.activate);
   QtEventLoop loop;
   InotifyFolderWatch folderWatch;
-  Startup startup({info, log, messages, clock, hostFolder, host.station()},
-                  {instance, host.version(), ini, mode.window, loop, folderWatch, service}, gate);
+  AbstractStationLock stationLock;
+  Startup startup(
+      {info, log, messages, clock, hostFolder, host.station()},
+      {instance, host.version(), ini, mode.window, loop, folderWatch, service, stationLock}, gate);
   startup.Run();
   // Another window of the program (the about window) keeps it running until it is closed,
   // unless the host asked the program to end.

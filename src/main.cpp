@@ -7,6 +7,7 @@
 
 #include "Program.h"
 #include "Wiring.h"
+#include "app/CheckCommand.h"
 #include "app/CommandLine.h"
 #include "app/HeadlessWindow.h"
 #include "app/NewStationCommand.h"
@@ -52,7 +53,7 @@ namespace brevio {
 int RunProgram(int argc, char** argv, const WindowRunner& runWindowed) {
   const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   if (!line.error.empty()) {
-    std::cerr << "brevio: " << line.error << "\n\n" << UsageText();
+    std::cerr << "brevio: " << line.error << "\nbrevio --help lists the options\n";
     return 2;
   }
   if (line.showHelp) {
@@ -60,6 +61,7 @@ int RunProgram(int argc, char** argv, const WindowRunner& runWindowed) {
     return 0;
   }
   if (line.newStation) return RunNewStation(line);
+  if (line.check) return RunCheck(argc, argv, line);
   if (line.showVersion) {
     std::cout << MakeProgramTitle() << "\n";
     return 0;

@@ -57,6 +57,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       line.showVersion = true;
     } else if (argument == "--create-xtr") {
       line.createXtr = true;
+    } else if (argument == "--check") {
+      line.check = true;
     } else if (argument == "--echo") {
       line.echo = true;
     } else {
@@ -79,10 +81,11 @@ std::string UsageText() {
          "  --program-folder DIR  the program's folder (brv.txt, the help document) instead of\n"
          "                        the executable's folder\n"
          "  --new-station DIR     write a new station into DIR (uiview32.ini, overlays/brv.pos,\n"
-         "                        brv.txt), keep DIR as the host folder and exit; asks for\n"
+         "                        brv.txt, or brv.txt into --program-folder), keep its folders\n"
+         "                        for the next plain start and exit; asks for\n"
          "  --call CALL           the call sign (N0CALL-10) and\n"
-         "  --position POSITION   the position (\"4903.50N 07201.75W\" or \"49.0583 -72.0292\")\n"
-         "                        unless given\n"
+         "  --position POSITION   the position (\"4903.50N 07201.75W\", \"49.0583, -72.0292\" or\n"
+         "                        a Maidenhead locator such as FN29bb) unless given\n"
          "  --tnc LINK            the station's link to the radio or the network, one of\n"
          "                          kiss://HOST:PORT    a TNC offering KISS over TCP, such as\n"
          "                                              Direwolf; host port N is KISS port N-1\n"
@@ -98,6 +101,10 @@ std::string UsageText() {
          "                        without --tnc: kiss://127.0.0.1:8001, where Direwolf listens\n"
          "                        by default; a TNC or server that is lost or missing (a serial\n"
          "                        TNC unplugged, say) is tried again\n"
+         "  --check               read uiview32.ini, brv.txt and overlays/brv.pos as a start\n"
+         "                        would, print what it would say of them and warnings of what\n"
+         "                        is surely not meant, and exit: 0 when a start would serve,\n"
+         "                        1 when it would stop\n"
          "  --echo                with --headless: also print the monitored traffic\n"
          "  --create-xtr          write the add-on registration file (XTR) and exit\n"
          "  --version             print the program's version and exit\n"

@@ -15,6 +15,8 @@ struct CommandLine {
   bool showVersion = false;
   // Write the add-on registration file and exit.
   bool createXtr = false;
+  // Read the station's files as a start would, say what a start would say of them and exit.
+  bool check = false;
   // Print monitored traffic (the APRS data box) on standard error too, when headless.
   bool echo = false;
   // The station host's link (--tnc); Direwolf's KISS port on this machine when none is given.

@@ -27,6 +27,7 @@ void Startup::Run() {
   server_->traffic.SetScanForQdos(true);
   StationSettings(ports_.ini, services_.log, services_.messages)
       .ReadStationSettings(iniPath, server_->station);
+  ClaimStation();
   server_->topicDefinitions.LoadTopicDefinitions();
   server_->objectDefinitions.LoadObjectDefinitions();
 
@@ -37,10 +38,7 @@ void Startup::Run() {
 }
 
 void Startup::ComputeProgramTexts() {
-  ProgramInfo& info = services_.info;
-  info.ProgramTitle = MakeProgramTitle();
-  info.ProgramVersionText = MakeProgramVersionText();
-  info.HelpDocumentPath = JoinPath(info.DocumentFolder, info.ExecutableBaseName + ".html");
+  SetProgramTexts(services_.info);
 }
 
 void Startup::RefuseSecondInstance() {
@@ -66,6 +64,17 @@ void Startup::CheckHostVersion() {
                                   ") is invalid for this add-on, minimum version " +
                                   std::string(kMinimumHostVersion) + ", maximum version " +
                                   std::string(kMaximumHostVersion) + " is required");
+}
+
+// Beside the single instance of this user: two processes for one call, of any users, would
+// each ack and answer every query.
+void Startup::ClaimStation() {
+  const std::string& call = server_->station.StationCall;
+  if (const std::optional<std::string> holder = ports_.stationLock.ClaimStation(call)) {
+    services_.messages.ShowCritical("Another brevio already serves " + call + " on this machine (" +
+                                    *holder +
+                                    "): stop it first, or give this station a call of its own");
+  }
 }
 
 // Without the host there is nothing to serve and no way to serve it, so an unreachable host

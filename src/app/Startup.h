@@ -11,6 +11,7 @@
 #include "base/IniReader.h"
 #include "base/ServiceManager.h"
 #include "base/SingleInstance.h"
+#include "base/StationLock.h"
 #include "definitions/FolderWatch.h"
 #include "query/RequestGate.h"
 
@@ -25,6 +26,7 @@ struct StartupPorts {
   EventLoop& loop;
   FolderWatch& folderWatch;
   ServiceManager& service;
+  StationLock& stationLock;
 };
 
 // The load of the main window: one fixed sequence that refuses a second instance and a host of
@@ -47,6 +49,7 @@ class Startup {
   void RefuseSecondInstance();
   void CheckHostVersion();
   void ConnectHost();
+  void ClaimStation();
 
   CoreServices services_;
   StartupPorts ports_;

@@ -11,7 +11,8 @@ inline constexpr char kPathSeparator = '\\';
 inline constexpr char kPathSeparator = '/';
 #endif
 
-// folder + separator + name, joined as text and never normalised.
+// folder + separator + name, joined as text and never normalised; a folder that ends with a
+// separator takes no second one.
 std::string JoinPath(std::string_view folder, std::string_view name);
 
 }  // namespace brevio

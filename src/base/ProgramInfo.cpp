@@ -1,5 +1,6 @@
 #include "base/ProgramInfo.h"
 
+#include "base/PathText.h"
 #include "base/ProgramVersion.h"
 
 namespace brevio {
@@ -15,6 +16,12 @@ std::string MakeProgramTitle() {
 
 std::string MakeProgramVersionText() {
   return "BRV V" + ProgramVersionNumber() + " by the Brevio team";
+}
+
+void SetProgramTexts(ProgramInfo& info) {
+  info.ProgramTitle = MakeProgramTitle();
+  info.ProgramVersionText = MakeProgramVersionText();
+  info.HelpDocumentPath = JoinPath(info.DocumentFolder, info.ExecutableBaseName + ".html");
 }
 
 }  // namespace brevio

@@ -16,6 +16,10 @@ struct ProgramInfo {
   std::string StartTimeText;
 };
 
+// Sets the title, the version text and the help document's path of `info`, whose folders are
+// known.
+void SetProgramTexts(ProgramInfo& info);
+
 // "UI-View32 add-on Brevio Server V" + major.minor.revision.
 std::string MakeProgramTitle();
 

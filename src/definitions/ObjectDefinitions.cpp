@@ -13,8 +13,6 @@ namespace brevio {
 
 namespace {
 
-constexpr int kRangeKm = 25;
-
 // An uncompressed APRS position after its "!": latitude, table, longitude, symbol.
 constexpr std::size_t kLatitudeAt = 1;
 constexpr std::size_t kLatitudeWidth = 8;
@@ -94,9 +92,9 @@ void ObjectDefinitions::SetObject(TopicEntry& topic, const std::string& item) {
   topic.strSymbol = std::string(1, position->symbol);
 
   const double distance = DistanceFromStation(topic.dblLat, topic.dblLong);
-  if (distance > kRangeKm) {
+  if (distance > kObjectRangeKm) {
     log_.LogStatus("Object " + topic.strObject + " not valid; more then " +
-                   std::to_string(kRangeKm) + " km (" + FormatDistance(distance) +
+                   std::to_string(kObjectRangeKm) + " km (" + FormatDistance(distance) +
                    " km) from station.");
     topic.strObject.clear();
   }

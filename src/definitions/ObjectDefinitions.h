@@ -11,6 +11,9 @@
 
 namespace brevio {
 
+// How far from the station a topic's object may lie, in km.
+inline constexpr int kObjectRangeKm = 25;
+
 // Loads the map object of each topic from overlays/brv.pos in the host's folder, and keeps only
 // objects within 25 km of the station.
 class ObjectDefinitions {

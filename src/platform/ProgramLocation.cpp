@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "platform/UserProgramFolderSetting.h"
+
 namespace brevio {
 
 namespace {
@@ -27,8 +29,11 @@ std::string FindDocumentFolder(const QFileInfo& executable, const std::string& p
 
 void LocateProgram(ProgramInfo& info, const std::optional<std::string>& givenFolder) {
   const QFileInfo executable(QCoreApplication::applicationFilePath());
-  info.ProgramFolder =
-      givenFolder.value_or(QDir::toNativeSeparators(executable.absolutePath()).toStdString());
+  // A station set up with its topics elsewhere is served from there.
+  info.ProgramFolder = givenFolder
+                           ? *givenFolder
+                           : UserProgramFolderSetting::Read().value_or(
+                                 QDir::toNativeSeparators(executable.absolutePath()).toStdString());
   info.ExecutableBaseName = executable.completeBaseName().toStdString();
   info.DocumentFolder = FindDocumentFolder(executable, info.ProgramFolder);
 }

@@ -2,16 +2,29 @@
 
 #include <QSettings>
 
+#include "base/PathText.h"
+
 namespace brevio {
 
+namespace {
+
+// The host keeps its folder with a separator at the end, and names are joined to it as they
+// are (the registration file's among them).
+std::string WithSeparator(std::string folder) {
+  if (!folder.empty() && !folder.ends_with(kPathSeparator)) folder += kPathSeparator;
+  return folder;
+}
+
+}  // namespace
+
 HostFolderSetting::Read UserHostFolderSetting::ReadProgramFolder() {
-  if (givenFolder_) return {*givenFolder_, std::nullopt};
+  if (givenFolder_) return {WithSeparator(*givenFolder_), std::nullopt};
   // A new settings object each time, so that a change by the host is seen on the next call.
   QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Peak Systems", "UI-View32");
   const QString folder = settings.value("Program Folder").toString();
   switch (settings.status()) {
     case QSettings::NoError:
-      return {folder.toStdString(), std::nullopt};
+      return {WithSeparator(folder.toStdString()), std::nullopt};
     case QSettings::AccessError:
       return {{},
               SystemError{QSettings::AccessError,

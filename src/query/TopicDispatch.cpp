@@ -16,11 +16,11 @@ constexpr std::array<std::string_view, 10> kTopicListNames = {"?HELP", "?HEL", "
 
 constexpr std::size_t kLongestTopicList = 45;
 
-bool IsTopicListName(const std::string& topic) {
+}  // namespace
+
+bool IsTopicListName(std::string_view topic) {
   return std::find(kTopicListNames.begin(), kTopicListNames.end(), topic) != kTopicListNames.end();
 }
-
-}  // namespace
 
 bool TopicDispatch::DispatchTopic(std::string& topic) {
   topic = UpperCase(topic);

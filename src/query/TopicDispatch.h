@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "base/Clock.h"
 #include "base/ProgramInfo.h"
@@ -12,6 +14,14 @@
 #include "query/ReplyContext.h"
 
 namespace brevio {
+
+// Whether `topic` (upper case) names the built-in list of topics, which is answered before any
+// operator topic of the same name.
+bool IsTopicListName(std::string_view topic);
+
+// The built-in topics that an operator topic of the same name takes the place of.
+inline constexpr std::array<std::string_view, 4> kReplaceableTopics = {"?TIME", "?DATE", "?VER",
+                                                                       "?UP"};
 
 // Answers an admitted topic request: the topic list, the built-in topics and the operator's
 // topics, each reply sent to the requester that the ReplyContext names.

@@ -1,5 +1,6 @@
 #include "setup/NewStation.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include "base/ParseCoordinate.h"
 #include "host/aprs/AprsPosition.h"
 #include "host/aprs/CallSign.h"
+#include "setup/MaidenheadLocator.h"
 
 namespace brevio {
 
@@ -34,35 +36,45 @@ bool IsCoordinate(const std::string& text, std::string_view letters) {
          letters.find(text.back()) != std::string_view::npos;
 }
 
-std::string ReadPosition(const std::string& position, NewStation& station) {
-  std::istringstream words(position);
-  std::string lat;
-  std::string lon;
-  std::string more;
-  words >> lat >> lon;
-  if (!(words >> more) && !lat.empty() && !lon.empty()) {
-    if (std::isalpha(static_cast<unsigned char>(lat.back())) != 0) {
-      lat = UpperCase(lat);
-      lon = UpperCase(lon);
-    } else {
-      const std::optional<double> north = DecimalNumber(lat);
-      const std::optional<double> east = DecimalNumber(lon);
-      const std::optional<std::string> written =
-          north && east ? FormatAprsPosition({*north, *east}) : std::nullopt;
-      if (written) {
-        lat = written->substr(0, 8);
-        lon = written->substr(9, 9);
-      }
-    }
-    if (IsCoordinate(lat, "NS") && IsCoordinate(lon, "EW")) {
-      station.latitude = lat;
-      station.longitude = lon;
-      return {};
-    }
+// Latitude and longitude as the host writes them, from two words in any of the forms taken.
+std::optional<std::pair<std::string, std::string>> HostCoordinates(std::string lat,
+                                                                   std::string lon) {
+  if (std::isalpha(static_cast<unsigned char>(lat.back())) != 0) {
+    lat = UpperCase(lat);
+    lon = UpperCase(lon);
+  } else {
+    const std::optional<double> north = DecimalNumber(lat);
+    const std::optional<double> east = DecimalNumber(lon);
+    const std::optional<std::string> written =
+        north && east ? FormatAprsPosition({*north, *east}) : std::nullopt;
+    if (!written) return std::nullopt;
+    lat = written->substr(0, 8);
+    lon = written->substr(9, 9);
   }
-  return "position '" + position +
-         "' is none: give latitude and longitude as 4903.50N 07201.75W or in decimal degrees "
-         "as 49.0583 -72.0292";
+  if (!IsCoordinate(lat, "NS") || !IsCoordinate(lon, "EW")) return std::nullopt;
+  return std::pair{lat, lon};
+}
+
+// The words of a position: a comma or a slash between latitude and longitude parts them as a
+// blank does, as map sites and APRS reports write them.
+std::vector<std::string> PositionWords(std::string position) {
+  std::replace_if(
+      position.begin(), position.end(), [](char c) { return c == ',' || c == '/'; }, ' ');
+  std::istringstream in(position);
+  std::vector<std::string> words;
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
+
+std::optional<std::pair<std::string, std::string>> ReadCoordinates(const std::string& position) {
+  const std::vector<std::string> words = PositionWords(position);
+  if (words.size() == 2) return HostCoordinates(words[0], words[1]);
+  if (words.size() != 1) return std::nullopt;
+  const std::optional<std::pair<double, double>> centre = MaidenheadCentre(words[0]);
+  const std::optional<std::string> written =
+      centre ? FormatAprsPosition({centre->first, centre->second}) : std::nullopt;
+  if (!written) return std::nullopt;
+  return std::pair{written->substr(0, 8), written->substr(9, 9)};
 }
 
 // Each file opens with a comment on what it holds and how to change it.
@@ -93,13 +105,40 @@ std::string TopicsText(const NewStation& s) {
          "?NET\r\n>Net every Thursday 20:00 local time\r\n";
 }
 
+// Each file under a temporary name first; only once every one is whole do they take their
+// names, and a rename that fails takes back those before it.
+bool WriteAllOrNone(const std::vector<std::pair<fs::path, std::string>>& files) {
+  std::error_code error;
+  bool ok = true;
+  std::vector<fs::path> temporaries;
+  for (const auto& [path, text] : files) {
+    fs::create_directories(path.parent_path(), error);
+    temporaries.push_back(fs::path(path.string() + ".new"));
+    std::ofstream file(temporaries.back(), std::ios::binary | std::ios::trunc);
+    file << text;
+    file.close();
+    ok = ok && !error && static_cast<bool>(file);
+  }
+  std::vector<fs::path> renamed;
+  for (std::size_t i = 0; ok && i < temporaries.size(); ++i) {
+    fs::rename(temporaries[i], files[i].first, error);
+    ok = !error;
+    if (ok) renamed.push_back(files[i].first);
+  }
+  for (const fs::path& temporary : temporaries) fs::remove(temporary, error);
+  if (!ok) {
+    for (const fs::path& target : renamed) fs::remove(target, error);
+  }
+  return ok;
+}
+
 }  // namespace
 
-std::string ReadNewStation(const std::string& call, const std::string& position,
-                           NewStation& station) {
+std::string ReadNewCall(const std::string& call, NewStation& station) {
   const std::string upper = UpperCase(call);
   // What start-up refuses, and what could not be sent from as an AX.25 address.
-  if (upper.empty() || upper == "NOCALL") {
+  if (upper.empty()) return "a call sign is needed, such as N0CALL-10";
+  if (upper == "NOCALL") {
     return "call sign '" + call + "' is refused: Error getting station callsign from UIView32.INI";
   }
   if (!IsValidCallSign(upper, CallSignRule::Ax25)) {
@@ -107,53 +146,52 @@ std::string ReadNewStation(const std::string& call, const std::string& position,
            "' is none: 1 to 6 letters or digits, then optionally -SSID of 0 to 15 (N0CALL-10)";
   }
   station.call = upper;
-  return ReadPosition(position, station);
+  return {};
 }
 
-std::string WriteNewStation(const std::string& folder, const NewStation& station) {
+std::string ReadNewPosition(const std::string& position, NewStation& station) {
+  const std::optional<std::pair<std::string, std::string>> read = ReadCoordinates(position);
+  if (!read) return "position '" + position + "' is none: " + kPositionForms;
+  station.latitude = read->first;
+  station.longitude = read->second;
+  return {};
+}
+
+std::string ReadNewStation(const std::string& call, const std::string& position,
+                           NewStation& station) {
+  const std::string problem = ReadNewCall(call, station);
+  return problem.empty() ? ReadNewPosition(position, station) : problem;
+}
+
+std::string WriteNewStation(const std::string& folder, const std::string& topicFolder,
+                            const NewStation& station) {
   std::error_code error;
-  if (fs::exists(folder, error) && !fs::is_directory(folder, error)) {
-    return "folder '" + folder + "' is a file: give a folder for the new station";
+  for (const std::string& dir : {folder, topicFolder}) {
+    if (fs::exists(dir, error) && !fs::is_directory(dir, error)) {
+      return "folder '" + dir + "' is a file: give a folder for the new station";
+    }
   }
   // A new station has sent no message: its first is number 1.
-  const std::pair<std::string, std::string> files[] = {{"uiview32.ini", IniText(station)},
-                                                       {"overlays/brv.pos", ObjectsText(station)},
-                                                       {"brv.txt", TopicsText(station)},
-                                                       {"brevio-message-number.txt", "0\n"}};
+  std::vector<std::pair<fs::path, std::string>> files = {
+      {fs::path(folder) / "uiview32.ini", IniText(station)},
+      {fs::path(folder) / "overlays/brv.pos", ObjectsText(station)},
+      {fs::path(folder) / "brevio-message-number.txt", "0\n"}};
+  // Topics already in a folder of their own are the operator's, and serve the new station.
+  const fs::path topics = fs::path(topicFolder) / "brv.txt";
+  if (topicFolder == folder || !fs::exists(topics, error)) {
+    files.emplace_back(topics, TopicsText(station));
+  }
   std::string existing;
-  for (const auto& [name, text] : files) {
-    if (fs::exists(fs::path(folder) / name, error)) existing += " " + name;
+  for (const auto& [path, text] : files) {
+    if (fs::exists(path, error)) existing += " " + path.filename().string();
   }
   if (!existing.empty()) {
     return "folder '" + folder + "' already holds" + existing +
            "; nothing was written (no file is ever overwritten)";
   }
-  fs::create_directories(fs::path(folder) / "overlays", error);
-  bool ok = !error;
-  std::vector<fs::path> temporaries;
-  for (const auto& [name, text] : files) {
-    if (!ok) break;
-    temporaries.push_back(fs::path(folder) / (name + ".new"));
-    std::ofstream file(temporaries.back(), std::ios::binary | std::ios::trunc);
-    file << text;
-    file.close();
-    ok = static_cast<bool>(file);
-  }
-  // Only once every file is whole do they take their names; a rename that fails takes back
-  // those before it.
-  std::vector<fs::path> renamed;
-  for (std::size_t i = 0; ok && i < temporaries.size(); ++i) {
-    const fs::path target = fs::path(folder) / files[i].first;
-    fs::rename(temporaries[i], target, error);
-    ok = !error;
-    if (ok) renamed.push_back(target);
-  }
-  for (const fs::path& temporary : temporaries) fs::remove(temporary, error);
-  if (!ok) {
-    for (const fs::path& target : renamed) fs::remove(target, error);
-    return "folder '" + folder + "' cannot be written: give a folder you may write in";
-  }
-  return {};
+  return WriteAllOrNone(files)
+             ? std::string()
+             : "folder '" + folder + "' cannot be written: give a folder you may write in";
 }
 
 }  // namespace brevio

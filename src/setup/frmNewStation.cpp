@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "platform/UserHostFolderSetting.h"
+#include "platform/UserProgramFolderSetting.h"
 #include "setup/NewStation.h"
 
 namespace brevio {
@@ -22,7 +23,9 @@ QLineEdit* AddField(QFormLayout& form, const char* name, const QString& label,
 
 }  // namespace
 
-frmNewStation::frmNewStation(const std::string& folder, QWidget* parent) : QDialog(parent) {
+frmNewStation::frmNewStation(const std::string& folder, std::optional<std::string> topicFolder,
+                             QWidget* parent)
+    : QDialog(parent), topicFolder_(std::move(topicFolder)) {
   setObjectName("frmNewStation");
   setWindowTitle("New station");
   auto* form = new QFormLayout(this);
@@ -30,11 +33,13 @@ frmNewStation::frmNewStation(const std::string& folder, QWidget* parent) : QDial
   txtCall_ = AddField(*form, "txtCall", "Call sign", "");
   txtCall_->setPlaceholderText("N0CALL-10");
   txtPosition_ = AddField(*form, "txtPosition", "Position", "");
-  txtPosition_->setPlaceholderText("4903.50N 07201.75W or 49.0583 -72.0292");
+  txtPosition_->setPlaceholderText("4903.50N 07201.75W, 49.0583 -72.0292 or FN29bb");
   txtFolder_ = AddField(*form, "txtFolder", "Folder", QString::fromStdString(folder));
   lblProblem_ = new QLabel;
   lblProblem_->setObjectName("lblProblem");
   lblProblem_->setWordWrap(true);
+  // Wide enough that a refusal with its accepted forms reads in a few lines.
+  setMinimumWidth(520);
   form->addRow(lblProblem_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   buttons->setObjectName("buttons");
@@ -50,20 +55,25 @@ void frmNewStation::TryToWrite() {
                             ? "give the folder of the new station"
                             : ReadNewStation(txtCall_->text().trimmed().toStdString(),
                                              txtPosition_->text().toStdString(), station);
-  if (problem.empty()) problem = WriteNewStation(folder, station);
-  if (problem.empty() && !UserHostFolderSetting::Store(folder)) {
-    problem = "the host folder setting cannot be stored";
+  const std::string topicFolder = topicFolder_.value_or(folder);
+  if (problem.empty()) problem = WriteNewStation(folder, topicFolder, station);
+  if (problem.empty() &&
+      !(UserHostFolderSetting::Store(folder) && UserProgramFolderSetting::Store(topicFolder))) {
+    problem = "the folder settings cannot be stored";
   }
   if (!problem.empty()) {
     lblProblem_->setText(QString::fromStdString(problem));
+    // The dialog grows with its message, so that the whole of it shows.
+    adjustSize();
     return;
   }
   written_ = folder;
   accept();
 }
 
-std::optional<std::string> OfferNewStation(QWidget& parent, const std::string& folder) {
-  frmNewStation dialog(folder, &parent);
+std::optional<std::string> OfferNewStation(QWidget& parent, const std::string& folder,
+                                           const std::optional<std::string>& topicFolder) {
+  frmNewStation dialog(folder, topicFolder, &parent);
   dialog.exec();
   return dialog.Written();
 }

@@ -21,11 +21,18 @@ using Lines = std::vector<std::string>;
 
 // The platform's pieces, recording each call with the number of status lines written before
 // it. Each wait of the definition watch runs `onWait`.
-struct Platform : SingleInstance, MainWindow, EventLoop, FolderWatch, CheckMark, ServiceManager {
+struct Platform : SingleInstance,
+                  MainWindow,
+                  EventLoop,
+                  FolderWatch,
+                  CheckMark,
+                  ServiceManager,
+                  StationLock {
   explicit Platform(const CoreHarness& harness) : core(harness) {}
 
   std::function<void()> onWait;
   bool otherRunning = false;
+  std::optional<std::string> stationHolder;
   std::string title = "BRV";
   Lines calls;
 
@@ -50,6 +57,10 @@ struct Platform : SingleInstance, MainWindow, EventLoop, FolderWatch, CheckMark,
   void Close() override { Add("close"); }
   void NotifyReady() override { Add("ready"); }
   void NotifyStopping() override { Add("stopping"); }
+  std::optional<std::string> ClaimStation(const std::string& call) override {
+    Add("claim " + call);
+    return stationHolder;
+  }
 
   long Count(const std::string& call) const {
     return std::count_if(calls.begin(), calls.end(),
@@ -126,7 +137,7 @@ struct StartupHarness {
   ManualTimer timer1;
   RequestGate gate{core.clock, timer1, core.log};
   Startup startup{{core.info, core.log, core.messages, core.clock, folder, host.Connector()},
-                  {platform, version, ini, platform, platform, platform, platform},
+                  {platform, version, ini, platform, platform, platform, platform, platform},
                   gate};
   const std::string title = MakeProgramTitle();
 };
@@ -155,9 +166,10 @@ TEST_F(StartupTest, RunsEveryStepInOrderThenServesInTheWatchUntilTheUnload) {
   logged.push_back("end of " + title);
   EXPECT_EQ(core.LogFileLines(), logged);
   EXPECT_EQ(platform.calls,
-            (Lines{"caption " + title + " @0", "show @0", "commands @1", "scan on @1", "show @10",
-                   "pending events @10", "ready @10", "watch @10", "wait @10", "stopping @10",
-                   "pending events @10", "close @10", "release @12", "pending events @12"}));
+            (Lines{"caption " + title + " @0", "show @0", "commands @1", "scan on @1",
+                   "claim PA3XYZ-5 @8", "show @10", "pending events @10", "ready @10", "watch @10",
+                   "wait @10", "stopping @10", "pending events @10", "close @10", "release @12",
+                   "pending events @12"}));
 
   EXPECT_EQ(gate.RecentRequests(1).messageId, "-1");
   EXPECT_EQ(core.info.ProgramVersionText, MakeProgramVersionText());
@@ -300,6 +312,10 @@ TEST(StartupRefusalTest, EndsWithItsCriticalMessage) {
        anyone,
        {"checking if remote commands from ANYBODY are allowed", halted}},
       {"REMOTE_COMMANDS", anyone, {halted}},
+      {"station served",
+       "Another brevio already serves PA3XYZ-5 on this machine (process 4321 of user op): stop "
+       "it first, or give this station a call of its own",
+       {"DEFAULT_PORT = 1"}},
       {"DEFAULT_PORT=32767.5",
        "Error getting DEFAULT_PORT from UIView32.INI",
        {"Get DEFAULT_PORT from [MESSAGES] in UIVIEW32.INI"}},
@@ -312,6 +328,7 @@ TEST(StartupRefusalTest, EndsWithItsCriticalMessage) {
     if (change == "host 3.00") h.version.version = FixedFileVersion{3, 0, 0, 0};
     h.host.refuseConnections = change == "host down";
     h.platform.otherRunning = change == "second instance";
+    if (change == "station served") h.platform.stationHolder = "process 4321 of user op";
     EXPECT_FALSE(h.Start());
     EXPECT_EQ(h.core.CriticalText(), critical);
     const Lines lines = h.core.StatusLines();

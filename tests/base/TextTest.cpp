@@ -46,7 +46,8 @@ TEST(NumberTextTest, DefaultPortIsTheLeadingNumberRoundedHalfToEven) {
 
 TEST(PathTextTest, JoinsAsTextWithoutNormalising) {
   const std::string separator(1, kPathSeparator);
-  EXPECT_EQ(JoinPath("dir" + separator, "brv.txt"), "dir" + separator + separator + "brv.txt");
+  EXPECT_EQ(JoinPath("dir" + separator, "brv.txt"), "dir" + separator + "brv.txt");
+  EXPECT_EQ(JoinPath("a" + separator + separator, "b"), "a" + separator + separator + "b");
   EXPECT_EQ(JoinPath("", "brv.txt"), separator + "brv.txt");
 }
 

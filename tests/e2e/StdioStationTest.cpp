@@ -86,14 +86,28 @@ TEST_F(StdioStationTest, SleepsAnswersFollowsSignalsAndItsTopicFileAndEndsWithIt
   ExpectOrderlyEnd(2000);
 }
 
-// A station set up from nothing is found by the next plain start, and answers.
+// A station set up from nothing is found by the next plain start, and answers. What is not
+// given is asked for, again after each wrong answer, the call before the position.
 TEST_F(StdioStationTest, ANewStationIsFoundAndAnswers) {
   const QString folder = tmpDir_ + "/new station";
-  EXPECT_EQ(
-      RunToEnd({"--new-station", folder, "--call", "n0abc-7", "--position", "49.0583 -72.0292"}), 0)
+  StartWith({"--new-station", folder});
+  process_.write("\nNOCALL\nn0abc-7\nnowhere\nFN29bb\n");
+  process_.closeWriteChannel();
+  ASSERT_TRUE(Ends()) << error_.toStdString();
+  EXPECT_EQ(process_.exitCode(), 0) << error_.toStdString();
+  const QByteArray call = "Call sign (such as N0CALL-10): ";
+  const QByteArray position = "Position (4903.50N 07201.75W, 49.0583 -72.0292 or FN29bb): ";
+  EXPECT_TRUE(error_.startsWith(
+      call + "brevio: a call sign is needed, such as N0CALL-10\n" + call +
+      "brevio: call sign 'NOCALL' is refused: Error getting station callsign from UIView32.INI\n" +
+      call + position + "brevio: position 'nowhere' is none: give latitude"))
       << error_.toStdString();
-  EXPECT_TRUE(sent_.endsWith("brevio --headless --program-folder '" + folder.toUtf8() + "'\n"));
-  StartWith({"--headless", "--tnc", "stdio", "--program-folder", folder});
+  EXPECT_TRUE(error_.endsWith("such as FN29bb\n" + position));
+  EXPECT_EQ(error_.count(call), 3);
+  EXPECT_TRUE(
+      sent_.endsWith("brevio --headless\nand check its files after each change with: "
+                     "brevio --check\n"));
+  StartWith({"--headless", "--tnc", "stdio"});
   process_.write("N0CALL>APRS::N0ABC-7:?CLUB{3\n");
   EXPECT_TRUE(Shows(sent_, "::N0CALL   :N0ABC-7 club station: ask ?NET{1\n"))
       << sent_.toStdString();

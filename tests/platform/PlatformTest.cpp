@@ -270,19 +270,20 @@ TEST(LocalSingleInstanceFolderTest, IsTheServicesRuntimeDirectoryOrTheTemporaryF
 }
 
 // The host's stored folder is read afresh on every call; a folder given on the command line
-// takes its place.
+// takes its place. Either ends with a separator, as the host stores its own.
 TEST(UserHostFolderSettingTest, ReadsTheStoredFolderAfreshUnlessOneIsGiven) {
   QTemporaryDir config;
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
   UserHostFolderSetting stored(std::nullopt);
   UserHostFolderSetting given(std::string("/home/op/station"));
   EXPECT_EQ(stored.ReadProgramFolder().value, "");
-  for (const char* folder : {"/opt/uiview", "/srv/uiview32"}) {
+  for (const auto& [folder, read] :
+       {std::pair{"/opt/uiview", "/opt/uiview/"}, std::pair{"/srv/uiview32/", "/srv/uiview32/"}}) {
     QSettings(QSettings::IniFormat, QSettings::UserScope, "Peak Systems", "UI-View32")
         .setValue("Program Folder", folder);
-    EXPECT_EQ(stored.ReadProgramFolder().value, folder);
+    EXPECT_EQ(stored.ReadProgramFolder().value, read);
     EXPECT_FALSE(stored.ReadProgramFolder().error);
-    EXPECT_EQ(given.ReadProgramFolder().value, "/home/op/station");
+    EXPECT_EQ(given.ReadProgramFolder().value, "/home/op/station/");
   }
 }
 

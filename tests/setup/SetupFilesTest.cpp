@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <regex>
 
+#include "setup/MaidenheadLocator.h"
 #include "setup/NewStation.h"
 #include "setup/XtrFile.h"
 #include "support/CoreHarness.h"
@@ -45,8 +46,20 @@ TEST(NewStation, TakesCallsAndPositionsThatStartUpTakes) {
       {"VK2ABC", "-33.8688 151.2093", "3352.13S 15112.56E"},
       {"N0CALL", "4903.50s 07201.75e", "4903.50S 07201.75E"},
       {"N0CALL", "-0.00001 -179.99999", "0000.00S 18000.00W"},
+      {"N0CALL", "49.0583, -72.0292", "4903.50N 07201.75W"},
+      {"N0CALL", "4903.50N/07201.75W", "4903.50N 07201.75W"},
+      {"N0CALL", "FN29bb", "4903.75N 07552.50W"},
+      {"N0CALL", "fn29", "4930.00N 07500.00W"},
+      {"N0CALL", "JJ00", "0030.00N 00100.00E"},
+      {"N0CALL", "FN29b",
+       "position 'FN29b' is none: give latitude and longitude as 4903.50N "
+       "07201.75W (or 4903.50N/07201.75W), in decimal degrees as 49.0583 "
+       "-72.0292 (or 49.0583, -72.0292), or a Maidenhead locator of 4, 6 or 8 "
+       "characters such as FN29bb"},
+      {"N0CALL", "SN29", "position 'SN29' is none"},
+      {"N0CALL", "FN29by", "position 'FN29by' is none"},
       {"NOCALL", "4903.50N 07201.75W", "call sign 'NOCALL' is refused: Error getting"},
-      {"", "4903.50N 07201.75W", "call sign '' is refused"},
+      {"", "4903.50N 07201.75W", "a call sign is needed, such as N0CALL-10"},
       {"N0CALL-16", "4903.50N 07201.75W", "call sign 'N0CALL-16' is none: 1 to 6"},
       {"N0/ALL", "4903.50N 07201.75W", "call sign 'N0/ALL' is none"},
       {"N0CALL", "4903.50N", "position '4903.50N' is none: give"},
@@ -67,12 +80,20 @@ TEST(NewStation, TakesCallsAndPositionsThatStartUpTakes) {
   }
 }
 
+// The centre of an extended square: a quarter of a minute of longitude, an eighth of latitude.
+TEST(NewStation, TakesTheCentreOfAnEightCharacterLocator) {
+  const std::optional<std::pair<double, double>> centre = MaidenheadCentre("FN29bb47");
+  ASSERT_TRUE(centre);
+  EXPECT_NEAR(centre->first, 49.0 + 4.375 / 60.0, 1e-9);
+  EXPECT_NEAR(centre->second, -(75.0 + 52.75 / 60.0), 1e-9);
+}
+
 // All or nothing, and never over a file that is there.
 TEST(NewStation, WritesEveryFileOrNone) {
   TempFolder folder;
   NewStation station{"N0ABC-7", "4903.50N", "07201.75W"};
   const std::string dir = folder.Path() + "/station";
-  ASSERT_EQ(WriteNewStation(dir, station), "");
+  ASSERT_EQ(WriteNewStation(dir, dir, station), "");
   EXPECT_TRUE(
       ReadAll(dir + "/uiview32.ini").find("\r\nCALLSIGN=N0ABC-7\r\nLATITUDE=4903.50N\r\n") !=
       std::string::npos);
@@ -81,18 +102,26 @@ TEST(NewStation, WritesEveryFileOrNone) {
 
   const std::string again = folder.Path() + "/again";
   folder.Write("again/brv.txt", "mine");
-  EXPECT_EQ(WriteNewStation(again, station),
+  EXPECT_EQ(WriteNewStation(again, again, station),
             "folder '" + again +
                 "' already holds brv.txt; nothing was written (no file is ever overwritten)");
   EXPECT_EQ(ReadAll(again + "/brv.txt"), "mine");
   EXPECT_FALSE(std::filesystem::exists(again + "/uiview32.ini"));
+  // The topics of a folder of their own are kept, and serve the new station.
+  ASSERT_EQ(WriteNewStation(dir + "2", again, station), "");
+  EXPECT_EQ(ReadAll(again + "/brv.txt"), "mine");
+  EXPECT_TRUE(std::filesystem::exists(dir + "2/uiview32.ini"));
+  ASSERT_EQ(WriteNewStation(dir + "3", folder.Path() + "/topics", station), "");
+  EXPECT_TRUE(ReadAll(folder.Path() + "/topics/brv.txt").starts_with("# Topics of N0ABC-7"));
+  EXPECT_FALSE(std::filesystem::exists(dir + "3/brv.txt"));
 
   folder.Write("plain", "x");
-  EXPECT_EQ(WriteNewStation(folder.Path() + "/plain", station),
+  EXPECT_EQ(WriteNewStation(folder.Path() + "/plain", dir, station),
             "folder '" + folder.Path() + "/plain' is a file: give a folder for the new station");
-  EXPECT_EQ(WriteNewStation(folder.Path() + "/plain/station", station),
-            "folder '" + folder.Path() +
-                "/plain/station' cannot be written: give a folder you may write in");
+  EXPECT_EQ(
+      WriteNewStation(folder.Path() + "/plain/station", folder.Path() + "/plain/station", station),
+      "folder '" + folder.Path() +
+          "/plain/station' cannot be written: give a folder you may write in");
 }
 
 class XtrFileTest : public ::testing::Test {

@@ -2,6 +2,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -295,31 +296,47 @@ class SetupWindowsTest : public QObject {
     QCOMPARE(menu.About()->URLLink1()->Text(), std::string("https://brevio.example.org"));
   }
 
-  // A refused value keeps the dialog open with the reason; a good one writes and keeps the folder.
-  void newStationIsWrittenOnceItsValuesPass() {
+  // A refused value keeps the dialog open with the whole reason; a good one writes the station
+  // and keeps its folders, so that the next plain start of the program serves it.
+  void newStationIsWrittenOnceItsValuesPassAndServedByTheNextStart() {
     QTemporaryDir host;
     frmNewStation dialog(host.path().toStdString());
     QCOMPARE(dialog.findChild<QLineEdit*>("txtFolder")->text(), host.path());
     dialog.show();
-    dialog.findChild<QLineEdit*>("txtPosition")->setText("4903.50N 07201.75W");
-    const auto enter = [&dialog](const char* call) {
+    const auto enter = [&dialog](const char* call, const char* position) {
       dialog.findChild<QLineEdit*>("txtCall")->setText(call);
+      dialog.findChild<QLineEdit*>("txtPosition")->setText(position);
       dialog.findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok)->click();
     };
-    enter("NOCALL");
+    auto* problem = dialog.findChild<QLabel*>("lblProblem");
+    enter("NOCALL", "nowhere");
     QVERIFY(dialog.isVisible());
-    QVERIFY(dialog.findChild<QLabel*>("lblProblem")
-                ->text()
-                .startsWith("call sign 'NOCALL' is refused"));
+    QVERIFY(problem->text().startsWith("call sign 'NOCALL' is refused"));
+    enter("n0dlg-7", "nowhere");
+    QVERIFY(
+        problem->text().endsWith("a Maidenhead locator of 4, 6 or 8 characters such as FN29bb"));
+    QCoreApplication::processEvents();
+    QVERIFY(problem->height() >= problem->heightForWidth(problem->width()));
     QVERIFY(!QFile::exists(host.filePath("uiview32.ini")));
 
-    enter("n0abc-7");
+    enter("n0dlg-7", "FN29bb");
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.Written(), std::optional<std::string>(host.path().toStdString()));
-    QVERIFY(QFile::exists(host.filePath("overlays/brv.pos")));
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Peak Systems", "UI-View32");
     QCOMPARE(settings.value("Program Folder").toString(), host.path());
+
+    QTemporaryDir tmp;
+    QProcess next;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TMPDIR", tmp.path());
+    next.setProcessEnvironment(env);
+    next.start(BREVIO_BINARY, {"--headless", "--tnc", "stdio"});
+    next.write("N0CALL>APRS::N0DLG-7:?CLUB{3\n");
+    next.closeWriteChannel();
+    QVERIFY(next.waitForFinished(20000));
+    QCOMPARE(next.exitCode(), 0);
+    QVERIFY(next.readAllStandardOutput().contains(":N0DLG-7 club station: ask ?NET{1\n"));
   }
 };
 

@@ -36,6 +36,10 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+char UpperCase(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 // How many of the blurred places, from the last, hold a blank.
 int CountBlanks(std::string_view text, const CoordinateLayout& layout) {
   int blanks = 0;
@@ -49,7 +53,8 @@ int CountBlanks(std::string_view text, const CoordinateLayout& layout) {
 std::optional<double> ReadCoordinate(std::string_view text, const CoordinateLayout& layout,
                                      int ambiguity) {
   const std::size_t d = layout.degreeDigits;
-  const char letter = text.back();
+  // Some senders write the hemisphere in lower case; what it means is plain.
+  const char letter = UpperCase(text.back());
   if (text[d + 2] != '.' || (letter != layout.positive && letter != layout.negative)) {
     return std::nullopt;
   }
@@ -91,11 +96,11 @@ std::optional<std::string> WriteCoordinate(double degrees, const CoordinateLayou
   return text;
 }
 
-bool IsSymbolTable(char c) {
+}  // namespace
+
+bool IsAprsSymbolTable(char c) {
   return c == '/' || c == '\\' || IsDigit(c) || (c >= 'A' && c <= 'Z');
 }
-
-}  // namespace
 
 bool IsAprsSymbolCode(char c) {
   return c > ' ' && c < '\x7f';
@@ -108,7 +113,7 @@ std::optional<AprsPosition> ParseAprsPosition(std::string_view text) {
   AprsPosition position;
   position.symbolTable = text[TextSize(kLatitude)];
   position.symbolCode = text.back();
-  if (!IsSymbolTable(position.symbolTable) || !IsAprsSymbolCode(position.symbolCode)) {
+  if (!IsAprsSymbolTable(position.symbolTable) || !IsAprsSymbolCode(position.symbolCode)) {
     return std::nullopt;
   }
   position.ambiguity =
@@ -123,7 +128,7 @@ std::optional<AprsPosition> ParseAprsPosition(std::string_view text) {
 
 std::optional<std::string> FormatAprsPosition(const AprsPosition& position) {
   if (position.ambiguity < 0 || position.ambiguity > kMaxAmbiguity ||
-      !IsSymbolTable(position.symbolTable) || !IsAprsSymbolCode(position.symbolCode)) {
+      !IsAprsSymbolTable(position.symbolTable) || !IsAprsSymbolCode(position.symbolCode)) {
     return std::nullopt;
   }
   const std::optional<std::string> lat =

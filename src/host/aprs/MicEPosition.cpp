@@ -8,7 +8,6 @@ namespace brevio {
 namespace {
 
 constexpr std::size_t kDestinationSize = 6;
-constexpr std::size_t kInfoSize = 9;
 // The first destination character whose flag is N/S; the next two are the offset and W/E.
 constexpr std::size_t kFirstFlag = 3;
 constexpr int kByteOffset = 28;
@@ -44,7 +43,7 @@ std::optional<int> ReadByte(char c, int low, int high) {
 
 std::optional<AprsPosition> ParseMicEPosition(std::string_view destination, std::string_view info) {
   destination = destination.substr(0, destination.find('-'));
-  if (destination.size() != kDestinationSize || info.size() < kInfoSize ||
+  if (destination.size() != kDestinationSize || info.size() < kMicEInfoSize ||
       (info[0] != '`' && info[0] != '\'')) {
     return std::nullopt;
   }
@@ -78,15 +77,17 @@ std::optional<AprsPosition> ParseMicEPosition(std::string_view destination, std:
     if (i == 4) text += '.';
     text += digits[i].digit;
   }
+  // An unusual symbol byte leaves only the symbol unknown; the position stands.
+  const bool knownSymbol = IsAprsSymbolTable(info[8]) && IsAprsSymbolCode(info[7]);
   text += digits[kFirstFlag].flag ? 'N' : 'S';
-  text += info[8];
+  text += knownSymbol ? info[8] : kUnknownSymbolTable;
   const int longitude = (*degrees * 100 + *minutes) * 100 + *hundredths;
   for (int unit = 1000000; unit > 0; unit /= 10) {
     if (unit == 10) text += '.';
     text += static_cast<char>('0' + longitude / unit % 10);
   }
   text += digits[kFirstFlag + 2].flag ? 'W' : 'E';
-  text += info[7];
+  text += knownSymbol ? info[7] : kUnknownSymbolCode;
   return ParseAprsPosition(text);
 }
 
