@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <chrono>
-#include <cstdio>
 #include <optional>
 
 #include "app/CoreServices.h"
@@ -60,6 +59,7 @@ class LinkedStation {
     if (stdio_) stdio_->Start(station_, [this] { station_.HostClosing(); });
     if (kiss_) kiss_->Start(station_);
     if (aprsIs_) aprsIs_->Start(station_);
+    station_.StartBeacon();
   }
 
   // Tells `summary` how the link stands and what the station hears and sends.
@@ -76,7 +76,9 @@ class LinkedStation {
  private:
   Transport& OpenTransport(const TncAddress& tnc, StatusLog& log) {
     const LinkLog logLine = [&log](const std::string& text) { log.LogStatus(text); };
-    if (tnc.kind == TncAddress::Kind::Stdio) return stdio_.emplace(STDIN_FILENO, stdout);
+    if (tnc.kind == TncAddress::Kind::Stdio) {
+      return stdio_.emplace(STDIN_FILENO, STDOUT_FILENO, logLine);
+    }
     if (tnc.kind == TncAddress::Kind::Kiss) {
       return kiss_.emplace(std::make_unique<TcpDevice>(tnc), logLine);
     }

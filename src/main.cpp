@@ -12,6 +12,7 @@
 #include "app/HeadlessWindow.h"
 #include "app/NewStationCommand.h"
 #include "base/ProgramInfo.h"
+#include "platform/StandardStreams.h"
 #include "platform/StreamMessageDialog.h"
 #include "platform/StreamTextBox.h"
 
@@ -68,6 +69,7 @@ int RunProgram(int argc, char** argv, const WindowRunner& runWindowed) {
   }
   // A reader of the frames on standard output that goes away is a write error, not the end.
   std::signal(SIGPIPE, SIG_IGN);
+  HoldClosedStandardStreams();
   if (line.headless || !runWindowed) return RunHeadless(argc, argv, line);
   return runWindowed(argc, argv, line);
 }

@@ -22,7 +22,7 @@ namespace {
 class NoLogFile : public LogFile {
  public:
   std::optional<std::string> TempFolder() override { return std::nullopt; }
-  std::optional<SystemError> Append(const std::string&, std::string_view) override {
+  std::optional<LogFileFailure> Append(const std::string&, std::string_view) override {
     return std::nullopt;
   }
 };

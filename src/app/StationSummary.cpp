@@ -17,6 +17,16 @@ void StationSummary::ReplySent() {
   Changed();
 }
 
+void StationSummary::FrameDropped() {
+  ++dropped_;
+  Changed();
+}
+
+void StationSummary::FrameShed() {
+  ++shed_;
+  Changed();
+}
+
 void StationSummary::Throttled(bool down) {
   throttled_ = down;
   Changed();
@@ -44,6 +54,8 @@ std::string StationSummary::Text(std::chrono::system_clock::time_point now) cons
   if (!link_.reason.empty()) state += " (" + link_.reason + ")";
   return link_.address + ": " + state + " | frames heard: " + std::to_string(framesHeard_) +
          " | replies sent: " + std::to_string(repliesSent_) +
+         " | dropped: " + std::to_string(dropped_) +
+         (shed_ > 0 ? " | shed: " + std::to_string(shed_) : "") +
          (throttled_ ? " | throttled down" : "");
 }
 

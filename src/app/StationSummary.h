@@ -21,12 +21,15 @@ class StationSummary : public LinkObserver, public StationObserver {
   void LinkChanged(const LinkStatus& status) override;
   void FrameHeard() override;
   void ReplySent() override;
+  void FrameShed() override;
+  void FrameDropped() override;
   void Throttled(bool down);
 
   const LinkStatus& Link() const { return link_; }
 
-  // "kiss://127.0.0.1:8001: connected | frames heard: 12 | replies sent: 3", with
-  // " | throttled down" while it is; a link waiting for its next try counts down to it.
+  // "kiss://127.0.0.1:8001: connected | frames heard: 12 | replies sent: 3 | dropped: 0", with
+  // " | shed: 40" once frames were shed, " | throttled down" while it is; a link waiting for its
+  // next try counts down to it.
   std::string Text(std::chrono::system_clock::time_point now) const;
 
  private:
@@ -35,6 +38,8 @@ class StationSummary : public LinkObserver, public StationObserver {
   LinkStatus link_;
   long framesHeard_ = 0;
   long repliesSent_ = 0;
+  long shed_ = 0;
+  long dropped_ = 0;
   bool throttled_ = false;
   std::vector<std::function<void()>> onChange_;
 };

@@ -12,6 +12,13 @@ struct SystemError {
   std::string description;
 };
 
+// Why a line did not reach the log file.
+struct LogFileFailure {
+  SystemError error;
+  // The file opened, but the line could not be written to it (a full disk, say).
+  bool opened = false;
+};
+
 // Where and how the log file is written.
 class LogFile {
  public:
@@ -23,7 +30,7 @@ class LogFile {
 
   // Opens `path` for appending (creating it when missing), writes `bytes` and closes it again, so
   // that no handle stays open between lines.
-  virtual std::optional<SystemError> Append(const std::string& path, std::string_view bytes) = 0;
+  virtual std::optional<LogFileFailure> Append(const std::string& path, std::string_view bytes) = 0;
 };
 
 }  // namespace brevio

@@ -27,7 +27,10 @@ class StatusLog {
   // LogStatus on the status box, which is where nearly every line goes.
   void LogStatus(std::string_view text) { LogStatus(txtStatus_, text); }
 
-  // Appends one time-stamped line to the log file; a file that cannot be written is critical.
+  // Appends one time-stamped line to the log file. A file that cannot be opened before any line
+  // reached it, or whose folder is missing or forbidden, is critical. Any other failure (a full
+  // disk) is said once in the status box; every later line tries the file again, and the first
+  // to reach it is preceded by a note of how many were lost.
   void WriteLogLine(std::string_view text);
 
   // The user's temporary folder, or empty text (the log then lies in the current folder).
@@ -38,12 +41,18 @@ class StatusLog {
 
  private:
   std::string Stamped(std::string_view text);
+  // Appends a stamped line to `box` alone.
+  void AppendToBox(TextBox& box, std::string_view text);
+  void LineLost(const std::string& path, const LogFileFailure& failure);
 
   TextBox& txtStatus_;
   TextBox& txtAPRS_;
   Clock& clock_;
   LogFile& logFile_;
   Messages& messages_;
+  // Some line of this run has reached the file: its place is known to work.
+  bool written_ = false;
+  std::size_t linesLost_ = 0;
 };
 
 }  // namespace brevio

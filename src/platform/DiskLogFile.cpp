@@ -26,14 +26,15 @@ std::optional<std::string> DiskLogFile::TempFolder() {
   return tempFolder_;
 }
 
-std::optional<SystemError> DiskLogFile::Append(const std::string& path, std::string_view bytes) {
+std::optional<LogFileFailure> DiskLogFile::Append(const std::string& path, std::string_view bytes) {
   std::FILE* file = std::fopen(path.c_str(), "ab");
-  if (file == nullptr) return LastError();
+  if (file == nullptr) return LogFileFailure{LastError(), false};
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  std::optional<SystemError> error;
-  if (!written) error = LastError();
-  if (std::fclose(file) != 0 && !error) error = LastError();
-  return error;
+  std::optional<LogFileFailure> failure;
+  if (!written) failure = LogFileFailure{LastError(), true};
+  // A full disk often shows only here, when the buffered line is handed to the system.
+  if (std::fclose(file) != 0 && !failure) failure = LogFileFailure{LastError(), true};
+  return failure;
 }
 
 }  // namespace brevio

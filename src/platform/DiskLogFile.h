@@ -8,7 +8,7 @@ namespace brevio {
 class DiskLogFile : public LogFile {
  public:
   std::optional<std::string> TempFolder() override;
-  std::optional<SystemError> Append(const std::string& path, std::string_view bytes) override;
+  std::optional<LogFileFailure> Append(const std::string& path, std::string_view bytes) override;
 
  private:
   // The folder does not change while the program runs, and finding it costs more than a line.

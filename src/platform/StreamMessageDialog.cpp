@@ -1,5 +1,6 @@
 #include "platform/StreamMessageDialog.h"
 
+#include "base/VisibleText.h"
 #include "platform/TerminalText.h"
 
 namespace brevio {
@@ -9,9 +10,10 @@ void StreamMessageDialog::Show(MessageIcon icon, const std::string& title,
   const char* kind = icon == MessageIcon::Critical      ? "critical"
                      : icon == MessageIcon::Information ? "information"
                                                         : "message";
-  out_ << "--- " << kind << ": " << title << " ---\n" << TerminalText(body) << "\n---\n";
+  out_ << "--- " << kind << ": " << title << " ---\n"
+       << TerminalText(VisibleText(body)) << "\n---\n";
   if (icon == MessageIcon::Critical && !followCritical_.empty()) {
-    out_ << TerminalText(followCritical_) << "\n";
+    out_ << TerminalText(VisibleText(followCritical_)) << "\n";
   }
   out_ << std::flush;
 }

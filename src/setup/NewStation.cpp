@@ -77,6 +77,15 @@ std::optional<std::pair<std::string, std::string>> ReadCoordinates(const std::st
   return std::pair{written->substr(0, 8), written->substr(9, 9)};
 }
 
+// Brevio's own keys, which UI-View32 does not read: the station's position beacon.
+constexpr const char* kBeaconSection =
+    "; The position beacon that shows the station on the map and to the IGates around it:\r\n"
+    "; BEACON=0 turns it off; BEACON_INTERVAL in minutes (10 at least, 30 suits a fixed\r\n"
+    "; station); BEACON_SYMBOL the symbol table and code (/- a house); BEACON_COMMENT up to 43\r\n"
+    "; characters that tell what the station offers.\r\n"
+    "[BREVIO]\r\nBEACON=1\r\nBEACON_INTERVAL=30\r\nBEACON_SYMBOL=/-\r\n"
+    "BEACON_COMMENT=Query server: message ?HELP for topics\r\n";
+
 // Each file opens with a comment on what it holds and how to change it.
 std::string IniText(const NewStation& s) {
   return "; The station's settings, read at start-up: call sign, position (DDMM.hhN, "
@@ -84,7 +93,8 @@ std::string IniText(const NewStation& s) {
          "; who may ask (REMOTE_COMMANDS=2: anyone) and the radio port of the replies.\r\n"
          "[STATION]\r\nCALLSIGN=" +
          s.call + "\r\nLATITUDE=" + s.latitude + "\r\nLONGITUDE=" + s.longitude +
-         "\r\n[MESSAGES]\r\nREMOTE_COMMANDS=2\r\nNOT_FROM_ME=FALSE\r\nDEFAULT_PORT=1\r\n";
+         "\r\n[MESSAGES]\r\nREMOTE_COMMANDS=2\r\nNOT_FROM_ME=FALSE\r\nDEFAULT_PORT=1\r\n" +
+         kBeaconSection;
 }
 
 std::string ObjectsText(const NewStation& s) {

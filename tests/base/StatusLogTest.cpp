@@ -41,7 +41,7 @@ TEST_F(StatusLogTest, OnlyStatusLinesReachTheLogFileEachWithItsOwnStamp) {
 }
 
 TEST_F(StatusLogTest, UnopenableLogFileIsCriticalAndNothingRunsAfterIt) {
-  logFile.failWith = SystemError{13, "Permission denied"};
+  logFile.failWith = LogFileFailure{{13, "Permission denied"}};
   EXPECT_THROW(log.LogStatus("first"), ProgramEnded);
   EXPECT_EQ(CriticalText(),
             "Can not open BRV log file '/tmp/brevio-test/BRV.log'.\r\nError 13 Permission denied ");
@@ -49,6 +49,48 @@ TEST_F(StatusLogTest, UnopenableLogFileIsCriticalAndNothingRunsAfterIt) {
   // The box got its line before the file was tried; the file got nothing.
   EXPECT_THAT(StatusLines(), ElementsAre("first"));
   EXPECT_TRUE(logFile.files.empty());
+}
+
+// A full disk under the log costs lines, never the station: said once, counted, and noted in
+// the first line that reaches the file again. A folder that has gone is as critical as ever.
+TEST_F(StatusLogTest, AFailingLogFileIsSaidOnceCountedAndNotedWhenItWorksAgain) {
+  const std::string path = "/tmp/brevio-test/BRV.log";
+  log.LogStatus("first");
+  logFile.failWith = LogFileFailure{{28, "No space left on device"}, true};
+  log.LogStatus("lost 1");
+  log.LogStatus("lost 2");
+  logFile.failWith = LogFileFailure{{5, "Input/output error"}, false};
+  log.WriteLogLine("lost 3");
+  logFile.failWith.reset();
+  log.LogStatus("back");
+  EXPECT_THAT(LogFileLines(), ElementsAre("first",
+                                          "BRV log file '" + path +
+                                              "' written again; 3 lines before "
+                                              "this one were lost",
+                                          "back"));
+  EXPECT_THAT(StatusLines(),
+              ElementsAre("first", "lost 1",
+                          "Can not write BRV log file '" + path +
+                              "'. Error 28 No space left on "
+                              "device ; the station goes on and tries it again with each line",
+                          "lost 2", "back",
+                          "BRV log file '" + path +
+                              "' written again; 3 "
+                              "lines before this one were lost"));
+  EXPECT_EQ(end.ends, 0);
+  logFile.failWith = LogFileFailure{{2, "No such file or directory"}, false};
+  EXPECT_THROW(log.LogStatus("gone"), ProgramEnded);
+  EXPECT_EQ(CriticalText(),
+            "Can not open BRV log file '" + path + "'.\r\nError 2 No such file or directory ");
+}
+
+// Bytes from a sender reach neither the terminal nor the log raw; the line ends stay.
+TEST_F(StatusLogTest, ControlBytesAreWrittenVisibly) {
+  log.LogStatus(std::string("\x1b]0;PWNED\x07\x1b[2J\r\n\0\x7f\ttab\rcr\nlf", 28));
+  const std::string shown =
+      "<0x1b>]0;PWNED<0x07><0x1b>[2J\r\n<0x00><0x7f><0x09>tab<0x0d>cr<0x0a>lf";
+  EXPECT_EQ(txtStatus.content, "06.12.2026 00:00:00 " + shown + "\r\n");
+  EXPECT_EQ(logFile.Log(), "06.12.2026 00:00:00 " + shown + "\r\n");
 }
 
 TEST(MessagesTest, EachKindShowsItsTitleAndBodyAndOnlyACriticalOneEndsTheProgram) {

@@ -12,18 +12,23 @@ namespace {
 // What the station hears (TNC2 lines, or "@NAME" for the example file NAME) and what it sends
 // until its input ends, as a peer's decoder reads it back: "ack N to CALL", "message N to CALL:
 // TEXT", "object NAME (SYMBOL) at POSITION: COMMENT" or "killed object ...". A "*" in a reading
-// stands for any text. Each row runs a station of its own, as examples/station is.
+// stands for any text. Each row runs a station of its own, as examples/station is, which
+// beacons at start.
 struct Row {
   const char* name;
   const char* heard;
   std::vector<const char*> sent;
 };
 
+#define BEACON                                                                   \
+  "Position, House, Experimental | N 49 03.5000, W 072 01.7500 | Query server: " \
+  "message ?HELP for topics"
+
 const Row kRows[] = {
     {"DemoTraffic",
      "@traffic.tnc2",
-     {"ack 11 to K3DEMO-7", "message 1 to K3DEMO-7:  ?WX?NET?RPT?CLUB", "ack 11 to K3DEMO-7",
-      "message 2 to VE2DEMO: Wx 12C, wind NW 15 km/h, 1013 hPa, dry",
+     {BEACON, "ack 11 to K3DEMO-7", "message 1 to K3DEMO-7:  ?WX?NET?RPT?CLUB",
+      "ack 11 to K3DEMO-7", "message 2 to VE2DEMO: Wx 12C, wind NW 15 km/h, 1013 hPa, dry",
       "object WX0 (SUNNY) at N 49 05.2000, W 071 58.3000: Wx 12C, wind NW 15 km/h, 1013 hPa, dry",
       "object BRVN0CALL (INFO Kiosk  (Blue box with ?)) at N 49 03.5000, W 072 01.7500: "
       "'?\?' to N0CALL-10=info (DAZudur)",
@@ -36,8 +41,8 @@ const Row kRows[] = {
      "K1ABC>APRS,WIDE1-1::N0CALL-10:?VER{1\nK2ABC>APRS,WIDE1-1::N0CALL-10:?UP{2\n"
      "K3ABC>APRS,WIDE1-1::N0CALL-10:?DATE{3\nK4ABC>APRS,WIDE1-1::N0CALL-10:?CLUB{4\n"
      "W2DEMO>APRS,WIDE1-1::N0CALL-10:?RPT{43",
-     {"ack 1 to K1ABC", "message 1 to K1ABC: UIV2.03 BRV V* by the Brevio team", "ack 2 to K2ABC",
-      "message 2 to K2ABC: BRV server up since * UTC", "ack 3 to K3ABC",
+     {BEACON, "ack 1 to K1ABC", "message 1 to K1ABC: UIV2.03 BRV V* by the Brevio team",
+      "ack 2 to K2ABC", "message 2 to K2ABC: BRV server up since * UTC", "ack 3 to K3ABC",
       "message 3 to K3ABC: * UTC", "ack 4 to K4ABC",
       "message 4 to K4ABC: Meetings 1st Tuesday, 19:30, town hall", "ack 43 to W2DEMO",
       "message 5 to W2DEMO: 147.060MHz T100 +060 Repeater on Mont Demo",
@@ -50,7 +55,13 @@ const Row kRows[] = {
      "K1ABC>APRS,TCPIP*,qAC,T2TEST::QDOS     :HELP{12\n"
      "N0IGT>APRS,WIDE2-1:}K5ABC>APRS,TCPIP,N0IGT*::N0CALL-10:?TIME{5\n"
      "W3MIC>S32U6T,WIDE1-1:`(_fn\"Oj/]\nW4CMP>APRS,WIDE1-1:!/5L!!<*e7>7P[",
-     {"message 1 to K1ABC:  ?WX?NET?RPT?CLUB", "ack 5 to K5ABC", "message 2 to K5ABC: * UTC"}},
+     {BEACON, "message 1 to K1ABC:  ?WX?NET?RPT?CLUB", "ack 5 to K5ABC",
+      "message 2 to K5ABC: * UTC"}},
+    // Standard queries the server leaves to the station: its status, and the way a query came.
+    {"StandardQueries",
+     "K1ABC>APRS,WIDE1-1::N0CALL-10:?APRSS{1\nK2ABC>APRS,WIDE1-1*,WIDE2-1::N0CALL-10:?PING?{2",
+     {BEACON, "ack 1 to K1ABC", "Status Report, * | Query server: message ?HELP for topics",
+      "ack 2 to K2ABC", "APRS Message  for \"K2ABC\"* | K2ABC>APRS,WIDE1-1*,WIDE2-1"}},
 };
 
 // decode_aprs's report on one frame: what it printed in red (its complaints) and the rest.

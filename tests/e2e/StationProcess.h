@@ -36,16 +36,16 @@ inline void EndWithTheTest(QProcess& process) {
   process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
 }
 
-// The binary run headless as the station N0CALL-10, with host and program folders (topic ?WX
-// answered "Sunny"), temporary folder and user settings of its own. What it transmits on the
-// stdio link are the lines of its standard output; both outputs are taken in while the test
-// waits, so that the process never blocks on a full pipe.
+// The binary run headless as the station N0CALL-10 without its beacon, with host and program
+// folders (topic ?WX answered "Sunny"), temporary folder and user settings of its own. What it
+// transmits on the stdio link are the lines of its standard output; both outputs are taken in while
+// the test waits, so that the process never blocks on a full pipe.
 class StationProcessTest : public ::testing::Test {
  protected:
   StationProcessTest() : tmpDir_(tmp_.path()) {
     Write(host_.path() + "/uiview32.ini",
           "[STATION]\r\nCALLSIGN=N0CALL-10\r\nLATITUDE=4903.50N\r\nLONGITUDE=07201.75W\r\n"
-          "[MESSAGES]\r\nREMOTE_COMMANDS=2\r\nDEFAULT_PORT=1\r\n");
+          "[MESSAGES]\r\nREMOTE_COMMANDS=2\r\nDEFAULT_PORT=1\r\n[BREVIO]\r\nBEACON=0\r\n");
     Write(host_.path() + "/overlays/brv.pos", "WX!4905.20N/07158.30W_\r\n");
     Write(host_.path() + "/brevio-message-number.txt", "0\n");
     Write(program_.path() + "/brv.txt", "?WX\r\n>Sunny\r\n");

@@ -38,7 +38,8 @@ TEST_F(StdioStationTest, SleepsAnswersFollowsSignalsAndItsTopicFileAndEndsWithIt
   EXPECT_TRUE(Shows(sent_, ":Sunny{3\n")) << sent_.toStdString();
   // Acks are no replies; the lines that are no frames are not heard.
   signal(SIGUSR2);
-  EXPECT_TRUE(Shows(error_, " stdio: connected | frames heard: 3 | replies sent: 3\n"));
+  EXPECT_TRUE(
+      Shows(error_, " stdio: connected | frames heard: 3 | replies sent: 3 | dropped: 4\n"));
   signal(SIGUSR1);
   EXPECT_TRUE(Shows(error_, "Scan for QDOS: off"));
   // A new length of the topic file reloads it without a command. Rewritten in place many times a
@@ -107,10 +108,16 @@ TEST_F(StdioStationTest, ANewStationIsFoundAndAnswers) {
   EXPECT_TRUE(
       sent_.endsWith("brevio --headless\nand check its files after each change with: "
                      "brevio --check\n"));
+  sent_.clear();
   StartWith({"--headless", "--tnc", "stdio"});
   process_.write("N0CALL>APRS::N0ABC-7:?CLUB{3\n");
   EXPECT_TRUE(Shows(sent_, "::N0CALL   :N0ABC-7 club station: ask ?NET{1\n"))
       << sent_.toStdString();
+  // The new station beacons as set up, first of all.
+  const QByteArray beacon = sent_.left(sent_.indexOf('\n') + 1);
+  EXPECT_TRUE(beacon.startsWith("N0ABC-7>APZBRV,WIDE1-1,WIDE2-1:=") &&
+              beacon.endsWith("W-Query server: message ?HELP for topics\n"))
+      << beacon.toStdString();
 }
 
 // Query `n` of a burst, each from a call of its own: monitored QDOS queries and numbered

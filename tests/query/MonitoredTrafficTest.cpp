@@ -75,7 +75,7 @@ TEST_F(MonitoredTrafficTest, QueryOverAtMostTwoHopsIsAnsweredOnceAndItsRepeatIgn
   EXPECT_THAT(
       StatusLines(),
       ElementsAre("QDOS or QUERY seen in APRS destination (QDOS     ).", "1=[" + kHeader + "]",
-                  "2=[:QDOS     :HELP{12\r]",
+                  "2=[:QDOS     :HELP{12<0x0d>]",
                   "= begin query ========================================", " from [PA3XYZ-7]",
                   " message = [HELP]", " digipath = WIDE1-1", " reversed digipath = WIDE",
                   " honored", "Send msg :  ?WX?NET (len=8, digipath = WIDEmessage type = A)"));

@@ -84,11 +84,11 @@ class ManualClock : public Clock {
 class MemoryLogFile : public LogFile {
  public:
   std::optional<std::string> tempFolder = "/tmp/brevio-test/";
-  std::optional<SystemError> failWith;
+  std::optional<LogFileFailure> failWith;
   std::map<std::string, std::string> files;
 
   std::optional<std::string> TempFolder() override { return tempFolder; }
-  std::optional<SystemError> Append(const std::string& path, std::string_view bytes) override {
+  std::optional<LogFileFailure> Append(const std::string& path, std::string_view bytes) override {
     if (failWith) return failWith;
     files[path] += bytes;
     return std::nullopt;

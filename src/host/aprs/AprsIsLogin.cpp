@@ -54,8 +54,9 @@ std::optional<AprsIsLogResponse> ParseAprsIsLogResponse(std::string_view line) {
   response.call = std::string(words[1]);
   std::string_view status = words[2];
   if (status.ends_with(',')) status.remove_suffix(1);
-  if (status != "verified" && status != "unverified") return std::nullopt;
+  if (status != "verified" && status != "unverified" && status != "rejected") return std::nullopt;
   response.verified = status == "verified";
+  response.rejected = status == "rejected";
   if (words.size() >= 5 && words[3] == "server") response.server = std::string(words[4]);
   return response;
 }

@@ -18,13 +18,16 @@ std::string AprsIsMessageFilter(std::string_view call);
 std::string FormatAprsIsLogin(std::string_view call, std::string_view version,
                               std::string_view filter);
 
-// What a server answered to the login, from its comment "# logresp CALL verified, server NAME".
+// What a server answered to the login, from its comment "# logresp CALL verified, server NAME"
+// (or "unverified", or "rejected").
 struct AprsIsLogResponse {
   std::string call;
   // Only a verified login may send frames; an unverified one is receive-only.
   bool verified = false;
   // Empty when the server does not name itself.
   std::string server;
+  // The server takes no login of this call: nothing may be sent or heard.
+  bool rejected = false;
 
   bool operator==(const AprsIsLogResponse&) const = default;
 };

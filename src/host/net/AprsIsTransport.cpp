@@ -3,6 +3,7 @@
 #include "host/aprs/AprsIsLogin.h"
 #include "host/aprs/AprsIsOutputLine.h"
 #include "host/aprs/CallSign.h"
+#include "host/aprs/Tnc2Line.h"
 #include "host/net/TcpDevice.h"
 
 namespace brevio {
@@ -23,11 +24,18 @@ AprsIsTransport::AprsIsTransport(const std::string& host, std::uint16_t port,
 
 void AprsIsTransport::Start(FrameSink& sink) {
   sink_ = &sink;
-  link_.Start({[this] { LogIn(); }, [this](std::string_view bytes) { Receive(bytes); },
+  link_.Start({[this] { LogIn(); },
+               [this](std::string_view bytes, bool behind) { Receive(bytes, behind); },
                [this] {
                  keepAlive_.stop();
                  loggedIn_ = false;
                  reader_.Reset();
+               },
+               [this](const std::string& line) {
+                 const std::string text = line.substr(0, line.find_first_of("\r\n"));
+                 if (auto frame = ParseTnc2Line(text, CallSignRule::AprsIs)) {
+                   sink_->FrameLeft(*frame);
+                 }
                }});
 }
 
@@ -50,8 +58,15 @@ void AprsIsTransport::LogIn() {
   keepAlive_.start();
 }
 
-void AprsIsTransport::Receive(std::string_view bytes) {
-  for (const AprsIsLine& line : reader_.Feed(bytes)) {
+void AprsIsTransport::Receive(std::string_view bytes, bool behind) {
+  sink_->LinkBehind(behind);
+  const std::size_t droppedBefore = reader_.MalformedDropped() + reader_.OverlongDropped();
+  const std::vector<AprsIsLine> lines = reader_.Feed(bytes);
+  for (std::size_t n = droppedBefore; n < reader_.MalformedDropped() + reader_.OverlongDropped();
+       ++n) {
+    sink_->FrameDropped();
+  }
+  for (const AprsIsLine& line : lines) {
     if (const auto* response = std::get_if<AprsIsLogResponse>(&line)) {
       LoggedIn(*response);
     } else {
@@ -64,6 +79,10 @@ void AprsIsTransport::Receive(std::string_view bytes) {
 }
 
 void AprsIsTransport::LoggedIn(const AprsIsLogResponse& response) {
+  if (response.rejected) {
+    link_.Reconnect("the server rejected the login as " + response.call);
+    return;
+  }
   std::string text = link_.Name() + ": logged in as " + response.call;
   text += response.verified ? ", verified" : ", not verified (the server passes on no frames)";
   if (!response.server.empty()) text += ", server " + response.server;

@@ -42,7 +42,7 @@ class AprsIsTransport : public Transport {
 
  private:
   void LogIn();
-  void Receive(std::string_view bytes);
+  void Receive(std::string_view bytes, bool behind);
   void LoggedIn(const AprsIsLogResponse& response);
 
   std::function<std::string()> loginCall_;

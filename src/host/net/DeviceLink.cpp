@@ -24,6 +24,8 @@ DeviceLink::DeviceLink(const std::string& kind, std::unique_ptr<LinkDevice> devi
   for (QTimer* timer : {&retryTimer_, &connectTimer_, &stallTimer_, &silenceTimer_}) {
     timer->setSingleShot(true);
   }
+  readOn_.setSingleShot(true);
+  readOn_.setInterval(0);
   connectTimer_.setInterval(options_.connectTimeoutMs);
   stallTimer_.setInterval(options_.writeStallMs);
   silenceTimer_.setInterval(options_.silenceMs);
@@ -36,6 +38,7 @@ DeviceLink::DeviceLink(const std::string& kind, std::unique_ptr<LinkDevice> devi
   QObject::connect(&silenceTimer_, &QTimer::timeout, &io,
                    [this] { Lost("nothing heard for " + WaitText(options_.silenceMs)); });
   QObject::connect(&io, &QIODevice::readyRead, &io, [this] { OnReadyRead(); });
+  QObject::connect(&readOn_, &QTimer::timeout, &io, [this] { OnReadyRead(); });
   QObject::connect(&io, &QIODevice::bytesWritten, &io,
                    [this](qint64 count) { OnBytesWritten(count); });
   device_->Watch({[this] { OnConnected(); }, [this](const std::string& reason) { Lost(reason); }});
@@ -97,10 +100,17 @@ void DeviceLink::OnConnected() {
 }
 
 void DeviceLink::OnReadyRead() {
-  const QByteArray bytes = device_->Io().readAll();
-  if (state_ != State::Connected) return;
+  QIODevice& io = device_->Io();
+  if (state_ != State::Connected) {
+    io.readAll();
+    return;
+  }
+  const QByteArray bytes = io.read(kReadPerTurn);
+  if (io.bytesAvailable() > 0) readOn_.start();
+  const bool behind = io.bytesAvailable() > kBehindAbove;
   if (options_.silenceMs > 0) silenceTimer_.start();
-  handlers_.received(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  handlers_.received(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                     behind);
 }
 
 void DeviceLink::OnBytesWritten(qint64 count) {
@@ -119,7 +129,11 @@ void DeviceLink::Write(const std::string& bytes) {
 }
 
 void DeviceLink::Flush() {
-  while (state_ == State::Connected && queue_.HasWaiting()) Write(queue_.Pop());
+  while (state_ == State::Connected && queue_.HasWaiting()) {
+    const std::string frame = queue_.Pop();
+    Write(frame);
+    if (handlers_.left) handlers_.left(frame);
+  }
   if (queue_.Dropped() > droppedLogged_) {
     log_(name_ + ": " + std::to_string(queue_.Dropped() - droppedLogged_) +
          " frames dropped while the link was down (at most " + std::to_string(options_.queueBound) +
@@ -135,7 +149,7 @@ void DeviceLink::Lost(const std::string& reason) {
   const bool wasConnected = state_ == State::Connected;
   state_ = State::Waiting;
   sessionOpen_ = false;
-  for (QTimer* timer : {&connectTimer_, &stallTimer_, &silenceTimer_}) timer->stop();
+  for (QTimer* timer : {&connectTimer_, &stallTimer_, &silenceTimer_, &readOn_}) timer->stop();
   device_->Close();
   queue_.Requeue();
   if (wasConnected) {

@@ -39,12 +39,21 @@ struct LinkOptions {
 // on the event loop; nothing blocks.
 class DeviceLink {
  public:
+  // A peer that sends faster than the station takes its frames is read this much per turn of the
+  // event loop, so that timers, signals and the other links keep their turn.
+  static constexpr qint64 kReadPerTurn = 16 * 1024;
+  // More than this left waiting after a turn's read is no passing burst: the link is behind.
+  static constexpr qint64 kBehindAbove = 8 * kReadPerTurn;
+
   struct Handlers {
     // The connection is up: the peer's session may begin (a login, say).
     std::function<void()> connected;
-    std::function<void(std::string_view)> received;
+    // `behind`: more than kBehindAbove bytes wait after these.
+    std::function<void(std::string_view, bool behind)> received;
     // The connection has gone: the next bytes received start a new stream.
     std::function<void()> lost;
+    // A frame's bytes have gone to the device: it leaves now.
+    std::function<void(const std::string&)> left;
   };
 
   // The log lines name the link by `kind` and the device's address ("TNC kiss://...").
@@ -94,6 +103,8 @@ class DeviceLink {
   QTimer connectTimer_;
   QTimer stallTimer_;
   QTimer silenceTimer_;
+  // Reads on in the next turn what one turn left.
+  QTimer readOn_;
   QElapsedTimer connectedFor_;
   State state_ = State::Waiting;
   bool sessionOpen_ = false;

@@ -9,9 +9,15 @@ KissTransport::KissTransport(std::unique_ptr<LinkDevice> device, LinkLog log, Li
 
 void KissTransport::Start(FrameSink& sink) {
   sink_ = &sink;
-  link_.Start({[this] { link_.OpenSession(); }, [this](std::string_view bytes) { Receive(bytes); },
+  link_.Start({[this] { link_.OpenSession(); },
+               [this](std::string_view bytes, bool behind) { Receive(bytes, behind); },
                // A frame cut off by the loss must not run into the first of the next stream.
-               [this] { deframer_ = KissDeframer(); }});
+               [this] { deframer_ = KissDeframer(); },
+               [this](const std::string& bytes) {
+                 for (const KissFrame& kiss : KissDeframer().Feed(bytes)) {
+                   if (auto frame = DecodeAx25UiFrame(kiss.payload).frame) sink_->FrameLeft(*frame);
+                 }
+               }});
 }
 
 void KissTransport::Transmit(const Tnc2Frame& frame, std::int16_t port) {
@@ -24,11 +30,13 @@ void KissTransport::Transmit(const Tnc2Frame& frame, std::int16_t port) {
   link_.Send(EncodeKissFrame(kissPort, *payload).value());
 }
 
-void KissTransport::Receive(std::string_view bytes) {
+void KissTransport::Receive(std::string_view bytes, bool behind) {
+  sink_->LinkBehind(behind);
   for (const KissFrame& kiss : deframer_.Feed(bytes)) {
     Ax25Decoded decoded = DecodeAx25UiFrame(kiss.payload);
     if (!decoded.frame) {
       ++undecodableDropped_;
+      sink_->FrameDropped();
       continue;
     }
     sink_->FrameReceived(*decoded.frame, static_cast<std::int16_t>(kiss.port + 1));

@@ -30,7 +30,7 @@ class KissTransport : public Transport {
   std::size_t UndecodableDropped() const { return undecodableDropped_; }
 
  private:
-  void Receive(std::string_view bytes);
+  void Receive(std::string_view bytes, bool behind);
 
   LinkLog log_;
   DeviceLink link_;

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QTimer>
 #include <array>
 #include <cerrno>
 
@@ -9,16 +10,44 @@
 
 namespace brevio {
 
+StdioTransport::StdioTransport(int input, int output, LinkLog log)
+    : input_(input),
+      log_(std::move(log)),
+      output_(output,
+              {[this] {
+                 log_(
+                     "stdio: standard output is not read; the oldest frames are dropped (at "
+                     "most " +
+                     std::to_string(NonBlockingWriter::kMaxWaiting) + " wait)");
+               },
+               [this](std::size_t dropped) {
+                 log_("stdio: standard output is read again; " + std::to_string(dropped) +
+                      " frames were dropped");
+               },
+               [this](const std::string& reason) {
+                 log_("stdio: standard output is closed (" + reason +
+                      "); frames are no longer "
+                      "written");
+                 outputClosed_ = true;
+                 if (notifier_) EndOnNextTurn();
+               }}) {}
+
 void StdioTransport::Start(FrameSink& sink, std::function<void()> inputEnded) {
   reader_.emplace(sink);
   inputEnded_ = std::move(inputEnded);
   notifier_ = std::make_unique<QSocketNotifier>(input_, QSocketNotifier::Read);
   QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { ReadInput(); });
   status_.Set(LinkState::Connected);
+  if (outputClosed_) EndOnNextTurn();
 }
 
-// One read per readiness notice: it returns what is there without waiting for more, so the
-// event loop never blocks on the input.
+// Not inside the send that found the output closed: its caller goes on first.
+void StdioTransport::EndOnNextTurn() {
+  QTimer::singleShot(0, notifier_.get(), [this] { End("the output is closed"); });
+}
+
+// One read per readiness notice: it returns what is there without waiting for more, and a
+// bounded amount, so the event loop never blocks on the input nor spends a turn on it alone.
 void StdioTransport::ReadInput() {
   std::array<char, 4096> buffer;
   const ssize_t count = ::read(input_, buffer.data(), buffer.size());
@@ -27,20 +56,25 @@ void StdioTransport::ReadInput() {
     return;
   }
   if (count < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) return;
+  End("the input has ended");
+}
+
+void StdioTransport::End(const std::string& reason) {
+  if (ended_) return;
+  ended_ = true;
   notifier_->setEnabled(false);
   reader_->Finish();
-  status_.Set(LinkState::Lost, "the input has ended");
+  status_.Set(LinkState::Lost, reason);
   if (inputEnded_) inputEnded_();
 }
 
 void StdioTransport::Transmit(const Tnc2Frame& frame, std::int16_t) {
-  const std::optional<std::string> line = Tnc2OutputLine(frame);
+  std::optional<std::string> line = Tnc2OutputLine(frame);
   if (!line) {
     ++unwritableDropped_;
     return;
   }
-  std::fwrite(line->data(), 1, line->size(), output_);
-  std::fflush(output_);
+  output_.Write(std::move(*line));
 }
 
 }  // namespace brevio

@@ -5,7 +5,11 @@ namespace brevio {
 TcpDevice::TcpDevice(const TncAddress& address)
     : address_(FormatTncAddress(address)),
       host_(QString::fromStdString(address.host)),
-      port_(address.port) {}
+      port_(address.port) {
+  // What the station has not taken yet stays with the system, and TCP slows the peer down,
+  // rather than growing here without bound.
+  socket_.setReadBufferSize(kReadBufferBytes);
+}
 
 void TcpDevice::Watch(Events events) {
   events_ = std::move(events);

@@ -27,17 +27,31 @@ bool OutgoingMessages::Send(Tnc2Frame envelope, std::string_view addressee, std:
   if (!info) return false;
   lastNumber_ = next;
   envelope.info = *info;
-  waiting_.push_back(
-      {StationIdentity(addressee), number, envelope, port, 1, TicksAfter(now, kRetryDelaysMs[0])});
+  if (waiting_.size() >= kMaxAwaiting) waiting_.erase(waiting_.begin());
+  waiting_.push_back({StationIdentity(addressee), number, std::string(text), envelope, port, 1,
+                      TicksAfter(now, kRetryDelaysMs[0])});
   transport_.Transmit(envelope, port);
   return true;
 }
 
-void OutgoingMessages::Acknowledged(std::string_view from, std::string_view number) {
+void OutgoingMessages::Acknowledged(std::string_view from, std::string_view number, bool rejected) {
   const std::string station = StationIdentity(from);
-  std::erase_if(waiting_, [&](const Unacked& message) {
-    return message.addressee == station && message.number == number;
+  const auto answered = std::find_if(waiting_.begin(), waiting_.end(), [&](const Unacked& m) {
+    return m.addressee == station && m.number == number;
   });
+  if (answered == waiting_.end()) return;
+  Log(station + (rejected ? " rejected message " : " acked message ") + answered->number + ": " +
+      answered->text);
+  waiting_.erase(answered);
+}
+
+void OutgoingMessages::Left(std::string_view info, std::int32_t now) {
+  for (Unacked& message : waiting_) {
+    if (message.frame.info != info) continue;
+    const std::int32_t earliest =
+        TicksAfter(now, kRetryDelaysMs[static_cast<std::size_t>(message.tries - 1)]);
+    if (TicksBetween(message.due, earliest) > 0) message.due = earliest;
+  }
 }
 
 // Frames go out only once the list is settled, so a transport that answers at once finds it
@@ -46,13 +60,20 @@ void OutgoingMessages::Poll(std::int32_t now) {
   std::vector<std::pair<Tnc2Frame, std::int16_t>> due;
   for (Unacked& message : waiting_) {
     if (TicksBetween(message.due, now) < 0) continue;
+    if (message.tries == kMaxTries) {
+      Log("message " + message.number + " to " + message.addressee + " given up after " +
+          std::to_string(kMaxTries) + " tries: " + message.text);
+      continue;
+    }
     due.emplace_back(message.frame, message.port);
     ++message.tries;
-    if (message.tries < kMaxTries) {
-      message.due = TicksAfter(now, kRetryDelaysMs[static_cast<std::size_t>(message.tries - 1)]);
-    }
+    message.due = TicksAfter(now, kRetryDelaysMs[static_cast<std::size_t>(message.tries - 1)]);
+    Log("retry " + std::to_string(message.tries) + " of " + std::to_string(kMaxTries) + " to " +
+        message.addressee + ": " + message.text);
   }
-  std::erase_if(waiting_, [](const Unacked& message) { return message.tries >= kMaxTries; });
+  std::erase_if(waiting_, [now](const Unacked& message) {
+    return message.tries == kMaxTries && TicksBetween(message.due, now) >= 0;
+  });
   for (const auto& [frame, port] : due) transport_.Transmit(frame, port);
 }
 

@@ -10,6 +10,7 @@
 #include "host/aprs/ThirdPartyFrame.h"
 #include "host/aprs/Tnc2Line.h"
 #include "host/station/ReceivedDataText.h"
+#include "host/station/StationEnvelope.h"
 #include "host/station/StationHost.h"
 #include "host/station/Ticks.h"
 
@@ -32,12 +33,6 @@ std::string EffectivePath(const Tnc2Frame& frame) {
   return path;
 }
 
-// Today's digipeaters no longer repeat the old bare aliases; WIDE1-1 is what they answer.
-std::string OnAirAlias(const std::string& call) {
-  const std::string upper = UpperCase(call);
-  return upper == "WIDE" || upper == "RELAY" ? "WIDE1-1" : call;
-}
-
 // Clears the flag it guards when the frames' events are done, also when one of them throws.
 class RaisingScope {
  public:
@@ -55,8 +50,9 @@ class RaisingScope {
 Station::Station(const StationPorts& ports, StationHostOptions options)
     : ports_(ports),
       options_(std::move(options)),
-      outgoing_(ports.transport),
-      objects_(ports.transport, ports.utc) {}
+      outgoing_(ports.transport, [this](const std::string& line) { HostLine(line); }),
+      objects_(ports.transport, ports.utc),
+      beacon_(ports.transport) {}
 
 std::unique_ptr<HostLink> Station::Connect() {
   Config();
@@ -87,6 +83,10 @@ void Station::RaiseEvents(Raise raise) {
 
 void Station::FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> port) {
   if (observer_ != nullptr) observer_->FrameHeard();
+  if (shedding_.Shed(frame, StationIdentity(Config().call), ports_.log)) {
+    if (observer_ != nullptr) observer_->FrameShed();
+    return;
+  }
   heard_.emplace_back(frame, port.value_or(Config().defaultPort));
   if (raising_) return;
   RaisingScope scope(raising_);
@@ -95,6 +95,7 @@ void Station::FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> 
     heard_.pop_front();
     Take(next, nextPort);
   }
+  for (const std::string& line : std::exchange(heldLines_, {})) ports_.log(line);
 }
 
 void Station::Take(Tnc2Frame frame, std::int16_t port) {
@@ -109,6 +110,10 @@ void Station::Take(Tnc2Frame frame, std::int16_t port) {
   }
   receivedData_ = FormatReceivedData(frame);
   RaiseEvents([](HostEvents& events) { events.DataAvailable(); });
+  if (const std::optional<GeneralQuery> query = ParseGeneralQuery(frame.info)) {
+    AnswerGeneralQuery(*query);
+    return;
+  }
 
   if (const std::optional<AprsMessage> message = ParseAprsMessage(frame.info)) {
     if (StationIdentity(message->addressee) == StationIdentity(Config().call)) {
@@ -129,7 +134,8 @@ void Station::Take(Tnc2Frame frame, std::int16_t port) {
 
 void Station::TakeMessage(const Tnc2Frame& frame, const AprsMessage& message, std::int16_t port) {
   if (message.kind != AprsMessage::Kind::Message) {
-    outgoing_.Acknowledged(frame.source, message.lineNumber);
+    outgoing_.Acknowledged(frame.source, message.lineNumber,
+                           message.kind == AprsMessage::Kind::Reject);
     Reschedule();
     return;
   }
@@ -139,13 +145,20 @@ void Station::TakeMessage(const Tnc2Frame& frame, const AprsMessage& message, st
   }
   // Our replies to a station that offered reply-acks carry its number.
   if (message.number.find('}') != std::string::npos) {
-    replyAckPeers_[StationIdentity(frame.source)] = message.lineNumber;
+    replyAckPeers_.Heard(StationIdentity(frame.source), message.lineNumber,
+                         ports_.clock.TickCount());
   }
   // Every copy is acked: the sender heard none of our earlier acks, or it would not repeat.
   if (!message.number.empty()) SendAck(frame.source, message.number, port);
-  if (message.text.empty() || message.text.front() != '?' || !MayAsk(frame.source)) return;
+  if (message.text.empty() || message.text.front() != '?') return;
   if (recent_.IsCopy(frame.source, message, ports_.clock.TickCount())) return;
+  if (!RaiseRemoteCommand(frame, message, port)) AnswerStandardQuery(frame, message.text, port);
+}
 
+bool Station::RaiseRemoteCommand(const Tnc2Frame& frame, const AprsMessage& message,
+                                 std::int16_t port) {
+  if (!MayAsk(frame.source)) return false;
+  bool answered = false;
   const std::string effectivePath = EffectivePath(frame);
   RaiseEvents([&](HostEvents& events) {
     std::string call = frame.source;
@@ -156,7 +169,9 @@ void Station::TakeMessage(const Tnc2Frame& frame, const AprsMessage& message, st
     std::string text = message.text;
     bool done = false;
     events.NotifyRemotecommand(call, path, returnPath, intPort, type, text, done);
+    answered = answered || done;
   });
+  return answered;
 }
 
 void Station::SendAck(const std::string& to, const std::string& number, std::int16_t port) {
@@ -192,6 +207,7 @@ void Station::Poll() {
   const std::int32_t now = ports_.clock.TickCount();
   outgoing_.Poll(now);
   objects_.Poll(now);
+  beacon_.Poll(now);
   Reschedule();
 }
 
@@ -211,8 +227,9 @@ void Station::SendAPRSMessage(const std::string& destination, const std::string&
   }
   // Kept before it goes out: a crash right after sending must not give the number again.
   numbers_->Save(outgoing_.NextNumber());
-  const auto peer = replyAckPeers_.find(StationIdentity(destination));
-  const std::string theirs = peer == replyAckPeers_.end() ? "" : peer->second;
+  const std::string theirs =
+      replyAckPeers_.LatestNumber(StationIdentity(destination), ports_.clock.TickCount())
+          .value_or("");
   if (!outgoing_.Send(Envelope(path), destination, text, port, ports_.clock.TickCount(), theirs)) {
     throw HostCallFailed("'" + destination + "' cannot be the addressee of a message");
   }
@@ -234,33 +251,13 @@ bool Station::DeleteObject(const std::string& name) {
 }
 
 Tnc2Frame Station::Envelope(const std::string& path) {
-  Tnc2Frame frame;
-  frame.source = Config().call;
-  frame.destination = options_.toCall;
-  if (!IsValidCallSign(frame.source, CallSignRule::AprsIs)) {
-    throw HostCallFailed("the station call sign '" + frame.source + "' cannot be sent");
-  }
-  const std::string& digipeaters = path.empty() ? options_.transmitPath : path;
-  std::size_t start = 0;
-  while (start <= digipeaters.size()) {
-    const std::size_t comma = std::min(digipeaters.find(',', start), digipeaters.size());
-    const std::string call = OnAirAlias(digipeaters.substr(start, comma - start));
-    start = comma + 1;
-    if (call.empty()) continue;
-    if (!IsValidCallSign(call, CallSignRule::Ax25)) {
-      throw HostCallFailed("'" + call + "' in the path '" + digipeaters +
-                           "' is no digipeater call");
-    }
-    frame.path.push_back({call, false});
-  }
-  if (frame.path.size() > kMaxAx25Digipeaters) {
-    throw HostCallFailed("the path '" + digipeaters + "' holds more than 8 digipeaters");
-  }
-  return frame;
+  return StationEnvelope(Config().call, options_.toCall,
+                         path.empty() ? options_.transmitPath : path);
 }
 
 void Station::Reschedule() {
-  const std::optional<std::int32_t> due = EarlierDeadline(outgoing_.NextDue(), objects_.NextDue());
+  const std::optional<std::int32_t> due =
+      EarlierDeadline(EarlierDeadline(outgoing_.NextDue(), objects_.NextDue()), beacon_.NextDue());
   if (!due) {
     ports_.timer.SetEnabled(false);
     return;

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,10 +15,14 @@
 #include "base/Timer.h"
 #include "host/HostLink.h"
 #include "host/aprs/AprsMessage.h"
+#include "host/station/FloodShedding.h"
 #include "host/station/FrameSink.h"
 #include "host/station/MessageNumberFile.h"
 #include "host/station/OutgoingMessages.h"
 #include "host/station/RecentMessages.h"
+#include "host/station/ReplyAckPeers.h"
+#include "host/station/StandardQueries.h"
+#include "host/station/StationBeacon.h"
 #include "host/station/StationHostConfig.h"
 #include "host/station/StationHostOptions.h"
 #include "host/station/StationObjects.h"
@@ -38,8 +41,11 @@ struct StationPorts {
   UtcClock& utc;
   // Fires when the next retry or object report is due; its tick handler calls Poll.
   Timer& timer;
-  // Writes a line to the status log: what the station cannot make sense of, or cannot keep.
+  // Writes a line to the status log: what the station cannot make sense of, or cannot keep,
+  // and what it does on its own.
   std::function<void(const std::string&)> log = [](const std::string&) {};
+  // A random delay from 0 to below the bound, in ms.
+  std::function<std::int32_t(std::int32_t)> random = RandomBelow;
 };
 
 // The station host: plays the host's part for a station on its transport. It holds what every
@@ -51,13 +57,22 @@ struct StationPorts {
 // numbered copy, the end of retries for whatever it acks, and NotifyRemotecommand for a first
 // copy (see RecentMessages) whose text begins with "?" when REMOTE_COMMANDS lets the sender ask;
 // for a report of the sender's position in any of its forms (see ParseSenderPosition),
-// NotifyBeacon.
+// NotifyBeacon; for a standard query (see StandardQueries) the server did not answer (blnDoneIt
+// false), the station's own answer. Its status lines wait while events are raised, so that they
+// never fall among the lines the server writes for one event.
 class Station : public HostConnector, public FrameSink {
  public:
   Station(const StationPorts& ports, StationHostOptions options = {});
 
   std::unique_ptr<HostLink> Connect() override;
   void FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> port) override;
+  void FrameLeft(const Tnc2Frame& frame) override;
+  void FrameDropped() override;
+
+  // Starts the position beacon (see StationBeacon), unless [BREVIO] turns it off.
+  void StartBeacon();
+  // While behind, only what MattersUnderLoad is taken; the rest is shed and counted.
+  void LinkBehind(bool behind) override { shedding_.LinkBehind(behind); }
 
   // The link has ended for good (the end of standard input): the host closes, so each
   // connection gets UIView32IsClosing.
@@ -84,11 +99,18 @@ class Station : public HostConnector, public FrameSink {
  private:
   void Take(Tnc2Frame frame, std::int16_t port);
   void TakeMessage(const Tnc2Frame& frame, const AprsMessage& message, std::int16_t port);
+  // Whether the server has answered the query `message` (its NotifyRemotecommand's blnDoneIt).
+  bool RaiseRemoteCommand(const Tnc2Frame& frame, const AprsMessage& message, std::int16_t port);
+  void AnswerStandardQuery(const Tnc2Frame& frame, const std::string& text, std::int16_t port);
+  void AnswerGeneralQuery(const GeneralQuery& query);
+  // Writes a status line of the station's own, or keeps it until the events being raised end.
+  void HostLine(const std::string& line);
   void SendAck(const std::string& to, const std::string& number, std::int16_t port);
   bool MayAsk(const std::string& sender);
   // A frame of our own: source, destination and the digipeaters of `path` (the default path when
   // empty). Throws HostCallFailed when a call cannot be sent.
   Tnc2Frame Envelope(const std::string& path);
+  void TransmitOwn(std::string info, std::int16_t port);
   void Reschedule();
   // Calls `raise` with the events of each connection that has them.
   template <typename Raise>
@@ -101,16 +123,20 @@ class Station : public HostConnector, public FrameSink {
   std::string receivedData_;
   OutgoingMessages outgoing_;
   StationObjects objects_;
+  StationBeacon beacon_;
+  QueryLimiter queryLimiter_;
   RecentMessages recent_;
   // Frames heard while the events of an earlier one run wait here, so that each frame's events
   // see its own ReceivedData.
   std::deque<std::pair<Tnc2Frame, std::int16_t>> heard_;
   bool raising_ = false;
+  std::vector<std::string> heldLines_;
+  std::size_t dropped_ = 0;
   StationObserver* observer_ = nullptr;
   // Read before the first message is numbered, saved after each.
   std::optional<MessageNumberFile> numbers_;
-  // The last message number of each station (by StationIdentity) that offered reply-acks.
-  std::map<std::string, std::string> replyAckPeers_;
+  ReplyAckPeers replyAckPeers_;
+  FloodShedding shedding_;
 };
 
 }  // namespace brevio

@@ -23,6 +23,7 @@ StationHostConfig ReadStationHostConfig(IniReader& ini, const std::string& iniPa
   // Start-up refuses a port beyond 16 bits; until it does, port 1 stands in.
   config.defaultPort =
       DefaultPortFromText(ini.ReadIniValue(iniPath, "MESSAGES", "DEFAULT_PORT", "1")).value_or(1);
+  config.beacon = ReadBeaconSettings(ini, iniPath);
   return config;
 }
 

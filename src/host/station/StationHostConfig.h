@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/IniReader.h"
+#include "host/station/BeaconSettings.h"
 
 namespace brevio {
 
@@ -17,11 +18,12 @@ struct StationHostConfig {
   RemoteCommands remoteCommands = RemoteCommands::Nobody;
   // The port of frames from a link without port numbers.
   std::int16_t defaultPort = 1;
+  BeaconSettings beacon;
 };
 
 // Reads CALLSIGN of [STATION], REMOTE_COMMANDS and DEFAULT_PORT of [MESSAGES] as start-up reads
 // them: REMOTE_COMMANDS "0" or missing is nobody, "1" only the station's own call, anything else
-// anyone.
+// anyone; and the beacon's settings (see ReadBeaconSettings).
 StationHostConfig ReadStationHostConfig(IniReader& ini, const std::string& iniPath);
 
 }  // namespace brevio

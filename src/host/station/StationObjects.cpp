@@ -36,11 +36,16 @@ std::int16_t StationObjects::Create(const HostMapObject& object, const Tnc2Frame
   held.envelope = envelope;
   held.port = port;
   held.due = TicksAfter(now, kRepeatMs);
+  held.sentAt = now;
   const std::optional<Tnc2Frame> frame = Frame(held);
   if (!frame) return kNoObjectReport;
 
   const auto same = std::find_if(objects_.begin(), objects_.end(),
                                  [&](const Held& o) { return o.report.name == object.Name; });
+  if (same != objects_.end() && same->sentInfo == frame->info && same->port == port &&
+      TicksBetween(same->sentAt, now) < kMinSpacingMs) {
+    return kPlaced;
+  }
   if (same != objects_.end()) {
     *same = std::move(held);
   } else if (objects_.size() < kMaxObjects) {
@@ -76,10 +81,20 @@ void StationObjects::Poll(std::int32_t now) {
   for (Held& held : objects_) {
     if (TicksBetween(held.due, now) < 0) continue;
     held.due = TicksAfter(now, kRepeatMs);
+    held.sentAt = now;
     if (std::optional<Tnc2Frame> frame = Frame(held))
       due.emplace_back(std::move(*frame), held.port);
   }
   for (const auto& [frame, port] : due) transport_.Transmit(frame, port);
+}
+
+void StationObjects::Left(std::string_view info, std::int32_t now) {
+  for (Held& held : objects_) {
+    if (held.sentInfo != info) continue;
+    held.sentAt = now;
+    const std::int32_t earliest = TicksAfter(now, kRepeatMs);
+    if (TicksBetween(held.due, earliest) > 0) held.due = earliest;
+  }
 }
 
 std::optional<std::int32_t> StationObjects::NextDue() const {
@@ -94,6 +109,7 @@ std::optional<Tnc2Frame> StationObjects::Frame(Held& held) {
   if (!info) return std::nullopt;
   Tnc2Frame frame = held.envelope;
   frame.info = *info;
+  held.sentInfo = *info;
   return frame;
 }
 

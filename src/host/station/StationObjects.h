@@ -15,10 +15,12 @@ namespace brevio {
 
 // The objects the station holds on the map, in the order placed. Each goes out as an object
 // report when placed and again every 10 minutes while it lives, with the time of sending; a
-// deleted one goes out once more as a killed object.
+// deleted one goes out once more as a killed object. Placed again unchanged within 31 s of its
+// last report, it is not sent again: the networks would drop the copy as a duplicate.
 class StationObjects {
  public:
   static constexpr std::int32_t kRepeatMs = 600000;
+  static constexpr std::int32_t kMinSpacingMs = 31000;
   // Far more than a station shows; it keeps a run of refused names from growing the list.
   static constexpr std::size_t kMaxObjects = 100;
 
@@ -43,6 +45,10 @@ class StationObjects {
   // Sends again the reports that are due at `now`.
   void Poll(std::int32_t now);
 
+  // A frame with information field `info` has left the link at `now`: an object's next report
+  // waits its full repeat from then, however long the link held this one.
+  void Left(std::string_view info, std::int32_t now);
+
   // When the next report is due; nothing when no object is held.
   std::optional<std::int32_t> NextDue() const;
 
@@ -52,9 +58,13 @@ class StationObjects {
     Tnc2Frame envelope;
     std::int16_t port = 0;
     std::int32_t due = 0;
+    // The information field of the report sent last, and when it left.
+    std::string sentInfo;
+    std::int32_t sentAt = 0;
   };
 
-  // The frame of `held` stamped with the current time; nothing when it cannot be written.
+  // The frame of `held` stamped with the current time, remembered as sent; nothing when it
+  // cannot be written.
   std::optional<Tnc2Frame> Frame(Held& held);
 
   Transport& transport_;

@@ -10,6 +10,10 @@ class StationObserver {
   virtual void FrameHeard() = 0;
   // The server's message went out.
   virtual void ReplySent() = 0;
+  // Bytes heard were no frame.
+  virtual void FrameDropped() = 0;
+  // A frame heard was shed, the link being behind.
+  virtual void FrameShed() {}
 };
 
 }  // namespace brevio

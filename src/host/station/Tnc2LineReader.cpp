@@ -5,11 +5,21 @@
 namespace brevio {
 
 void Tnc2LineReader::Feed(std::string_view bytes) {
-  for (const std::string& line : splitter_.Feed(bytes)) TakeLine(line);
+  const std::size_t overlongBefore = splitter_.OverlongDropped();
+  const std::vector<std::string> lines = splitter_.Feed(bytes);
+  TellOverlong(overlongBefore);
+  for (const std::string& line : lines) TakeLine(line);
 }
 
 void Tnc2LineReader::Finish() {
-  if (const auto rest = splitter_.Finish()) TakeLine(*rest);
+  const std::size_t overlongBefore = splitter_.OverlongDropped();
+  const std::optional<std::string> rest = splitter_.Finish();
+  TellOverlong(overlongBefore);
+  if (rest) TakeLine(*rest);
+}
+
+void Tnc2LineReader::TellOverlong(std::size_t before) {
+  for (std::size_t n = before; n < splitter_.OverlongDropped(); ++n) sink_.FrameDropped();
 }
 
 void Tnc2LineReader::TakeLine(std::string_view line) {
@@ -17,6 +27,7 @@ void Tnc2LineReader::TakeLine(std::string_view line) {
   const auto frame = ParseTnc2Line(line, CallSignRule::AprsIs);
   if (!frame) {
     ++malformedDropped_;
+    sink_.FrameDropped();
     return;
   }
   ++framesRead_;

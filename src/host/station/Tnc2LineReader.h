@@ -31,6 +31,8 @@ class Tnc2LineReader {
 
  private:
   void TakeLine(std::string_view line);
+  // Tells the sink of each line dropped as overlong since the count was `before`.
+  void TellOverlong(std::size_t before);
 
   FrameSink& sink_;
   LineSplitter splitter_{kMaxLine};

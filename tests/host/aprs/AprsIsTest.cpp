@@ -21,6 +21,7 @@ TEST(AprsIsLogResponse, ReadsOnlyLoginResponses) {
        AprsIsLogResponse{"N0CALL-10", true, "T2TEST"}},
       {"# logresp N0CALL unverified, server T2X", AprsIsLogResponse{"N0CALL", false, "T2X"}},
       {"#logresp N0CALL verified", AprsIsLogResponse{"N0CALL", true, ""}},
+      {"# logresp N0CALL-10 rejected", AprsIsLogResponse{"N0CALL-10", false, "", true}},
       {"# logresp N0CALL", std::nullopt},
       {"# logresp N0CALL maybe, server T2X", std::nullopt},
       {"# aprsc 2.1.14 6 Dec 2026 07:22:00 GMT T2TEST 1.2.3.4:14580", std::nullopt},

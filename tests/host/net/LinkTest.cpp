@@ -143,7 +143,7 @@ class PtyPeer : public Peer {
 
 // A link of each kind, started against a peer of its own. It records each status as
 // "STATE[: REASON][ in MS]" (MS to the next try, to the nearest 10), and each frame heard as
-// "LINE", or "PORT LINE" when it came with a port.
+// "LINE", or "PORT LINE" when it came with a port, and each frame that left as "LINE".
 struct Harness : LinkObserver, FrameSink {
   void LinkChanged(const LinkStatus& status) override {
     address = status.address;
@@ -157,6 +157,8 @@ struct Harness : LinkObserver, FrameSink {
   void FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> port) override {
     heard.push_back((port ? std::to_string(*port) + " " : "") + FormatTnc2Line(frame));
   }
+  void FrameLeft(const Tnc2Frame& frame) override { left.push_back(FormatTnc2Line(frame)); }
+  void FrameDropped() override { ++dropped; }
 
   std::unique_ptr<Transport> KissOverTcp() {
     const TncAddress tnc{TncAddress::Kind::Kiss, "127.0.0.1", Loopback("")};
@@ -194,7 +196,8 @@ struct Harness : LinkObserver, FrameSink {
   }
 
   std::string address;
-  Lines seen, heard, log;
+  Lines seen, heard, log, left;
+  int dropped = 0;
   LinkLog logger = [this](const std::string& line) { log.push_back(line); };
   QTemporaryDir folder;
   std::unique_ptr<Peer> peer;
@@ -247,6 +250,7 @@ TEST_P(LinkUpDownTest, ReportsEachChangeAndSendsWhatWaitedOnceThePeerIsBack) {
   for (const auto& [text, port] : waiting) link->Transmit({"N0CALL-10", "APZBRV", {}, text}, port);
   // Back when the longest wait has come round twice.
   ASSERT_TRUE(WaitFor([&] { return seen.size() == 9; }));
+  EXPECT_TRUE(harness.left.empty()) << "nothing leaves while the link is down";
   peer.Plug();
   ASSERT_TRUE(WaitFor([&] { return seen.size() == 11 && peer.received.size() == 2; }));
   peer.Send(wire("N0CALL>APRS:>after", 0));
@@ -256,6 +260,9 @@ TEST_P(LinkUpDownTest, ReportsEachChangeAndSendsWhatWaitedOnceThePeerIsBack) {
     link->Transmit(Frame("N0CALL-10>APZBRV:>" + std::to_string(port)), std::int16_t(port));
   link.reset();
   EXPECT_TRUE(WaitFor([&] { return peer.received[1] == row.resent; })) << peer.received[1];
+  ASSERT_EQ(harness.left.size(), 4u);
+  EXPECT_EQ(harness.left[0], kiss ? "N0CALL-10>APZBRV::N0CALL   :reply{1"
+                                  : "N0CALL-10>APZBRV,TCPIP*::N0CALL   :reply{1");
 
   // Heard on their host ports; the frame cut off by the loss does not run into the next one.
   const std::string three = kiss ? "3 " : "", one = kiss ? "1 " : "";
@@ -309,6 +316,7 @@ TEST(KissTransportTest, SurvivesGarbageOverlongFramesAndFramesThatAreNoUiFrames)
   ASSERT_TRUE(WaitFor([&] { return !harness.heard.empty(); }));
   EXPECT_EQ(harness.heard, Lines{"1 N0CALL>APRS:>ok"});
   EXPECT_EQ(static_cast<KissTransport&>(*link).UndecodableDropped(), 1u);
+  EXPECT_EQ(harness.dropped, 1);
 }
 
 // A peer that takes what is sent keeps the link; one that hangs is dropped and tried again.
@@ -356,16 +364,25 @@ TEST(AprsIsTransportTest, SendsFramesOnceTheServerHasTakenTheLogin) {
   EXPECT_EQ(harness.heard, Lines{"N0CALL>APRS,TCPIP*,qAC,T2TEST::N0CALL-10:?HELP{5"});
 }
 
-TEST(AprsIsTransportTest, WithoutACallSignSendsNoLoginAndTriesAgain) {
-  Harness harness;
-  harness.call = "";
-  std::unique_ptr<Transport> link = harness.AprsIs();
-  const Lines& seen = harness.seen;
-  ASSERT_TRUE(WaitFor([&] { return seen.size() >= 6; }));
-  for (const std::size_t at : {2u, 5u}) {
-    EXPECT_TRUE(seen[at].starts_with("waiting: no call sign to log in with")) << seen[at];
+// Without a call, or with a login the server rejects, nothing is sent but the login.
+TEST(AprsIsTransportTest, WithoutACallSignOrARejectedLoginSendsNothingAndTriesAgain) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "no call sign to log in with"},
+      {"N0CALL-10", "the server rejected the login as N0CALL-10"}};
+  for (const auto& [call, reason] : cases) {
+    Harness harness;
+    harness.call = call;
+    harness.greeting = "# logresp N0CALL-10 rejected\r\n";
+    std::unique_ptr<Transport> link = harness.AprsIs();
+    link->Transmit({"N0CALL-10", "APZBRV", {}, ">held"}, 1);
+    const Lines& seen = harness.seen;
+    ASSERT_TRUE(WaitFor([&] { return seen.size() >= 6; }));
+    for (const std::size_t at : {2u, 5u}) EXPECT_TRUE(seen[at].starts_with("waiting: " + reason));
+    // The server may close a connection before the login has reached it.
+    for (const std::string& bytes : harness.peer->received) {
+      EXPECT_TRUE(bytes.empty() || (!call.empty() && bytes == kLogin)) << bytes;
+    }
   }
-  for (const std::string& bytes : harness.peer->received) EXPECT_EQ(bytes, "");
 }
 
 // The link sends its comment line while the server says nothing, until it gives up.
@@ -387,7 +404,7 @@ TEST(LinkStatusTest, StdioIsConnectedOnceStartedAndLostForGoodWhenTheInputEnds) 
   ASSERT_EQ(::pipe(pipe), 0);
   ::close(pipe[1]);
   for (const int input : {pipe[0], ::open("/", O_RDONLY | O_DIRECTORY)}) {
-    StdioTransport stdio(input, stdout);
+    StdioTransport stdio(input, STDOUT_FILENO, [](const std::string&) {});
     Harness harness;
     stdio.Observe(harness);
     stdio.Start(harness, {});

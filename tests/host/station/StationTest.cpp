@@ -23,8 +23,10 @@ using Lines = std::vector<std::string>;
 // missing). It records each frame sent, as "PORT TNC2-LINE", and each event of its main
 // connection as a line, such as "NotifyBeacon(N0CALL|52.5|4.25)".
 struct Harness : Transport, IniReader, UtcClock, HostEvents {
-  explicit Harness(std::optional<std::string> remoteCommands = "2") {
+  explicit Harness(std::optional<std::string> remoteCommands = "2",
+                   const std::map<std::string, std::string>& keys = {}) {
     if (remoteCommands) ini["MESSAGES/REMOTE_COMMANDS"] = *remoteCommands;
+    ini.insert(keys.begin(), keys.end());
     folder.Write("brevio-message-number.txt", "0\n");  // a new station: its first message is 1
     link = station.Connect();                          // which reads the settings
     link->ConnectEvents(this);
@@ -52,9 +54,9 @@ struct Harness : Transport, IniReader, UtcClock, HostEvents {
   void NotifyRemotecommand(std::string& call, std::string& via, std::string& back,
                            std::int16_t& port, std::string& type, std::string& text,
                            bool& done) override {
+    done = serverAnswers;
     events.push_back("NotifyRemotecommand(" + call + "|" + via + "|" + back + "|" +
-                     std::to_string(port) + "|" + type + "|" + text + "|" +
-                     (done ? "true" : "false") + ")");
+                     std::to_string(port) + "|" + type + "|" + text + "|" + "false)");
   }
   void UIView32IsClosing() override {}
   long Raised() const {
@@ -94,6 +96,7 @@ struct Harness : Transport, IniReader, UtcClock, HostEvents {
   Lines sent, events;
   Lines receivedData;                     // as each DataAvailable read it
   Lines logged;                           // the station's status lines
+  bool serverAnswers = false;             // what NotifyRemotecommand sets blnDoneIt to
   std::function<void()> onDataAvailable;  // runs once, in the next DataAvailable
   system_clock::time_point utc = sys_days{December / 6 / 2026} + 7h + 22min;
   CoreHarness core;
@@ -102,7 +105,8 @@ struct Harness : Transport, IniReader, UtcClock, HostEvents {
   HostFolder hostFolder{folderSetting, core.messages};
   ManualTimer timer;
   Station station{{*this, hostFolder, *this, core.clock, *this, timer,
-                   [this](const std::string& line) { logged.push_back(line); }}};
+                   [this](const std::string& line) { logged.push_back(line); },
+                   [](std::int32_t bound) { return bound / 2; }}};
   std::unique_ptr<HostLink> link;
 };
 
@@ -140,19 +144,53 @@ TEST(StationMessages, EachMessageGetsTheNextNumberAndHonoursPathAndPort) {
              "1 N0CALL-10>APZBRV,WIDE1-1::N0CALL   :Hello{3", "1 " + kOut + ":N0CALL   :Hello{4"}));
 }
 
-// Tries at 0, 30, 90, 210 and 450 seconds; nothing after the fifth.
+// Tries at 0, 31, 93, 217 and 465 seconds, outside the networks' 30 s duplicate windows; given
+// up 248 seconds after the fifth. Each retry and the give-up are status lines.
 TEST(StationMessages, UnackedMessageIsRetriedOnItsScheduleAndThenGivenUp) {
   Harness h;
   h.link->SendAPRSMessage("N0CALL", "WIDE", 1, "A", "Hello");
   EXPECT_TRUE(h.timer.enabled);
   std::vector<std::int32_t> intervals{h.timer.interval};
-  for (const std::int32_t step : {29999, 1, 60000, 120000, 240000}) {
+  for (const std::int32_t step : {30999, 1, 62000, 124000, 248000, 248000}) {
     h.Tick(step);
     if (h.timer.enabled) intervals.push_back(h.timer.interval);
   }
   EXPECT_EQ(h.sent, Lines(5, kFirst));
-  EXPECT_EQ(intervals, (std::vector<std::int32_t>{30000, 1, 60000, 120000, 240000}));
+  EXPECT_EQ(intervals, (std::vector<std::int32_t>{31000, 1, 62000, 124000, 248000, 248000}));
   EXPECT_FALSE(h.timer.enabled);
+  EXPECT_EQ(h.logged, (Lines{"retry 2 of 5 to N0CALL: Hello", "retry 3 of 5 to N0CALL: Hello",
+                             "retry 4 of 5 to N0CALL: Hello", "retry 5 of 5 to N0CALL: Hello",
+                             "message 1 to N0CALL given up after 5 tries: Hello"}));
+}
+
+// A copy that waited for the link counts from when it left: the next is due 31 s (a message) or
+// 10 minutes (an object) after that, and no sooner.
+TEST(StationMessages, NextCopyWaitsItsFullDelayFromWhenTheLastOneLeft) {
+  Harness h;
+  h.link->SendAPRSMessage("N0CALL", "WIDE", 1, "A", "Hello");
+  ASSERT_EQ(h.Create("CLUB"), 0);
+  ASSERT_EQ(h.Create("CLUB"), 0);  // unchanged at once: a copy the networks would drop
+  const auto left = [&](std::size_t n) {
+    h.station.FrameLeft(*ParseTnc2Line(h.sent[n].substr(2), CallSignRule::AprsIs));
+  };
+  h.core.clock.Advance(30000);
+  left(0);
+  h.Tick(30999);
+  EXPECT_EQ(h.sent.size(), 2u);
+  h.Tick(1);
+  EXPECT_EQ(h.sent.back(), kFirst);
+  h.Hear("N0CALL>APRS::N0CALL-10:ack1");
+  h.Hear("N0CALL>APRS::N0CALL-10:rej1");  // nothing awaits it any more
+  EXPECT_EQ(h.logged, (Lines{"retry 2 of 5 to N0CALL: Hello", "N0CALL acked message 1: Hello"}));
+  left(1);  // the object report left 61 s late
+  h.Tick(600000 - 31000);
+  EXPECT_EQ(h.sent.size(), 3u);
+  h.Tick(61000);
+  EXPECT_TRUE(h.sent.back().find(";CLUB     *") != std::string::npos) << h.sent.back();
+  const std::size_t reports = h.sent.size();
+  h.Create("CLUB");
+  h.Create("CLUB", 49.1f);  // moved: news, not a copy
+  EXPECT_EQ(h.sent.size(), reports + 1);
 }
 
 TEST(StationMessages, AnswerFromTheAddresseeStopsTheRetries) {
@@ -167,9 +205,13 @@ TEST(StationMessages, AnswerFromTheAddresseeStopsTheRetries) {
     Harness h;
     h.link->SendAPRSMessage("N0CALL", "WIDE", 1, "A", "Hello");
     h.Hear(line);
-    h.Tick(30000);
+    h.Tick(31000);
     EXPECT_EQ(std::count(h.sent.begin(), h.sent.end(), kFirst), stops ? 1 : 2);
     EXPECT_EQ(h.timer.enabled, !stops);
+    const bool rejected = std::string(line).find(":rej") != std::string::npos;
+    EXPECT_EQ(h.logged, stops ? Lines{std::string("N0CALL ") + (rejected ? "rejected" : "acked") +
+                                      " message 1: Hello"}
+                              : Lines{"retry 2 of 5 to N0CALL: Hello"});
   }
 }
 
@@ -182,11 +224,146 @@ TEST(StationMessages, ReplyAcksAreAnsweredInKind) {
   h.link->SendAPRSMessage("N0CALL", "", 1, "A", "Sunny");
   h.link->SendAPRSMessage("K1ABC", "", 1, "A", "Hi");
   h.Hear("N0CALL-0>APRS::N0CALL-10:?WX{12}1");
-  h.Tick(30000);  // only the message to K1ABC is still awaited
+  h.Tick(31000);  // only the message to K1ABC is still awaited
   EXPECT_EQ(h.sent, (Lines{"3 " + kOut + ":N0CALL   :ack12}", "1 " + kOut + ":N0CALL   :Sunny{1}12",
                            "1 " + kOut + ":K1ABC    :Hi{2", "3 " + kOut + ":N0CALL-0 :ack12}1",
                            "1 " + kOut + ":K1ABC    :Hi{2"}));
   EXPECT_EQ(h.Raised(), 1);
+}
+
+const std::string kBeacon =
+    "3 " + kOut + "=4903.50N/07201.75W-Query server: message ?HELP for topics";
+
+// The beacon goes out at start and then every interval; [BREVIO] can change interval, symbol and
+// comment or turn it off. A station with no position sends none.
+TEST(StationBeacon, GoesOutAtStartAndEveryIntervalAsTheSettingsSay) {
+  struct Row {
+    std::map<std::string, std::string> keys;
+    std::string first;  // the beacon's information field; empty when none goes out
+    std::int32_t interval;
+  };
+  const std::string position = "=4903.50N/07201.75W-";
+  const Row rows[] = {
+      {{}, kBeacon.substr(kBeacon.find('=')), 1800000},
+      {{{"BREVIO/BEACON", "0"}}, "", 0},
+      {{{"STATION/LATITUDE", "4903.50"}}, "", 0},
+      {{{"BREVIO/BEACON_INTERVAL", "5"}}, "", 600000},
+      {{{"BREVIO/BEACON_INTERVAL", "none"}}, "", 1800000},
+      {{{"BREVIO/BEACON_INTERVAL", "9999"}}, "", 86400000},
+      {{{"BREVIO/BEACON_SYMBOL", "\\I"}, {"BREVIO/BEACON_COMMENT", "Ask ?WX | ~now"}},
+       "=4903.50N\\07201.75WIAsk ?WX  now",
+       1800000},
+      {{{"BREVIO/BEACON_SYMBOL", "/"}, {"BREVIO/BEACON_COMMENT", std::string(50, 'c')}},
+       position + std::string(43, 'c'),
+       1800000}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::PrintToString(row.keys));
+    std::map<std::string, std::string> keys = row.keys;
+    keys.insert({{"STATION/LATITUDE", "4903.50N"}, {"STATION/LONGITUDE", "07201.75W"}});
+    Harness h("2", keys);
+    h.station.StartBeacon();
+    if (row.interval == 0) {
+      EXPECT_TRUE(h.sent.empty());
+      continue;
+    }
+    ASSERT_EQ(h.sent.size(), 1u);
+    if (!row.first.empty()) {
+      EXPECT_EQ(h.sent[0], "3 " + kOut + row.first);
+    }
+    EXPECT_EQ(h.timer.interval, row.interval);
+    h.Tick(row.interval - 1);
+    EXPECT_EQ(h.sent.size(), 1u);
+    h.Tick(1);
+    EXPECT_EQ(h.sent, Lines(2, h.sent[0]));
+    // Held a second by the link, the beacon counts its interval from when it left.
+    h.core.clock.Advance(1000);
+    h.station.FrameLeft(*ParseTnc2Line(h.sent[0].substr(2), CallSignRule::AprsIs));
+    h.Tick(row.interval - 1);
+    EXPECT_EQ(h.sent.size(), 2u);
+    h.Tick(1);
+    EXPECT_EQ(h.sent.size(), 3u);
+  }
+}
+
+// ?APRS? is answered with the beacon after the random delay, once however many ask; the directed
+// queries the server leaves unanswered get their answer once a minute per station.
+TEST(StationBeacon, AnswersStandardQueriesTheServerLeavesOncePerWindowOrStation) {
+  Harness h("2", {{"STATION/LATITUDE", "4903.50N"}, {"STATION/LONGITUDE", "07201.75W"}});
+  h.station.StartBeacon();
+  for (int n = 0; n < 50; ++n) h.Hear("K" + std::to_string(n) + "ABC>APRS,WIDE1-1*:?APRS?");
+  h.Hear("K1ABC>APRS::APRS     :?APRS? 49.1,-72.0,0050");
+  h.Hear("K1ABC>APRS:?IGATE?");
+  h.Tick(59999);  // half the two-minute window
+  EXPECT_EQ(h.sent, Lines{kBeacon});
+  h.Tick(1);
+  h.Hear("K1ABC>APRS,WIDE1-1*::N0CALL-10:?aprss{1");
+  h.Hear("K1ABC>APRS::N0CALL-10:?PING?{2");
+  h.Hear("K2ABC>APRS,WIDE1-1*,WIDE2-1::N0CALL-10:?PING? {3");
+  h.Hear("K3ABC>APRS::N0CALL-10:?APRSP{4");
+  h.serverAnswers = true;
+  h.Hear("K4ABC>APRS::N0CALL-10:?APRSS{5");
+  h.serverAnswers = false;
+  h.Tick(30999);
+  EXPECT_EQ(h.sent.size(), 9u) << "the position answer waits 31 s from the last beacon";
+  h.Tick(1);
+  h.Tick(29000);
+  h.Hear("K1ABC>APRS::N0CALL-10:?APRSS{6");
+  const std::string out = "3 " + kOut;
+  EXPECT_EQ(h.sent,
+            (Lines{kBeacon, kBeacon, out + ":K1ABC    :ack1",
+                   out + ">Query server: message ?HELP for topics", out + ":K1ABC    :ack2",
+                   out + ":K2ABC    :ack3", out + ":K2ABC    :K2ABC>APRS,WIDE1-1*,WIDE2-1",
+                   out + ":K3ABC    :ack4", out + ":K4ABC    :ack5", kBeacon,
+                   out + ":K1ABC    :ack6", out + ">Query server: message ?HELP for topics"}));
+  EXPECT_EQ(h.Raised(), 6);
+  h.Hear("K9ABC>APRS:?APRS? 34.02,-117.15,0200");  // an area far from here
+  h.Tick(200000);
+  h.Hear("K9ABC>APRS:?APRS? 49.06,-72.03,0001");
+  h.Tick(59999);
+  EXPECT_EQ(h.sent.size(), 12u);
+  h.Tick(1);
+  EXPECT_EQ(h.sent.back(), kBeacon);
+}
+
+TEST(StandardQueries, GeneralQueriesAndTheirAreasAreRead) {
+  using Area = std::optional<std::vector<double>>;
+  const std::pair<const char*, std::optional<Area>> rows[] = {
+      {"?APRS?", Area{}},
+      {"?APRS? 34.02,-117.15,0200", std::vector<double>{34.02, -117.15, 200}},
+      {":APRS     :?APRS? -1,2.5,3", std::vector<double>{-1, 2.5, 3}},
+      {"?APRS? 91,0,1", Area{}},
+      {"?APRS? 1,2", Area{}},
+      {"?APRS? 1,2,3x", Area{}},
+      {":APRSX    :?APRS?", std::nullopt},
+      {":APRS     :ack1", std::nullopt},
+      {"?IGATE?", std::nullopt}};
+  for (const auto& [info, read] : rows) {
+    const std::optional<GeneralQuery> query = ParseGeneralQuery(info);
+    ASSERT_EQ(query.has_value(), read.has_value()) << info;
+    if (!query) continue;
+    const auto area = query->area;
+    const Area got =
+        area ? Area(std::vector{area->latitude, area->longitude, area->radiusMiles}) : Area{};
+    EXPECT_EQ(got, *read) << info;
+  }
+}
+
+// The station's own lines never fall among those the server writes for an event; undecodable
+// frames are told at the first, the tenth, the hundredth.
+TEST(StationHostLines, WaitForTheEventsAndCountDroppedFramesInPowersOfTen) {
+  Harness h;
+  h.link->SendAPRSMessage("N0CALL", "", 1, "A", "Hello");
+  std::size_t loggedInEvent = 99;
+  h.onDataAvailable = [&] {
+    h.station.FrameDropped();
+    loggedInEvent = h.logged.size();
+  };
+  h.Hear("N0CALL>APRS::N0CALL-10:ack1");
+  EXPECT_EQ(loggedInEvent, 0u);
+  for (int n = 0; n < 99; ++n) h.station.FrameDropped();
+  EXPECT_EQ(h.logged,
+            (Lines{"frames dropped as undecodable: 1", "N0CALL acked message 1: Hello",
+                   "frames dropped as undecodable: 10", "frames dropped as undecodable: 100"}));
 }
 
 // Reported on placing and every ten minutes after; killed once when deleted. Nine letters fit.
@@ -445,6 +622,8 @@ struct RecordingSink : FrameSink {
   void FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> port) override {
     lines.push_back(FormatTnc2Line(frame) + (port ? " port" : ""));
   }
+  void FrameLeft(const Tnc2Frame&) override {}
+  void FrameDropped() override { lines.push_back("dropped"); }
   Lines lines;
 };
 
@@ -470,7 +649,8 @@ TEST(Tnc2LineReader, OverlongAndMalformedLinesAreDroppedAndCounted) {
   reader.Feed(longest + "\r\n" + longest + "y\n" + longest + "yy\r\nno frame here\n>:\n");
   reader.Feed(std::string(2000, 'z'));
   reader.Finish();
-  EXPECT_EQ(sink.lines, Lines{longest});
+  const std::string dropped = "dropped";
+  EXPECT_EQ(sink.lines, (Lines{dropped, dropped, longest, dropped, dropped, dropped}));
   EXPECT_EQ(reader.OverlongDropped(), 3u);
   EXPECT_EQ(reader.MalformedDropped(), 2u);
 }

@@ -1,0 +1,55 @@
+#!/usr/bin/env python3
+"""Memory of the real program after callers that offer reply-acks: VmRSS once 10^3 distinct
+callers have sent "hi{1}" (with the closing brace) over the stdio link, and once 10^6 have, for
+each binary given, in the same run.
+
+Usage: bench/reply_ack_peers.py LABEL=BREVIO...
+"""
+import os, shutil, subprocess, sys, tempfile, time
+
+STATION = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "examples", "station")
+
+
+def rss_kb(pid):
+    with open(f"/proc/{pid}/status") as status:
+        return next(int(line.split()[1]) for line in status if line.startswith("VmRSS:"))
+
+
+def measure(brevio):
+    with tempfile.TemporaryDirectory() as tmp:
+        station = os.path.join(tmp, "station")
+        shutil.copytree(STATION, station)
+        env = dict(os.environ, TMPDIR=tmp, XDG_CONFIG_HOME=tmp)
+        env.pop("DISPLAY", None)
+        sent = os.path.join(tmp, "sent")
+        with open(sent, "wb") as out:
+            proc = subprocess.Popen([brevio, "--headless", "--tnc", "stdio", "--host-folder",
+                                     station, "--program-folder", station], stdin=subprocess.PIPE,
+                                    stdout=out, stderr=subprocess.DEVNULL, env=env)
+        rss = []
+        done = 0
+        for total in (1000, 1000000):
+            for start in range(done, total, 10000):
+                proc.stdin.write(b"".join(b"A%d>APRS::N0CALL-10:hi{1}\n" % n
+                                          for n in range(start, min(total, start + 10000))))
+            done = total
+            marker = b"END%d" % len(rss)
+            proc.stdin.write(marker + b">APRS::N0CALL-10:bye{1\n")
+            proc.stdin.flush()
+            while True:
+                with open(sent, "rb") as f:
+                    f.seek(max(0, os.path.getsize(sent) - 200))
+                    if b":%-9s:ack1" % marker in f.read():
+                        break
+                time.sleep(0.2)
+            rss.append(rss_kb(proc.pid))
+        proc.stdin.close()
+        proc.wait()
+        return rss
+
+
+for labelled in sys.argv[1:]:
+    label, brevio = labelled.split("=", 1)
+    small, large = measure(brevio)
+    print(f"{label}: VmRSS {small / 1024:.1f} MiB after 10^3 reply-ack callers, "
+          f"{large / 1024:.1f} MiB after 10^6 ({(large - small) / 1024:+.1f})")
