@@ -122,7 +122,7 @@ int RunServer(const CommandLine& line, const ModeParts& mode) {
       !QFileInfo::exists(QString::fromStdString(JoinPath(stored.value, "uiview32.ini")))) {
     // A station set up now serves its topics from its own folder too.
     const std::optional<std::string> written = mode.noStation(stored.value);
-    if (written && !line.programFolder) info.ProgramFolder = *written;
+    if (written && !line.programFolder) info.programFolder = *written;
   }
   if (line.createXtr) {
     XtrFile(hostFolder, messages, info).MenuCommand();

@@ -107,7 +107,7 @@ std::string StationIni(const std::string& change = "") {
 struct StartupHarness {
   StartupHarness() {
     platform.onWait = [this] { server().shutdown.Unload(); };
-    core.info.ProgramFolder = programFolder.Path();
+    core.info.programFolder = programFolder.Path();
     core.info.executableBaseName = "brevio";
     core.info.documentFolder = "/usr/share/doc/brevio";
     hostFolder.Write("uiview32.ini", StationIni());
