@@ -1,4 +1,4 @@
-#include "host/station/Tnc2OutputLine.h"
+#include "host/aprs/Tnc2OutputLine.h"
 
 #include "host/aprs/Tnc2Line.h"
 
