@@ -3,9 +3,9 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QTimer>
+#include <chrono>
 #include <optional>
 
 #include "app/CoreServices.h"
@@ -130,6 +130,8 @@ int RunServer(const CommandLine& line, const ModeParts& mode) {
   }
 
   IniFileReader ini;
+  // Before the summary, which tells it of every change until the link has closed.
+  SystemdServiceManager service(log);
   // Before the link, which may still report as it closes.
   StationSummary summary;
   LinkedStation host(line.tnc, ini, hostFolder, clock, log);
@@ -149,12 +151,14 @@ int RunServer(const CommandLine& line, const ModeParts& mode) {
   host.Observe(summary);
   gate.OnThrottleChange([&summary](bool down) { summary.Throttled(down); });
   if (mode.showSummary) mode.showSummary(summary, log);
+  summary.OnChange([&service, &summary] {
+    service.NotifyStatus(summary.Text(std::chrono::system_clock::now()));
+  });
 
-  LocalSingleInstance instance(QDir::tempPath());
+  LocalSingleInstance instance(LocalSingleInstance::InstanceFolder());
   instance.OnActivate(mode.activate);
   QtEventLoop loop;
   InotifyFolderWatch folderWatch;
-  SystemdServiceManager service(log);
   AbstractStationLock stationLock;
   Startup startup(
       {info, log, messages, clock, hostFolder, host.station()},

@@ -1,30 +1,20 @@
 // Parses the command line, picks the window or headless mode, builds the pieces and starts.
-#include <QApplication>
 #include <QCoreApplication>
-#include <algorithm>
 #include <chrono>
 #include <csignal>
-#include <cstdlib>
 #include <iostream>
 #include <optional>
 
+#include "Program.h"
 #include "Wiring.h"
 #include "app/CheckCommand.h"
 #include "app/CommandLine.h"
 #include "app/HeadlessWindow.h"
-#include "app/HelpMenu.h"
 #include "app/NewStationCommand.h"
-#include "app/WidgetMainWindow.h"
-#include "app/WidgetStatusBar.h"
-#include "app/WidgetTextBox.h"
-#include "app/frmMain.h"
 #include "base/ProgramInfo.h"
 #include "platform/StandardStreams.h"
 #include "platform/StreamMessageDialog.h"
 #include "platform/StreamTextBox.h"
-#include "platform/WidgetMessageDialog.h"
-#include "setup/DesktopUrlOpener.h"
-#include "setup/frmNewStation.h"
 
 namespace {
 
@@ -57,51 +47,11 @@ int RunHeadless(int argc, char** argv, const CommandLine& line) {
                           }});
 }
 
-// The about window may outlive the main window; the program ends when it is closed.
-void RunWhileWindowsOpen() {
-  const QWidgetList windows = QApplication::topLevelWidgets();
-  if (std::any_of(windows.cbegin(), windows.cend(), [](QWidget* w) { return w->isVisible(); })) {
-    QApplication::exec();
-  }
-}
-
-int RunWindowed(int argc, char** argv, const CommandLine& line) {
-  QApplication app(argc, argv);
-  frmMain form;
-  WidgetMessageDialog dialog(&form);
-  WidgetTextBox txtStatus(*form.txtStatus());
-  WidgetTextBox txtAPRS(*form.txtAPRS());
-  WidgetMainWindow window(form);
-  DesktopUrlOpener opener;
-  std::optional<HelpMenu> help;
-  std::optional<WidgetStatusBar> bar;
-  return RunServer(
-      line,
-      {dialog, txtStatus, txtAPRS, window,
-       [&form] {
-         form.showNormal();
-         form.raise();
-         form.activateWindow();
-       },
-       [&](const ProgramInfo& info) { help.emplace(form, info, opener); }, RunWhileWindowsOpen,
-       [&form, &line](const std::string& folder) {
-         return OfferNewStation(form, folder, line.programFolder);
-       },
-       [&](StationSummary& summary, StatusLog&) { bar.emplace(form, summary); }});
-}
-
-// Qt aborts where it finds no display to open a window on.
-bool DisplayAvailable() {
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-    const char* value = std::getenv(name);
-    if (value != nullptr && *value != '\0') return true;
-  }
-  return false;
-}
-
 }  // namespace
 
-int main(int argc, char** argv) {
+namespace brevio {
+
+int RunProgram(int argc, char** argv, const WindowRunner& runWindowed) {
   const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   if (!line.error.empty()) {
     std::cerr << "brevio: " << line.error << "\nbrevio --help lists the options\n";
@@ -120,10 +70,8 @@ int main(int argc, char** argv) {
   // A reader of the frames on standard output that goes away is a write error, not the end.
   std::signal(SIGPIPE, SIG_IGN);
   HoldClosedStandardStreams();
-  if (!line.headless && !DisplayAvailable()) {
-    std::cerr << "brevio: no display to open a window on; run brevio --headless (or set "
-                 "QT_QPA_PLATFORM=offscreen)\n";
-    return 2;
-  }
-  return line.headless ? RunHeadless(argc, argv, line) : RunWindowed(argc, argv, line);
+  if (line.headless || !runWindowed) return RunHeadless(argc, argv, line);
+  return runWindowed(argc, argv, line);
 }
+
+}  // namespace brevio

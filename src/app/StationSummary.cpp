@@ -60,7 +60,7 @@ std::string StationSummary::Text(std::chrono::system_clock::time_point now) cons
 }
 
 void StationSummary::Changed() {
-  if (onChange_) onChange_();
+  for (const auto& handler : onChange_) handler();
 }
 
 }  // namespace brevio

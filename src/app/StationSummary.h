@@ -3,6 +3,7 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "host/net/LinkObserver.h"
 #include "host/station/StationObserver.h"
@@ -14,8 +15,8 @@ namespace brevio {
 // the headless summary line, so the two never differ.
 class StationSummary : public LinkObserver, public StationObserver {
  public:
-  // Runs after each change.
-  void OnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
+  // Runs `handler` after each change, after those given before it.
+  void OnChange(std::function<void()> handler) { onChange_.push_back(std::move(handler)); }
 
   void LinkChanged(const LinkStatus& status) override;
   void FrameHeard() override;
@@ -40,7 +41,7 @@ class StationSummary : public LinkObserver, public StationObserver {
   long shed_ = 0;
   long dropped_ = 0;
   bool throttled_ = false;
-  std::function<void()> onChange_;
+  std::vector<std::function<void()>> onChange_;
 };
 
 }  // namespace brevio

@@ -1,6 +1,7 @@
 #include "platform/LocalSingleInstance.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLocalSocket>
 
 #include "platform/AnsiQString.h"
@@ -17,6 +18,11 @@ LocalSingleInstance::LocalSingleInstance(const QString& folder)
     : lock_(folder + "/BRV.lock"), socketName_(folder + "/BRV.socket") {
   // The lock is held for the whole run, however long: only a dead owner makes it stale.
   lock_.setStaleLockTime(0);
+}
+
+QString LocalSingleInstance::InstanceFolder() {
+  const QString runtime = qEnvironmentVariable("RUNTIME_DIRECTORY").section(':', 0, 0);
+  return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }
 
 bool LocalSingleInstance::OtherInstanceRunning() {

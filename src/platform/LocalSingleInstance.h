@@ -14,8 +14,12 @@ namespace brevio {
 // instance that died is taken over.
 class LocalSingleInstance : public SingleInstance {
  public:
-  // `folder` is where the lock and the socket lie (the temporary folder).
+  // `folder` is where the lock and the socket lie (see InstanceFolder).
   explicit LocalSingleInstance(const QString& folder);
+
+  // The first runtime directory systemd gave the service ($RUNTIME_DIRECTORY), else the
+  // temporary folder: a service's temporary folder holds its log, not its sockets.
+  static QString InstanceFolder();
 
   bool OtherInstanceRunning() override;
   std::string ApplicationTitle() override;

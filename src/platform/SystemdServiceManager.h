@@ -15,8 +15,12 @@ class SystemdServiceManager : public ServiceManager {
 
   void NotifyReady() override { Notify("READY=1"); }
   void NotifyStopping() override { Notify("STOPPING=1"); }
+  // The one line "systemctl status" shows beside the unit's state.
+  void NotifyStatus(const std::string& text);
 
  private:
+  // Gives the error number when the notification could not be sent.
+  static int Send(const std::string& state);
   void Notify(const std::string& state);
 
   StatusLog& log_;

@@ -21,7 +21,7 @@ TEST_F(HeadlessTest, RunsThatEndAtOnceSayWhyWithTheirExitStatus) {
     return "--- critical: " + kTitle +
            " Error message ---\nThe following critical error has ocurred, you may want to read "
            "the online help file (" +
-           QFileInfo(BREVIO_BINARY).absolutePath().toLocal8Bit() + "/brevio.html) on this :\n\n" +
+           QFileInfo(ProgramPath()).absolutePath().toLocal8Bit() + "/brevio.html) on this :\n\n" +
            text + "\n\nThe program will be stopped\n---\n";
   };
   const auto log = [&](const QString& path, const QByteArray& error) {

@@ -16,6 +16,21 @@ namespace brevio::test {
 
 inline const QByteArray kTitle = "UI-View32 add-on Brevio Server V1.0.0";
 
+// The program under test: this build's brevio, or the one BREVIO_E2E_PROGRAM names (an arm64
+// build, say), run through the command in BREVIO_E2E_LAUNCHER when set ("qemu-aarch64-static -L
+// /").
+inline QString ProgramPath() {
+  const QString other = qEnvironmentVariable("BREVIO_E2E_PROGRAM");
+  return other.isEmpty() ? QString(BREVIO_BINARY) : other;
+}
+
+inline void StartProgram(QProcess& process, const QStringList& arguments) {
+  QStringList launcher = qEnvironmentVariable("BREVIO_E2E_LAUNCHER").split(' ', Qt::SkipEmptyParts);
+  if (launcher.isEmpty()) return process.start(ProgramPath(), arguments);
+  const QString command = launcher.takeFirst();
+  process.start(command, launcher + QStringList{ProgramPath()} + arguments);
+}
+
 // Makes `process` die with the test, however the test ends.
 inline void EndWithTheTest(QProcess& process) {
   process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
@@ -64,7 +79,7 @@ class StationProcessTest : public ::testing::Test {
     env.insert("XDG_CONFIG_HOME", config_.path());
     env.insert(extraEnvironment);
     process_.setProcessEnvironment(env);
-    process_.start(BREVIO_BINARY, arguments);
+    StartProgram(process_, arguments);
     ASSERT_TRUE(process_.waitForStarted());
   }
 

@@ -31,6 +31,8 @@ GreatCircleCourse GreatCircle(double lat1, double long1, double lat2, double lon
   GreatCircleCourse course;
   course.distanceKm = 2.0 * kEarthMeanRadiusKm * std::asin(std::sqrt(h));
 
+  // From a point to itself there is no course; rounding would make one up (180 on arm64).
+  if (h == 0.0) return course;
   const double y = std::sin(dLambda) * std::cos(phi2);
   const double x =
       std::cos(phi1) * std::sin(phi2) - std::sin(phi1) * std::cos(phi2) * std::cos(dLambda);
