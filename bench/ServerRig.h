@@ -17,6 +17,7 @@
 #include "host/station/Station.h"
 #include "host/station/StationHostVersion.h"
 #include "host/station/Transport.h"
+#include "platform/AbstractStationLock.h"
 #include "platform/DiskLogFile.h"
 #include "platform/IniFileReader.h"
 #include "platform/InotifyFolderWatch.h"
@@ -100,6 +101,7 @@ class ServerRig {
   QtTimer timer1_;
   RequestGate gate_;
   LocalSingleInstance instance_;
+  AbstractStationLock stationLock_;
   QtEventLoop loop_;
   ServingWatch folderWatch_;
   Tnc2LineReader reader_;
