@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Monitored frames per second through the whole path, and the memory it takes: TNC2 lines as
 // the stdio link reads them (4096 bytes a read) to the station host, DataAvailable (and
 // NotifyBeacon, NotifyRemotecommand), the parse, the gate and the replies, with the program's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Idle wake-ups and CPU time of the real program over a quiet spell, as the demo station
 // (examples/station): headless and with its window, on each link with nothing coming in: stdio,
 // KISS to a TNC of this driver's own on loopback that stays quiet, and APRS-IS to a server of its

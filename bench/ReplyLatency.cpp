@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reply latency: from a query frame written to the program's input to its reply frame read from
 // the program's output, over the stdio link, through start-up's main loop (the definition watch)
 // as the program runs it. The asking station is a thread of its own that acks every reply, as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the benchmarks' made-up traffic as TNC2 lines, for runs of the real program (under
 // callgrind, say): bench_traffic_lines COUNT.
 #include <cstdio>

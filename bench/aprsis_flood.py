@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A flood over APRS-IS against the real program: a loopback APRS-IS server of our own logs the
 station in, pours out position reports at a steady rate for a while, then sends one query to
 the station. For each binary given, one after the other in the same run: the flood's real rate,

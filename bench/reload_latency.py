@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reload latency of the real program: the time from a new brv.txt written in place to the
 status line "File BRV.TXT has changed", for each binary given, rounds interleaved.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Memory of the real program after callers that offer reply-acks: VmRSS once 10^3 distinct
 callers have sent "hi{1}" (with the closing brace) over the stdio link, and once 10^6 have, for
 each binary given, in the same run.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What the benchmarks that run the real program share: a copy of the example station of its
 own, the command line that serves it, and the program's resident memory."""
 import contextlib, os, shutil, tempfile

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every target of ours links this to get the project's warning set.
 add_library(brevio_warnings INTERFACE)
 target_compile_options(brevio_warnings INTERFACE

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The byte stream of an APRS-IS server. The first byte sets the size of the chunks the stream
 // arrives in; the rest is the stream. How the stream is cut must not change what is read.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // AX.25 UI frames as a KISS TNC passes them on (without their FCS).
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compressed positions: the 13 characters after the data type and time stamp.
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Uncompressed position reports whose comment may carry a !DAO!.
 
 #include <cmath>

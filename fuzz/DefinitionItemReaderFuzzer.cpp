@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A definition file's bytes read item by item.
 
 #include <cstddef>

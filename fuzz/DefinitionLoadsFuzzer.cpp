@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The topic and object definition loads, each over the input as its whole file (brv.txt, then
 // overlays/brv.pos), in the order the server runs them. One input may so define topics and
 // their objects at once; each kind of load skips the other's items.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings files read the way the station's settings are read. The input's first line names the
 // section and its second line the key to look up; the rest is the file. The station's own keys
 // are looked up in the same file too.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A KISS byte stream from a TNC. The first byte sets the deframer's payload bound (0xFF: the
 // default one), the second the size of the chunks the stream arrives in; the rest is the
 // stream. Each frame's payload goes on to the AX.25 decoder, as in the station host.

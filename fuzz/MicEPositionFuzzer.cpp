@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mic-E reports: the destination address, ":", then the information field.
 
 #include <cmath>

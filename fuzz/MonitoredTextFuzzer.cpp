@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Monitored traffic as the host hands it over: any bytes.
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole DataAvailable handler over a fake host: parse, gate, topic dispatch, replies and the
 // server object. The input is a series of monitored texts cut at "\xFF\xFF", heard five seconds
 // apart, so that repeats and the request gate come into play; heard once by a sound host and once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Coordinate texts as position reports, the settings and the object file write them.
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays inputs through the fuzz target linked with it, the way libFuzzer replays a corpus: every
 // file of the folders named on the command line (or a file named itself), one at a time, each in a
 // buffer of exactly its size so that the sanitizers see a read past its end.

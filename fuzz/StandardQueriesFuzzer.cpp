@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Standard queries as heard, and the station's own reports of text taken from them.
 
 #include <cmath>

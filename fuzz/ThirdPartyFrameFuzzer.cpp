@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames as heard, APRS-IS routing left out and third-party frames unwrapped one level.
 
 #include <algorithm>

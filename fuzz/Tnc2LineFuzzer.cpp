@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TNC2 monitor lines, under both call sign rules: from a TNC's text mode and from APRS-IS.
 
 #include <cstddef>

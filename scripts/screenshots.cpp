@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the main window, with a few status lines of a typical session and its status bar, and the
 // about window into PNG files for the documentation. scripts/screenshots builds and runs it.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brevio-gui: the program with its window; --headless runs it as brevio does.
 #include <QApplication>
 #include <algorithm>

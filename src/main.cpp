@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parses the command line, picks the window or headless mode, builds the pieces and starts.
 #include <QCoreApplication>
 #include <chrono>

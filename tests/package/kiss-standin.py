@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A TNC on a loopback KISS port: to each connection it sends W2DEMO's query for ?WX to the
 station (a new message number each time) and prints the information field of every frame the
 station sends, one a line.  kiss-standin.py PORT STATION-CALL"""

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/net/KissTransport.h"
 
 #include "host/aprs/Ax25Frame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the station does on its own, beside what the server asks of it: its beacon, its answers
 // to the standard queries and its own status lines.
 #include <utility>
