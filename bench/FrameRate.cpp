@@ -5,10 +5,11 @@
 // events (the window's painting among them) run after each read. Headless, and with the main
 // window's boxes on the offscreen platform.
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <chrono>
-#include <cstdio>
 #include <fstream>
 #include <string_view>
 
@@ -91,15 +92,15 @@ class Feeder {
 template <typename Boxes, typename Serving>
 void Serve(Serving serving) {
   Boxes boxes;
-  std::FILE* sent = std::fopen("/dev/null", "w");
-  StdioTransport transport(-1, sent);
+  const int sent = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+  StdioTransport transport(-1, sent, [](const std::string&) {});
   ServerRig rig(boxes.Mode(), transport);
   rig.Run([&] {
     Feeder feeder(rig);
     serving(feeder);
     rig.Close();
   });
-  std::fclose(sent);
+  ::close(sent);
 }
 
 // Rates per second of the process's CPU time (the machine may be shared), and per second of

@@ -143,13 +143,12 @@ int main(int argc, char** argv) {
   int input[2];
   int output[2];
   if (::pipe2(input, O_CLOEXEC) != 0 || ::pipe2(output, O_CLOEXEC) != 0) return 1;
-  std::FILE* sent = ::fdopen(output[1], "w");
 
   std::ofstream nowhere("/dev/null");
   StreamTextBox txtStatus("txtStatus", &nowhere);
   StreamTextBox txtAPRS("txtAPRS", nullptr);
   HeadlessWindow window(nowhere);
-  StdioTransport transport(input[0], sent);
+  StdioTransport transport(input[0], output[1], [](const std::string&) {});
   MinuteStepClock gateClock;
   ServerRig rig({txtStatus, txtAPRS, window}, transport, &gateClock);
 

@@ -38,7 +38,15 @@ bool ServerRig::ServingWatch::Wait(std::int32_t ms) {
 void ServerRig::Run(std::function<void()> serving) {
   folderWatch_.serving = std::move(serving);
   Startup startup({info_, log_, messages_, clock_, hostFolder_, station_},
-                  {instance_, version_, ini_, mode_.window, loop_, folderWatch_, service_}, gate_);
+                  {.instance = instance_,
+                   .hostVersion = version_,
+                   .ini = ini_,
+                   .stationLock = stationLock_,
+                   .serving = {.gate = gate_,
+                               .folderWatch = folderWatch_,
+                               .loop = loop_,
+                               .window = mode_.window,
+                               .service = service_}});
   startup.Run();
 }
 

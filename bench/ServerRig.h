@@ -14,10 +14,11 @@
 #include "base/ProgramInfo.h"
 #include "base/StatusLog.h"
 #include "base/TextBox.h"
+#include "host/aprs/Tnc2LineReader.h"
 #include "host/station/Station.h"
 #include "host/station/StationHostVersion.h"
-#include "host/station/Tnc2LineReader.h"
 #include "host/station/Transport.h"
+#include "platform/AbstractStationLock.h"
 #include "platform/DiskLogFile.h"
 #include "platform/IniFileReader.h"
 #include "platform/InotifyFolderWatch.h"
@@ -60,7 +61,9 @@ class ServerRig {
 
   // Bytes of TNC2 lines, as a transport reads them, to the station; the events they raise run
   // to their end here, the window's painting waits for the loop.
-  void Feed(std::string_view bytes) { reader_.Feed(bytes); }
+  void Feed(std::string_view bytes) {
+    for (const Tnc2Frame& frame : reader_.Feed(bytes)) station_.FrameReceived(frame, std::nullopt);
+  }
 
  private:
   // The folder watch, which runs what is to be served in its first wait: from then on the
@@ -99,9 +102,10 @@ class ServerRig {
   QtTimer timer1_;
   RequestGate gate_;
   LocalSingleInstance instance_;
+  AbstractStationLock stationLock_;
   QtEventLoop loop_;
   ServingWatch folderWatch_;
-  Tnc2LineReader reader_{station_};
+  Tnc2LineReader reader_;
 };
 
 }  // namespace brevio::bench

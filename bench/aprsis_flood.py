@@ -8,18 +8,11 @@ station's own summary line. Standard error goes to a pipe read as a service's jo
 
 Usage: bench/aprsis_flood.py [--rate LINES_A_SECOND] [--seconds S] LABEL=BREVIO...
 """
-import argparse, os, re, shutil, signal, socket, subprocess, tempfile, threading, time
+import argparse, os, re, signal, socket, subprocess, threading, time
 
-STATION = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "examples", "station")
+from station_run import command, rss_kb, station_copy
+
 QUERY = b"BENCH>APRS,TCPIP*,qAC,T2TEST::N0CALL-10:?WX{1\r\n"
-
-
-def rss_kb(pid):
-    with open(f"/proc/{pid}/status") as status:
-        for line in status:
-            if line.startswith("VmRSS:"):
-                return int(line.split()[1])
-    return 0
 
 
 def flood_lines(count, start):
@@ -32,13 +25,8 @@ def measure(brevio, rate, seconds):
     listener.bind(("127.0.0.1", 0))
     listener.listen(1)
     port = listener.getsockname()[1]
-    with tempfile.TemporaryDirectory() as tmp:
-        station = os.path.join(tmp, "station")
-        shutil.copytree(STATION, station)
-        env = dict(os.environ, TMPDIR=tmp, XDG_CONFIG_HOME=tmp)
-        env.pop("DISPLAY", None)
-        proc = subprocess.Popen([brevio, "--headless", "--tnc", f"aprsis://127.0.0.1:{port}",
-                                 "--host-folder", station, "--program-folder", station],
+    with station_copy() as (_, station, env):
+        proc = subprocess.Popen(command(brevio, f"aprsis://127.0.0.1:{port}", station),
                                 stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, env=env)
         # Standard error is read as a service's journal reads it; its tail is kept.
         tail = bytearray()

@@ -5,18 +5,14 @@ status line "File BRV.TXT has changed", for each binary given, rounds interleave
 
 Usage: bench/reload_latency.py ROUNDS LABEL=BREVIO...
 """
-import os, shutil, subprocess, sys, tempfile, time, statistics, fcntl
+import os, subprocess, sys, time, statistics, fcntl
 
-STATION = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "examples", "station")
+from station_run import command, station_copy
+
 
 def measure(brevio):
-    with tempfile.TemporaryDirectory() as tmp:
-        station = os.path.join(tmp, "station")
-        shutil.copytree(STATION, station)
-        env = dict(os.environ, TMPDIR=tmp, XDG_CONFIG_HOME=tmp)
-        env.pop("DISPLAY", None)
-        p = subprocess.Popen([brevio, "--headless", "--tnc", "stdio", "--host-folder", station,
-                              "--program-folder", station], stdin=subprocess.PIPE,
+    with station_copy() as (_, station, env):
+        p = subprocess.Popen(command(brevio, "stdio", station), stdin=subprocess.PIPE,
                              stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, env=env)
         fcntl.fcntl(p.stderr, fcntl.F_SETFL, os.O_NONBLOCK)
         seen = b""

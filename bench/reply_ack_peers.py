@@ -6,26 +6,16 @@ each binary given, in the same run.
 
 Usage: bench/reply_ack_peers.py LABEL=BREVIO...
 """
-import os, shutil, subprocess, sys, tempfile, time
+import os, subprocess, sys, time
 
-STATION = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "examples", "station")
-
-
-def rss_kb(pid):
-    with open(f"/proc/{pid}/status") as status:
-        return next(int(line.split()[1]) for line in status if line.startswith("VmRSS:"))
+from station_run import command, rss_kb, station_copy
 
 
 def measure(brevio):
-    with tempfile.TemporaryDirectory() as tmp:
-        station = os.path.join(tmp, "station")
-        shutil.copytree(STATION, station)
-        env = dict(os.environ, TMPDIR=tmp, XDG_CONFIG_HOME=tmp)
-        env.pop("DISPLAY", None)
+    with station_copy() as (tmp, station, env):
         sent = os.path.join(tmp, "sent")
         with open(sent, "wb") as out:
-            proc = subprocess.Popen([brevio, "--headless", "--tnc", "stdio", "--host-folder",
-                                     station, "--program-folder", station], stdin=subprocess.PIPE,
+            proc = subprocess.Popen(command(brevio, "stdio", station), stdin=subprocess.PIPE,
                                     stdout=out, stderr=subprocess.DEVNULL, env=env)
         rss = []
         done = 0

@@ -36,7 +36,7 @@ void Load(std::string_view file) {
   folder.Write("overlays/brv.pos", file);
 
   test::CoreHarness h;
-  h.info.ProgramFolder = folder.Path();
+  h.info.programFolder = folder.Path();
   test::FakeHost host;
   // Near, far, and then no answer at all.
   host.distances = {3.2, 40.0};

@@ -56,17 +56,23 @@ int RunWindowed(int argc, char** argv, const CommandLine& line) {
   std::optional<WidgetStatusBar> bar;
   return RunServer(
       line,
-      {dialog, txtStatus, txtAPRS, window,
-       [&form] {
-         form.showNormal();
-         form.raise();
-         form.activateWindow();
-       },
-       [&](const ProgramInfo& info) { help.emplace(form, info, opener); }, RunWhileWindowsOpen,
-       [&form, &line](const std::string& folder) {
-         return OfferNewStation(form, folder, line.programFolder);
-       },
-       [&](StationSummary& summary, StatusLog&) { bar.emplace(form, summary); }});
+      {.dialog = dialog,
+       .txtStatus = txtStatus,
+       .txtAPRS = txtAPRS,
+       .window = window,
+       .activate =
+           [&form] {
+             form.showNormal();
+             form.raise();
+             form.activateWindow();
+           },
+       .connectHelp = [&](const ProgramInfo& info) { help.emplace(form, info, opener); },
+       .runWhileWindowsOpen = RunWhileWindowsOpen,
+       .noStation =
+           [&form, &line](const std::string& folder) {
+             return OfferNewStation(form, folder, line.programFolder);
+           },
+       .showSummary = [&](StationSummary& summary, StatusLog&) { bar.emplace(form, summary); }});
 }
 
 }  // namespace

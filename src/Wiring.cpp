@@ -45,7 +45,9 @@ namespace {
 
 // The station host on the link --tnc names. The end of standard input closes the host, which
 // ends the program through its orderly unload; a TCP or serial link that is lost is tried again
-// while the server keeps running.
+// while the server keeps running. Its members are built in the order they are declared, and
+// that order matters: `station_` is built over the transport, clock and timer declared above it
+// (its initializer opens the transport), and is destroyed before them.
 class LinkedStation {
  public:
   LinkedStation(const TncAddress& tnc, IniReader& ini, HostFolder& hostFolder, Clock& clock,
@@ -123,7 +125,7 @@ int RunServer(const CommandLine& line, const ModeParts& mode) {
       !QFileInfo::exists(QString::fromStdString(JoinPath(stored.value, "uiview32.ini")))) {
     // A station set up now serves its topics from its own folder too.
     const std::optional<std::string> written = mode.noStation(stored.value);
-    if (written && !line.programFolder) info.ProgramFolder = *written;
+    if (written && !line.programFolder) info.programFolder = *written;
   }
   if (line.createXtr) {
     XtrFile(hostFolder, messages, info).MenuCommand();
@@ -161,9 +163,16 @@ int RunServer(const CommandLine& line, const ModeParts& mode) {
   QtEventLoop loop;
   InotifyFolderWatch folderWatch;
   AbstractStationLock stationLock;
-  Startup startup(
-      {info, log, messages, clock, hostFolder, host.station()},
-      {instance, host.version(), ini, mode.window, loop, folderWatch, service, stationLock}, gate);
+  Startup startup({info, log, messages, clock, hostFolder, host.station()},
+                  {.instance = instance,
+                   .hostVersion = host.version(),
+                   .ini = ini,
+                   .stationLock = stationLock,
+                   .serving = {.gate = gate,
+                               .folderWatch = folderWatch,
+                               .loop = loop,
+                               .window = mode.window,
+                               .service = service}});
   startup.Run();
   // Another window of the program (the about window) keeps it running until it is closed,
   // unless the host asked the program to end.

@@ -33,15 +33,15 @@ int RunHeadless(int argc, char** argv, const CommandLine& line) {
                               " yet; brevio --new-station DIR sets one up");
     return std::nullopt;
   };
-  return RunServer(line, {dialog,
-                          txtStatus,
-                          txtAPRS,
-                          window,
-                          {},
-                          {},
-                          {},
-                          noStation,
-                          [&window](StationSummary& summary, StatusLog& log) {
+  return RunServer(line, {.dialog = dialog,
+                          .txtStatus = txtStatus,
+                          .txtAPRS = txtAPRS,
+                          .window = window,
+                          .activate = {},
+                          .connectHelp = {},
+                          .runWhileWindowsOpen = {},
+                          .noStation = noStation,
+                          .showSummary = [&window](StationSummary& summary, StatusLog& log) {
                             window.OnSummaryAsked([&summary, &log] {
                               log.LogStatus(summary.Text(std::chrono::system_clock::now()));
                             });

@@ -12,21 +12,22 @@ void HeadlessWindow::StreamCheckMark::SetChecked(bool checked) {
 }
 
 void HeadlessWindow::ConnectCommands(Server& server) {
+  server_ = &server;
   signals_ = std::make_unique<PosixSignalEvents>(
-      std::initializer_list<int>{SIGHUP, SIGTERM, SIGINT, SIGUSR1, SIGUSR2},
-      [this, &server](int number) {
+      std::initializer_list<int>{SIGHUP, SIGTERM, SIGINT, SIGUSR1, SIGUSR2}, [this](int number) {
+        if (server_ == nullptr) return;
         switch (number) {
           case SIGHUP:
-            server.watch.ReloadDefinition();
+            server_->watch.ReloadDefinition();
             break;
           case SIGUSR1:
-            server.traffic.ToggleScanForQdos();
+            server_->traffic.ToggleScanForQdos();
             break;
           case SIGUSR2:
             if (summaryAsked_) summaryAsked_();
             break;
           default:
-            server.shutdown.Unload();
+            server_->shutdown.Unload();
             break;
         }
       });

@@ -22,6 +22,7 @@ class HeadlessWindow : public MainWindow {
   void CentreAndShow() override {}
   CheckMark& ScanForQdosMark() override { return scanMark_; }
   void ConnectCommands(Server& server) override;
+  void DisconnectCommands() override { server_ = nullptr; }
   void Release() override {}
 
   // What SIGUSR2 runs.
@@ -40,6 +41,8 @@ class HeadlessWindow : public MainWindow {
   StreamCheckMark scanMark_;
   std::unique_ptr<PosixSignalEvents> signals_;
   std::function<void()> summaryAsked_;
+  // Null once the server has gone; the signals stay caught, so they end nothing then.
+  Server* server_ = nullptr;
 };
 
 }  // namespace brevio

@@ -23,6 +23,8 @@ class MainWindow {
 
   // Connects the window's commands (menu items, closing the window) to the server's operations.
   virtual void ConnectCommands(Server& server) = 0;
+  // The server is going: its commands no longer reach it.
+  virtual void DisconnectCommands() = 0;
 
   // The last step of the unload: the window goes away.
   virtual void Release() = 0;

@@ -12,15 +12,19 @@ namespace {
 constexpr const char* kDuplicateTitle = "... duplicate instance.";
 }  // namespace
 
+Startup::~Startup() {
+  if (server_) ports_.serving.window.DisconnectCommands();
+}
+
 void Startup::Run() {
-  gate_.InitRecentRequests();
+  ports_.serving.gate.InitRecentRequests();
   ComputeProgramTexts();
   RefuseSecondInstance();
   CheckHostVersion();
   ProgramInfo& info = services_.info;
   info.StartTimeText = services_.clock.ShortDate() + " " + services_.clock.LongTime();
-  ports_.window.SetCaption(info.ProgramTitle);
-  ports_.window.CentreAndShow();
+  ports_.serving.window.SetCaption(info.ProgramTitle);
+  ports_.serving.window.CentreAndShow();
   services_.log.LogStatus("start of " + info.ProgramTitle);
 
   ConnectHost();
@@ -32,9 +36,9 @@ void Startup::Run() {
   server_->topicDefinitions.LoadTopicDefinitions();
   server_->objectDefinitions.LoadObjectDefinitions();
 
-  ports_.window.CentreAndShow();
-  ports_.loop.ProcessPendingEvents();
-  ports_.service.NotifyReady();
+  ports_.serving.window.CentreAndShow();
+  ports_.serving.loop.ProcessPendingEvents();
+  ports_.serving.service.NotifyReady();
   server_->watch.StartDefinitionWatch();
 }
 
@@ -47,7 +51,7 @@ void Startup::RefuseSecondInstance() {
   if (!instance.OtherInstanceRunning()) return;
   const std::string runningTitle = instance.ApplicationTitle();
   instance.SetApplicationTitle(kDuplicateTitle);
-  ports_.window.SetCaption(kDuplicateTitle);
+  ports_.serving.window.SetCaption(kDuplicateTitle);
   instance.ActivateInstance(runningTitle);
   services_.messages.ShowCritical("Another instance of this program is already running");
 }
@@ -82,15 +86,13 @@ void Startup::ClaimStation() {
 // ends the program like any other setting it cannot run with; the reason is logged first.
 void Startup::ConnectHost() {
   try {
-    server_ = std::make_unique<Server>(
-        services_.host.Connect(), services_,
-        ServingPorts{gate_, ports_.folderWatch, ports_.loop, ports_.window, ports_.service});
+    server_ = std::make_unique<Server>(services_.host.Connect(), services_, ports_.serving);
   } catch (const HostCallFailed& failure) {
     LogHostFailure(services_.log, failure);
     services_.messages.ShowCritical("Unable to connect to UIView32 (" +
                                     std::string(failure.what()) + ")");
   }
-  ports_.window.ConnectCommands(*server_);
+  ports_.serving.window.ConnectCommands(*server_);
 }
 
 }  // namespace brevio

@@ -5,16 +5,11 @@
 #include <string>
 
 #include "app/CoreServices.h"
-#include "app/MainWindow.h"
 #include "app/Server.h"
-#include "base/EventLoop.h"
 #include "base/HostVersionSource.h"
 #include "base/IniReader.h"
-#include "base/ServiceManager.h"
 #include "base/SingleInstance.h"
 #include "base/StationLock.h"
-#include "definitions/FolderWatch.h"
-#include "query/RequestGate.h"
 
 namespace brevio {
 
@@ -23,11 +18,9 @@ struct StartupPorts {
   SingleInstance& instance;
   HostVersionSource& hostVersion;
   IniReader& ini;
-  MainWindow& window;
-  EventLoop& loop;
-  FolderWatch& folderWatch;
-  ServiceManager& service;
   StationLock& stationLock;
+  // Handed on to the server once start-up has connected to the host.
+  ServingPorts serving;
 };
 
 // The load of the main window: one fixed sequence that refuses a second instance and a host of
@@ -36,8 +29,9 @@ struct StartupPorts {
 // critical message, which ends the program where it is shown.
 class Startup {
  public:
-  Startup(const CoreServices& services, const StartupPorts& ports, RequestGate& gate)
-      : services_(services), ports_(ports), gate_(gate) {}
+  Startup(const CoreServices& services, const StartupPorts& ports)
+      : services_(services), ports_(ports) {}
+  ~Startup();
 
   // Returns when the definition watch, the program's main loop, has ended.
   void Run();
@@ -54,7 +48,6 @@ class Startup {
 
   CoreServices services_;
   StartupPorts ports_;
-  RequestGate& gate_;
   std::unique_ptr<Server> server_;
 };
 

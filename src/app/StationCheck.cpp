@@ -32,7 +32,7 @@ void StationCheck::Run() {
   StationSettings(s.ini, s.log, s.messages)
       .ReadStationSettings(JoinPath(s.hostFolder.GetHostFolder(), "uiview32.ini"), config);
   for (const std::string& warning :
-       TopicFileWarnings(FileText(JoinPath(s.info.ProgramFolder, "brv.txt")))) {
+       TopicFileWarnings(FileText(JoinPath(s.info.programFolder, "brv.txt")))) {
     warn_(warning);
   }
   TopicTable topics;

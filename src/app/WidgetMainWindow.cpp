@@ -8,15 +8,11 @@
 
 namespace brevio {
 
-namespace {
-
 template <typename Command>
-void Connect(QAction* item, Command command) {
-  QObject::connect(item, &QAction::triggered, item, command);
+void WidgetMainWindow::Connect(QAction* item, Command command) {
+  commands_.push_back(QObject::connect(item, &QAction::triggered, item, command));
   item->setEnabled(true);
 }
-
-}  // namespace
 
 void ActionCheckMark::SetChecked(bool checked) {
   action_.setChecked(checked);
@@ -39,6 +35,12 @@ void WidgetMainWindow::ConnectCommands(Server& server) {
   // The check mark follows the flag, not the click.
   Connect(window_.mnuOptionsScan(), [&server] { server.traffic.ToggleScanForQdos(); });
   window_.OnClose([&server] { server.shutdown.Unload(); });
+}
+
+void WidgetMainWindow::DisconnectCommands() {
+  for (const QMetaObject::Connection& command : commands_) QObject::disconnect(command);
+  commands_.clear();
+  window_.OnClose(nullptr);
 }
 
 void WidgetMainWindow::Release() {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QMetaObject>
+#include <vector>
+
 #include "app/MainWindow.h"
 #include "app/frmMain.h"
 
@@ -26,11 +29,16 @@ class WidgetMainWindow : public MainWindow {
   void CentreAndShow() override;
   CheckMark& ScanForQdosMark() override { return scanMark_; }
   void ConnectCommands(Server& server) override;
+  void DisconnectCommands() override;
   void Release() override;
 
  private:
+  template <typename Command>
+  void Connect(QAction* item, Command command);
+
   frmMain& window_;
   ActionCheckMark scanMark_;
+  std::vector<QMetaObject::Connection> commands_;
 };
 
 }  // namespace brevio

@@ -7,7 +7,7 @@ namespace brevio {
 
 // Texts that start-up sets once and every later piece reads.
 struct ProgramInfo {
-  std::string ProgramFolder;       // the folder the executable runs from, no trailing separator
+  std::string programFolder;       // the folder the executable runs from, no trailing separator
   std::string executableBaseName;  // the executable's file name without its extension
   std::string documentFolder;      // the folder of the help document
   std::string ProgramTitle;

@@ -34,18 +34,18 @@ FileState LookUp(const std::string& folder, const std::string& name) {
 void DefinitionWatch::StartDefinitionWatch() {
   // A shutdown that came before the watch (a signal during start-up) leaves nothing to serve.
   if (WatchStop != 0) return;
-  const FileState start = LookUp(info_.ProgramFolder, "brv.txt");
+  const FileState start = LookUp(info_.programFolder, "brv.txt");
   WatchedLength = start.length;
   WatchedAttributes = start.attributes;
   WatchStop = 0;
-  CheckTopicFileChange(info_.ProgramFolder);
-  ChangeHandle = folder_.Create(info_.ProgramFolder);
+  CheckTopicFileChange(info_.programFolder);
+  ChangeHandle = folder_.Create(info_.programFolder);
   if (!ChangeHandle) {
-    log_.LogStatus("No change notification for " + info_.ProgramFolder +
+    log_.LogStatus("No change notification for " + info_.programFolder +
                    "; checking the topic file every 100 ms");
   }
   while (WaitForChange()) {
-    CheckTopicFileChange(info_.ProgramFolder);
+    CheckTopicFileChange(info_.programFolder);
     if (ChangeHandle) folder_.Rearm();
   }
 }

@@ -16,7 +16,7 @@ constexpr std::size_t kLongestResponseItem = 46;
 }  // namespace
 
 void TopicDefinitions::LoadTopicDefinitions() {
-  const std::string path = JoinPath(info_.ProgramFolder, "brv.txt");
+  const std::string path = JoinPath(info_.programFolder, "brv.txt");
   log_.LogStatus("loading BRV topic definition from " + path);
   topics_.TopicCount = 0;
   ReadDefinitionFile(path, "Can not open BRV definition file ", messages_,

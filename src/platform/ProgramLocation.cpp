@@ -31,12 +31,12 @@ std::string FindDocumentFolder(const QFileInfo& executable, const std::string& p
 void LocateProgram(ProgramInfo& info, const std::optional<std::string>& givenFolder) {
   const QFileInfo executable(QCoreApplication::applicationFilePath());
   // A station set up with its topics elsewhere is served from there.
-  info.ProgramFolder = givenFolder
+  info.programFolder = givenFolder
                            ? *givenFolder
                            : UserProgramFolderSetting::Read().value_or(
                                  QDir::toNativeSeparators(executable.absolutePath()).toStdString());
   info.executableBaseName = executable.completeBaseName().toStdString();
-  info.documentFolder = FindDocumentFolder(executable, info.ProgramFolder);
+  info.documentFolder = FindDocumentFolder(executable, info.programFolder);
 }
 
 }  // namespace brevio

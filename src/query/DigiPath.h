@@ -4,12 +4,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace brevio {
-
-// The non-empty pieces of `text` between `delimiter`s, in order and untrimmed.
-std::vector<std::string> SplitList(std::string_view text, char delimiter);
 
 struct Hops {
   std::int16_t count = 0;

@@ -21,7 +21,7 @@ class XtrFile {
 
   // The menu command "Create XTR file": the file for this program.
   void MenuCommand() {
-    CreateXTRFile("BRV Brevio server", info_.executableBaseName, info_.ProgramFolder, true);
+    CreateXTRFile("BRV Brevio server", info_.executableBaseName, info_.programFolder, true);
   }
 
   // Writes the file into the host's folder (or, without one, into the program folder) and tells

@@ -32,6 +32,7 @@ struct Platform : SingleInstance,
   explicit Platform(const CoreHarness& harness) : core(harness) {}
 
   std::function<void()> onWait;
+  std::function<void()> commandsGone;
   bool otherRunning = false;
   std::optional<std::string> stationHolder;
   std::string title = "BRV";
@@ -46,6 +47,9 @@ struct Platform : SingleInstance,
   CheckMark& ScanForQdosMark() override { return *this; }
   void SetChecked(bool checked) override { Add(checked ? "scan on" : "scan off"); }
   void ConnectCommands(Server&) override { Add("commands"); }
+  void DisconnectCommands() override {
+    if (commandsGone) commandsGone();
+  }
   void Release() override { Add("release"); }
   void ProcessPendingEvents() override { Add("pending events"); }
   bool Create(const std::string&) override { return Add("watch"); }
@@ -108,7 +112,7 @@ std::string StationIni(const std::string& change = "") {
 struct StartupHarness {
   StartupHarness() {
     platform.onWait = [this] { server().shutdown.Unload(); };
-    core.info.ProgramFolder = programFolder.Path();
+    core.info.programFolder = programFolder.Path();
     core.info.executableBaseName = "brevio";
     core.info.documentFolder = "/usr/share/doc/brevio";
     hostFolder.Write("uiview32.ini", StationIni());
@@ -137,9 +141,9 @@ struct StartupHarness {
   IniFileReader ini;
   ManualTimer timer1;
   RequestGate gate{core.clock, timer1, core.log};
-  Startup startup{{core.info, core.log, core.messages, core.clock, folder, host.Connector()},
-                  {platform, version, ini, platform, platform, platform, platform, platform},
-                  gate};
+  Startup startup{
+      {core.info, core.log, core.messages, core.clock, folder, host.Connector()},
+      {platform, version, ini, platform, {gate, platform, platform, platform, platform}}};
   const std::string title = MakeProgramTitle();
 };
 
@@ -221,6 +225,18 @@ TEST(ShutdownTest, UnloadsOnceWhicheverTriggersCome) {
     EXPECT_EQ(h.platform.Count("release"), 1);
     EXPECT_EQ(h.platform.Count("stopping"), 1);
   }
+}
+
+// The window's commands capture the server: they are cut when it goes, once.
+TEST(ShutdownTest, TheCommandsAreCutWhenTheServerGoes) {
+  int cut = 0;
+  {
+    StartupHarness h;
+    ASSERT_TRUE(h.Start()) << h.core.CriticalText();
+    h.platform.commandsGone = [&cut] { ++cut; };
+    EXPECT_EQ(cut, 0);
+  }
+  EXPECT_EQ(cut, 1);
 }
 
 // The host's version is a + "." + b + d, compared as text: 2.100 lies between 1.99 and 2.99.

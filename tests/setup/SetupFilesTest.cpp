@@ -128,7 +128,7 @@ TEST(NewStation, WritesEveryFileOrNone) {
 class XtrFileTest : public ::testing::Test {
  protected:
   XtrFileTest() {
-    h.info.ProgramFolder = program.Path();
+    h.info.programFolder = program.Path();
     h.info.executableBaseName = "ui_brv";
   }
 

@@ -14,7 +14,7 @@ namespace brevio::test {
 // A station's definition files in temporary folders of its own, with their loaders over a fake
 // host: brv.txt goes into `program`, overlays/brv.pos into `hostFiles`.
 struct DefinitionFiles : CoreHarness {
-  DefinitionFiles() { info.ProgramFolder = program.Path(); }
+  DefinitionFiles() { info.programFolder = program.Path(); }
 
   TempFolder program;
   TempFolder hostFiles;

@@ -5,29 +5,13 @@
 #include <vector>
 
 #include "base/AnsiText.h"
+#include "base/BaseCall.h"
+#include "base/SplitList.h"
 
 namespace brevio {
 
-namespace {
-
-// The words of `text` separated by spaces, commas left on the words they end.
-std::vector<std::string_view> Words(std::string_view text) {
-  std::vector<std::string_view> words;
-  while (!text.empty()) {
-    const std::size_t start = text.find_first_not_of(' ');
-    if (start == std::string_view::npos) break;
-    text.remove_prefix(start);
-    const std::size_t end = std::min(text.find(' '), text.size());
-    words.push_back(text.substr(0, end));
-    text.remove_prefix(end);
-  }
-  return words;
-}
-
-}  // namespace
-
 int AprsIsPasscode(std::string_view call) {
-  const std::string base = UpperCase(call.substr(0, call.find('-')));
+  const std::string base = UpperCase(BaseCall(call));
   std::uint16_t hash = 0x73E2;
   for (std::size_t i = 0; i < base.size(); ++i) {
     const auto byte = static_cast<std::uint8_t>(base[i]);
@@ -49,7 +33,8 @@ std::string FormatAprsIsLogin(std::string_view call, std::string_view version,
 
 std::optional<AprsIsLogResponse> ParseAprsIsLogResponse(std::string_view line) {
   if (line.empty() || line.front() != '#') return std::nullopt;
-  const std::vector<std::string_view> words = Words(line.substr(1));
+  // Words separated by spaces, commas left on the words they end.
+  const std::vector<std::string> words = SplitList(line.substr(1), ' ');
   if (words.size() < 3 || words[0] != "logresp") return std::nullopt;
   AprsIsLogResponse response;
   response.call = std::string(words[1]);

@@ -5,31 +5,24 @@
 #include <array>
 #include <cmath>
 
+#include "host/aprs/CoordinateAxis.h"
+
 namespace brevio {
 
 namespace {
 
-struct CoordinateLayout {
-  std::size_t degreeDigits;
-  char positive;
-  char negative;
-  int maxDegrees;
-};
-
-constexpr CoordinateLayout kLatitude{2, 'N', 'S', 90};
-constexpr CoordinateLayout kLongitude{3, 'E', 'W', 180};
 constexpr int kMaxAmbiguity = 4;
 constexpr long kHundredthsPerDegree = 6000;
 // Half the side of the area each ambiguity blurs, in hundredths of a minute.
 constexpr std::array<long, kMaxAmbiguity + 1> kHalfBlur{0, 5, 50, 500, 3000};
 
-std::size_t TextSize(const CoordinateLayout& layout) {
-  return layout.degreeDigits + 6;
+std::size_t TextSize(const CoordinateAxis& axis) {
+  return axis.degreeDigits + 6;
 }
 
 // Where the blanks of each ambiguity go: hundredths, tenths, minutes, tens of minutes.
-std::array<std::size_t, kMaxAmbiguity> BlurredPlaces(const CoordinateLayout& layout) {
-  const std::size_t d = layout.degreeDigits;
+std::array<std::size_t, kMaxAmbiguity> BlurredPlaces(const CoordinateAxis& axis) {
+  const std::size_t d = axis.degreeDigits;
   return {d + 4, d + 3, d + 1, d};
 }
 
@@ -42,24 +35,24 @@ char UpperCase(char c) {
 }
 
 // How many of the blurred places, from the last, hold a blank.
-int CountBlanks(std::string_view text, const CoordinateLayout& layout) {
+int CountBlanks(std::string_view text, const CoordinateAxis& axis) {
   int blanks = 0;
-  for (const std::size_t place : BlurredPlaces(layout)) {
+  for (const std::size_t place : BlurredPlaces(axis)) {
     if (text[place] != ' ') break;
     ++blanks;
   }
   return blanks;
 }
 
-std::optional<double> ReadCoordinate(std::string_view text, const CoordinateLayout& layout,
+std::optional<double> ReadCoordinate(std::string_view text, const CoordinateAxis& axis,
                                      int ambiguity) {
-  const std::size_t d = layout.degreeDigits;
+  const std::size_t d = axis.degreeDigits;
   // Some senders write the hemisphere in lower case; what it means is plain.
   const char letter = UpperCase(text.back());
-  if (text[d + 2] != '.' || (letter != layout.positive && letter != layout.negative)) {
+  if (text[d + 2] != '.' || (letter != axis.positive && letter != axis.negative)) {
     return std::nullopt;
   }
-  const std::array<std::size_t, kMaxAmbiguity> blurred = BlurredPlaces(layout);
+  const std::array<std::size_t, kMaxAmbiguity> blurred = BlurredPlaces(axis);
   const auto blurredEnd = blurred.begin() + ambiguity;
   long value = 0;
   for (std::size_t place = 0; place < d + 5; ++place) {
@@ -72,27 +65,27 @@ std::optional<double> ReadCoordinate(std::string_view text, const CoordinateLayo
     if (place == d && !isBlurred && c > '5') return std::nullopt;
   }
   value += kHalfBlur[static_cast<std::size_t>(ambiguity)];
-  if (value > layout.maxDegrees * kHundredthsPerDegree) return std::nullopt;
+  if (value > axis.maxDegrees * kHundredthsPerDegree) return std::nullopt;
   const double degrees = static_cast<double>(value) / static_cast<double>(kHundredthsPerDegree);
-  return letter == layout.negative ? -degrees : degrees;
+  return letter == axis.negative ? -degrees : degrees;
 }
 
-std::optional<std::string> WriteCoordinate(double degrees, const CoordinateLayout& layout,
+std::optional<std::string> WriteCoordinate(double degrees, const CoordinateAxis& axis,
                                            int ambiguity) {
-  if (!std::isfinite(degrees) || std::fabs(degrees) > layout.maxDegrees) return std::nullopt;
+  if (!std::isfinite(degrees) || std::fabs(degrees) > axis.maxDegrees) return std::nullopt;
   const long total = std::lround(std::fabs(degrees) * kHundredthsPerDegree);
   const long whole = total / kHundredthsPerDegree;
   const long minutes = total % kHundredthsPerDegree / 100;
   const long hundredths = total % 100;
   std::string text = std::to_string(whole);
-  text.insert(0, layout.degreeDigits - text.size(), '0');
+  text.insert(0, axis.degreeDigits - text.size(), '0');
   text += static_cast<char>('0' + minutes / 10);
   text += static_cast<char>('0' + minutes % 10);
   text += '.';
   text += static_cast<char>('0' + hundredths / 10);
   text += static_cast<char>('0' + hundredths % 10);
-  text += degrees < 0 ? layout.negative : layout.positive;
-  const std::array<std::size_t, kMaxAmbiguity> blurred = BlurredPlaces(layout);
+  text += degrees < 0 ? axis.negative : axis.positive;
+  const std::array<std::size_t, kMaxAmbiguity> blurred = BlurredPlaces(axis);
   for (int i = 0; i < ambiguity; ++i) text[blurred[static_cast<std::size_t>(i)]] = ' ';
   return text;
 }
@@ -109,18 +102,19 @@ bool IsAprsSymbolCode(char c) {
 
 std::optional<AprsPosition> ParseAprsPosition(std::string_view text) {
   if (text.size() != kAprsPositionSize) return std::nullopt;
-  const std::string_view latitude = text.substr(0, TextSize(kLatitude));
-  const std::string_view longitude = text.substr(TextSize(kLatitude) + 1, TextSize(kLongitude));
+  const std::string_view latitude = text.substr(0, TextSize(kLatitudeAxis));
+  const std::string_view longitude =
+      text.substr(TextSize(kLatitudeAxis) + 1, TextSize(kLongitudeAxis));
   AprsPosition position;
-  position.symbolTable = text[TextSize(kLatitude)];
+  position.symbolTable = text[TextSize(kLatitudeAxis)];
   position.symbolCode = text.back();
   if (!IsAprsSymbolTable(position.symbolTable) || !IsAprsSymbolCode(position.symbolCode)) {
     return std::nullopt;
   }
   position.ambiguity =
-      std::max(CountBlanks(latitude, kLatitude), CountBlanks(longitude, kLongitude));
-  const std::optional<double> lat = ReadCoordinate(latitude, kLatitude, position.ambiguity);
-  const std::optional<double> lon = ReadCoordinate(longitude, kLongitude, position.ambiguity);
+      std::max(CountBlanks(latitude, kLatitudeAxis), CountBlanks(longitude, kLongitudeAxis));
+  const std::optional<double> lat = ReadCoordinate(latitude, kLatitudeAxis, position.ambiguity);
+  const std::optional<double> lon = ReadCoordinate(longitude, kLongitudeAxis, position.ambiguity);
   if (!lat || !lon) return std::nullopt;
   position.latitude = *lat;
   position.longitude = *lon;
@@ -133,9 +127,9 @@ std::optional<std::string> FormatAprsPosition(const AprsPosition& position) {
     return std::nullopt;
   }
   const std::optional<std::string> lat =
-      WriteCoordinate(position.latitude, kLatitude, position.ambiguity);
+      WriteCoordinate(position.latitude, kLatitudeAxis, position.ambiguity);
   const std::optional<std::string> lon =
-      WriteCoordinate(position.longitude, kLongitude, position.ambiguity);
+      WriteCoordinate(position.longitude, kLongitudeAxis, position.ambiguity);
   if (!lat || !lon) return std::nullopt;
   std::string text = *lat + position.symbolTable + *lon + position.symbolCode;
   // A blurred area that reaches past a pole or the date line would not read back.

@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "base/BaseCall.h"
+
 namespace brevio {
 
 namespace {
@@ -43,14 +45,14 @@ std::optional<int> ReadByte(char c, int low, int high) {
 }  // namespace
 
 std::optional<AprsPosition> ParseMicEPosition(std::string_view destination, std::string_view info) {
-  destination = destination.substr(0, destination.find('-'));
-  if (destination.size() != kDestinationSize || info.size() < kMicEInfoSize ||
+  const std::string base = BaseCall(destination);
+  if (base.size() != kDestinationSize || info.size() < kMicEInfoSize ||
       (info[0] != '`' && info[0] != '\'')) {
     return std::nullopt;
   }
   std::array<LatitudeDigit, kDestinationSize> digits{};
   for (std::size_t i = 0; i < kDestinationSize; ++i) {
-    const std::optional<LatitudeDigit> digit = ReadLatitudeDigit(destination[i], i < kFirstFlag);
+    const std::optional<LatitudeDigit> digit = ReadLatitudeDigit(base[i], i < kFirstFlag);
     if (!digit) return std::nullopt;
     digits[i] = *digit;
   }

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "host/aprs/CoordinateAxis.h"
+
 namespace brevio {
 
 namespace {
@@ -23,16 +25,6 @@ constexpr std::array<SentenceLayout, 3> kLayouts{{
     {"GLL", 7, 1, 6},
 }};
 constexpr std::size_t kNameSize = 6;  // $, talker, type
-
-struct Axis {
-  std::size_t degreeDigits;
-  char positive;
-  char negative;
-  int maxDegrees;
-};
-
-constexpr Axis kLatitude{2, 'N', 'S', 90};
-constexpr Axis kLongitude{3, 'E', 'W', 180};
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -81,7 +73,7 @@ std::vector<std::string_view> SplitFields(std::string_view body) {
 
 // DDMM.mmmm (or DDDMM.mmmm) and its hemisphere letter, in signed degrees.
 std::optional<double> ReadCoordinate(std::string_view text, std::string_view letter,
-                                     const Axis& axis) {
+                                     const CoordinateAxis& axis) {
   const std::size_t point = text.find('.');
   const std::size_t whole = point == std::string_view::npos ? text.size() : point;
   if (whole != axis.degreeDigits + 2 || letter.size() != 1 ||
@@ -130,9 +122,9 @@ std::optional<AprsPosition> ParseNmeaPosition(std::string_view info) {
     return std::nullopt;
   }
   const std::size_t at = layout->latitude;
-  const std::optional<double> latitude = ReadCoordinate(fields[at], fields[at + 1], kLatitude);
+  const std::optional<double> latitude = ReadCoordinate(fields[at], fields[at + 1], kLatitudeAxis);
   const std::optional<double> longitude =
-      ReadCoordinate(fields[at + 2], fields[at + 3], kLongitude);
+      ReadCoordinate(fields[at + 2], fields[at + 3], kLongitudeAxis);
   if (!latitude || !longitude) return std::nullopt;
   return AprsPosition{*latitude, *longitude, kUnknownSymbolTable, kUnknownSymbolCode, 0};
 }

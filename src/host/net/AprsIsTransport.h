@@ -38,9 +38,6 @@ class AprsIsTransport : public Transport {
   void Transmit(const Tnc2Frame& frame, std::int16_t port) override;
   void Observe(LinkObserver& observer) { link_.Observe(observer); }
 
-  const DeviceLink& Link() const { return link_; }
-  const AprsIsLineReader& Reader() const { return reader_; }
-
  private:
   void LogIn();
   void Receive(std::string_view bytes, bool behind);

@@ -78,8 +78,6 @@ class DeviceLink {
   void Observe(LinkObserver& observer) { status_.Observe(observer); }
 
   const std::string& Name() const { return name_; }
-  bool Connected() const { return state_ == State::Connected; }
-  const SendQueue& Queue() const { return queue_; }
 
  private:
   enum class State { Waiting, Connecting, Connected };

@@ -26,7 +26,6 @@ class KissTransport : public Transport {
   void Transmit(const Tnc2Frame& frame, std::int16_t port) override;
   void Observe(LinkObserver& observer) { link_.Observe(observer); }
 
-  const DeviceLink& Link() const { return link_; }
   // Frames heard that are no AX.25 UI frame (connected-mode frames, say) or are malformed.
   std::size_t UndecodableDropped() const { return undecodableDropped_; }
 

@@ -55,7 +55,6 @@ void NonBlockingWriter::Write(std::string line) {
   if (waiting_.size() >= kMaxWaiting) {
     // The line being written must end whole; the next one goes instead.
     waiting_.erase(waiting_.begin() + (frontWritten_ > 0 ? 1 : 0));
-    ++dropped_;
     if (droppedInStall_++ == 0 && events_.dropping) events_.dropping();
   }
   waiting_.push_back(std::move(line));

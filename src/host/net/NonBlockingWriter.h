@@ -36,7 +36,6 @@ class NonBlockingWriter {
   NonBlockingWriter& operator=(const NonBlockingWriter&) = delete;
 
   void Write(std::string line);
-  std::size_t Dropped() const { return dropped_; }
 
  private:
   void Flush();
@@ -49,7 +48,6 @@ class NonBlockingWriter {
   std::deque<std::string> waiting_;
   // Bytes of the first waiting line already written.
   std::size_t frontWritten_ = 0;
-  std::size_t dropped_ = 0;
   std::size_t droppedInStall_ = 0;
   bool closed_ = false;
   std::unique_ptr<QSocketNotifier> notifier_;

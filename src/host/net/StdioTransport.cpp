@@ -7,7 +7,7 @@
 #include <array>
 #include <cerrno>
 
-#include "host/station/Tnc2OutputLine.h"
+#include "host/aprs/Tnc2OutputLine.h"
 
 namespace brevio {
 
@@ -34,7 +34,7 @@ StdioTransport::StdioTransport(int input, int output, LinkLog log)
                }}) {}
 
 void StdioTransport::Start(FrameSink& sink, std::function<void()> inputEnded) {
-  reader_.emplace(sink);
+  sink_ = &sink;
   inputEnded_ = std::move(inputEnded);
   notifier_ = std::make_unique<QSocketNotifier>(input_, QSocketNotifier::Read);
   QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { ReadInput(); });
@@ -53,7 +53,9 @@ void StdioTransport::ReadInput() {
   std::array<char, 4096> buffer;
   const ssize_t count = ::read(input_, buffer.data(), buffer.size());
   if (count > 0) {
-    reader_->Feed(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
+    const std::size_t droppedBefore = Dropped();
+    Deliver(reader_.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(count))),
+            droppedBefore);
     return;
   }
   if (count < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) return;
@@ -64,18 +66,24 @@ void StdioTransport::End(const std::string& reason) {
   if (ended_) return;
   ended_ = true;
   notifier_->setEnabled(false);
-  reader_->Finish();
+  const std::size_t droppedBefore = Dropped();
+  Deliver(reader_.Finish(), droppedBefore);
   status_.Set(LinkState::Lost, reason);
   if (inputEnded_) inputEnded_();
 }
 
+std::size_t StdioTransport::Dropped() const {
+  return reader_.MalformedDropped() + reader_.OverlongDropped();
+}
+
+void StdioTransport::Deliver(const std::vector<Tnc2Frame>& frames, std::size_t droppedBefore) {
+  for (std::size_t n = droppedBefore; n < Dropped(); ++n) sink_->FrameDropped();
+  for (const Tnc2Frame& frame : frames) sink_->FrameReceived(frame, std::nullopt);
+}
+
+// A frame that a line end inside would split is not written: no text may forge a line.
 void StdioTransport::Transmit(const Tnc2Frame& frame, std::int16_t) {
-  std::optional<std::string> line = Tnc2OutputLine(frame);
-  if (!line) {
-    ++unwritableDropped_;
-    return;
-  }
-  output_.Write(std::move(*line));
+  if (std::optional<std::string> line = Tnc2OutputLine(frame)) output_.Write(std::move(*line));
 }
 
 }  // namespace brevio

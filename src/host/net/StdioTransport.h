@@ -4,14 +4,14 @@
 #include <QSocketNotifier>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
+#include <vector>
 
+#include "host/aprs/Tnc2LineReader.h"
 #include "host/net/DeviceLink.h"
 #include "host/net/LinkStatusKeeper.h"
 #include "host/net/NonBlockingWriter.h"
 #include "host/station/FrameSink.h"
-#include "host/station/Tnc2LineReader.h"
 #include "host/station/Transport.h"
 
 namespace brevio {
@@ -33,24 +33,22 @@ class StdioTransport : public Transport {
   // Connected from the start; lost for good once the input has ended.
   void Observe(LinkObserver& observer) { status_.Observe(observer); }
 
-  const Tnc2LineReader* Reader() const { return reader_ ? &*reader_ : nullptr; }
-  // Frames that were not written because a line end inside them would have split their line.
-  std::size_t UnwritableDropped() const { return unwritableDropped_; }
-  // Frames dropped because the reader of the output did not take them.
-  std::size_t StalledDropped() const { return output_.Dropped(); }
-
  private:
   void ReadInput();
+  // Tells the sink of the lines dropped since the reader's count was `droppedBefore`, then
+  // hands it `frames`.
+  void Deliver(const std::vector<Tnc2Frame>& frames, std::size_t droppedBefore);
+  std::size_t Dropped() const;
   void End(const std::string& reason);
   void EndOnNextTurn();
 
   int input_;
   LinkLog log_;
   NonBlockingWriter output_;
-  std::optional<Tnc2LineReader> reader_;
+  Tnc2LineReader reader_;
+  FrameSink* sink_ = nullptr;
   std::unique_ptr<QSocketNotifier> notifier_;
   std::function<void()> inputEnded_;
-  std::size_t unwritableDropped_ = 0;
   bool outputClosed_ = false;
   bool ended_ = false;
   LinkStatusKeeper status_{"stdio"};

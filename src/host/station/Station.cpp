@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "base/AnsiText.h"
+#include "base/BaseCall.h"
 #include "base/PathText.h"
 #include "host/aprs/CallSign.h"
 #include "host/aprs/NetworkRouting.h"
@@ -18,10 +19,6 @@
 namespace brevio {
 
 namespace {
-
-std::string BaseCall(const std::string& call) {
-  return call.substr(0, call.find('-'));
-}
 
 // The digipeaters a frame came through, comma-separated.
 std::string EffectivePath(const Tnc2Frame& frame) {

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/station/StationEnvelope.h"
 
-#include <algorithm>
-
 #include "base/AnsiText.h"
+#include "base/SplitList.h"
 #include "host/HostLink.h"
 #include "host/aprs/CallSign.h"
 #include "host/aprs/Tnc2Line.h"
@@ -28,12 +27,8 @@ Tnc2Frame StationEnvelope(const std::string& call, const std::string& toCall,
   if (!IsValidCallSign(frame.source, CallSignRule::AprsIs)) {
     throw HostCallFailed("the station call sign '" + frame.source + "' cannot be sent");
   }
-  std::size_t start = 0;
-  while (start <= path.size()) {
-    const std::size_t comma = std::min(path.find(',', start), path.size());
-    const std::string digipeater = OnAirAlias(path.substr(start, comma - start));
-    start = comma + 1;
-    if (digipeater.empty()) continue;
+  for (const std::string& item : SplitList(path, ',')) {
+    const std::string digipeater = OnAirAlias(item);
     if (!IsValidCallSign(digipeater, CallSignRule::Ax25)) {
       throw HostCallFailed("'" + digipeater + "' in the path '" + path + "' is no digipeater call");
     }

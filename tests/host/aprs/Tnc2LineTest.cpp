@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "host/aprs/Tnc2Line.h"
+#include "host/aprs/Tnc2LineReader.h"
+#include "host/aprs/Tnc2OutputLine.h"
 
 namespace brevio {
 namespace {
@@ -52,6 +56,48 @@ TEST(Tnc2Line, AcceptanceFollowsTheCallSignRule) {
       EXPECT_EQ(ParseTnc2Line(line, CallSignRule::AprsIs).has_value(), aprsIs) << line;
     }
   }
+}
+
+using Lines = std::vector<std::string>;
+
+Lines Written(const std::vector<Tnc2Frame>& frames) {
+  Lines lines;
+  for (const Tnc2Frame& frame : frames) lines.push_back(FormatTnc2Line(frame));
+  return lines;
+}
+
+TEST(Tnc2LineReader, CutsLinesAcrossChunksAtLfOrCrLf) {
+  Tnc2LineReader reader;
+  Lines read;
+  for (const char* chunk : {"N0CALL>APRS:>a\r", "\nN0", "CALL>APRS,WIDE1-1*:>b\n\n# comment\r\n",
+                            "\r\nN0CALL>APRS:>c"}) {
+    for (const std::string& line : Written(reader.Feed(chunk))) read.push_back(line);
+  }
+  EXPECT_EQ(read, (Lines{"N0CALL>APRS:>a", "N0CALL>APRS,WIDE1-1*:>b"}));
+  EXPECT_EQ(Written(reader.Finish()), Lines{"N0CALL>APRS:>c"});
+  EXPECT_EQ(reader.MalformedDropped() + reader.OverlongDropped(), 0u);
+}
+
+TEST(Tnc2LineReader, OverlongAndMalformedLinesAreDroppedAndCounted) {
+  Tnc2LineReader reader;
+  const std::string head = "N0CALL>APRS:>";
+  const std::string longest = head + std::string(Tnc2LineReader::kMaxLine - head.size(), 'x');
+  EXPECT_EQ(Written(reader.Feed(longest + "\r\n" + longest + "y\n" + longest +
+                                "yy\r\nno frame here\n>:\n")),
+            Lines{longest});
+  EXPECT_EQ(reader.OverlongDropped(), 2u);
+  EXPECT_EQ(reader.MalformedDropped(), 2u);
+  EXPECT_EQ(Written(reader.Feed(std::string(2000, 'z'))), Lines{});
+  EXPECT_EQ(Written(reader.Finish()), Lines{});
+  EXPECT_EQ(reader.OverlongDropped(), 3u);
+  EXPECT_EQ(reader.MalformedDropped(), 2u);
+}
+
+TEST(Tnc2OutputLine, EndsWithLfAndRefusesFramesThatALineEndWouldSplit) {
+  EXPECT_EQ(Tnc2OutputLine({"N0CALL-10", "APZBRV", {{"WIDE", false}}, ":N0CALL   :x{1"}),
+            "N0CALL-10>APZBRV,WIDE::N0CALL   :x{1\n");
+  EXPECT_EQ(Tnc2OutputLine({"N0CALL", "APRS", {}, ">a\nN0CALL>APRS:forged"}), std::nullopt);
+  EXPECT_EQ(Tnc2OutputLine({"N0CALL", "APRS", {}, ">a\r"}), std::nullopt);
 }
 
 }  // namespace

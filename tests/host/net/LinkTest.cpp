@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
+#include <tuple>
 
 #include "host/aprs/Ax25Frame.h"
 #include "host/aprs/KissFrame.h"
@@ -399,12 +400,17 @@ TEST(AprsIsTransportTest, KeepsTheConnectionAliveAndReconnectsWhenTheFeedGoesSil
             "APRS-IS " + harness.address + ": nothing heard for 500 ms; next try in 50 ms");
 }
 
-// An input that fails to read (a folder) ends the link as its end would, rather than spin.
+// Lines read reach the sink, a last one without its line end too, and the dropped are counted;
+// an input that fails to read (a folder) ends the link as its end would, rather than spin.
 TEST(LinkStatusTest, StdioIsConnectedOnceStartedAndLostForGoodWhenTheInputEnds) {
   int pipe[2];
   ASSERT_EQ(::pipe(pipe), 0);
+  const std::string lines = "N0CALL>APRS:>a\nno frame\nN0CALL>APRS:>b";
+  ASSERT_EQ(::write(pipe[1], lines.data(), lines.size()), static_cast<ssize_t>(lines.size()));
   ::close(pipe[1]);
-  for (const int input : {pipe[0], ::open("/", O_RDONLY | O_DIRECTORY)}) {
+  const std::tuple<int, Lines, int> inputs[] = {{pipe[0], {"N0CALL>APRS:>a", "N0CALL>APRS:>b"}, 1},
+                                                {::open("/", O_RDONLY | O_DIRECTORY), {}, 0}};
+  for (const auto& [input, heard, dropped] : inputs) {
     StdioTransport stdio(input, STDOUT_FILENO, [](const std::string&) {});
     Harness harness;
     stdio.Observe(harness);
@@ -412,6 +418,8 @@ TEST(LinkStatusTest, StdioIsConnectedOnceStartedAndLostForGoodWhenTheInputEnds) 
     ASSERT_TRUE(WaitFor([&] { return harness.seen.size() == 3; }));
     EXPECT_EQ(harness.seen, (Lines{"connecting", "connected", "lost: the input has ended"}));
     EXPECT_EQ(harness.address, "stdio");
+    EXPECT_EQ(harness.heard, heard);
+    EXPECT_EQ(harness.dropped, dropped);
     ::close(input);
   }
 }

@@ -8,8 +8,6 @@
 #include "host/aprs/Tnc2Line.h"
 #include "host/station/MessageNumberFile.h"
 #include "host/station/Station.h"
-#include "host/station/Tnc2LineReader.h"
-#include "host/station/Tnc2OutputLine.h"
 #include "query/MonitoredText.h"
 #include "support/CoreHarness.h"
 #include "support/TempFolder.h"
@@ -616,51 +614,6 @@ TEST(MessageNumberFile, SavesWholeAndSaysOnceWhenItCannot) {
   EXPECT_FALSE(lost.Save(2));
   EXPECT_EQ(logged, Lines{"Message numbers: cannot write " + folder.Path() +
                           "/gone/numbers; after a new start they begin from the clock"});
-}
-
-// Each frame read as its line; the reader names no port.
-struct RecordingSink : FrameSink {
-  void FrameReceived(const Tnc2Frame& frame, std::optional<std::int16_t> port) override {
-    lines.push_back(FormatTnc2Line(frame) + (port ? " port" : ""));
-  }
-  void FrameLeft(const Tnc2Frame&) override {}
-  void FrameDropped() override { lines.push_back("dropped"); }
-  Lines lines;
-};
-
-TEST(Tnc2LineReader, CutsLinesAcrossChunksAtLfOrCrLf) {
-  RecordingSink sink;
-  Tnc2LineReader reader(sink);
-  for (const char* chunk : {"N0CALL>APRS:>a\r", "\nN0", "CALL>APRS,WIDE1-1*:>b\n\n# comment\r\n",
-                            "\r\nN0CALL>APRS:>c"}) {
-    reader.Feed(chunk);
-  }
-  EXPECT_EQ(sink.lines, (Lines{"N0CALL>APRS:>a", "N0CALL>APRS,WIDE1-1*:>b"}));
-  reader.Finish();
-  EXPECT_EQ(sink.lines.back(), "N0CALL>APRS:>c");
-  EXPECT_EQ(reader.FramesRead(), 3u);
-  EXPECT_EQ(reader.MalformedDropped(), 0u);
-}
-
-TEST(Tnc2LineReader, OverlongAndMalformedLinesAreDroppedAndCounted) {
-  RecordingSink sink;
-  Tnc2LineReader reader(sink);
-  const std::string head = "N0CALL>APRS:>";
-  const std::string longest = head + std::string(Tnc2LineReader::kMaxLine - head.size(), 'x');
-  reader.Feed(longest + "\r\n" + longest + "y\n" + longest + "yy\r\nno frame here\n>:\n");
-  reader.Feed(std::string(2000, 'z'));
-  reader.Finish();
-  const std::string dropped = "dropped";
-  EXPECT_EQ(sink.lines, (Lines{dropped, dropped, longest, dropped, dropped, dropped}));
-  EXPECT_EQ(reader.OverlongDropped(), 3u);
-  EXPECT_EQ(reader.MalformedDropped(), 2u);
-}
-
-TEST(Tnc2OutputLine, EndsWithLfAndRefusesFramesThatALineEndWouldSplit) {
-  EXPECT_EQ(Tnc2OutputLine({"N0CALL-10", "APZBRV", {{"WIDE", false}}, ":N0CALL   :x{1"}),
-            "N0CALL-10>APZBRV,WIDE::N0CALL   :x{1\n");
-  EXPECT_EQ(Tnc2OutputLine({"N0CALL", "APRS", {}, ">a\nN0CALL>APRS:forged"}), std::nullopt);
-  EXPECT_EQ(Tnc2OutputLine({"N0CALL", "APRS", {}, ">a\r"}), std::nullopt);
 }
 
 }  // namespace

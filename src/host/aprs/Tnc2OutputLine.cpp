@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "host/station/Tnc2OutputLine.h"
+#include "host/aprs/Tnc2OutputLine.h"
 
 #include "host/aprs/Tnc2Line.h"
 
