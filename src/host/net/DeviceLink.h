@@ -45,6 +45,9 @@ class DeviceLink {
   static constexpr qint64 kReadPerTurn = 16 * 1024;
   // More than this left waiting after a turn's read is no passing burst: the link is behind.
   static constexpr qint64 kBehindAbove = 8 * kReadPerTurn;
+  // What a device holds unread at most: room for a link that is behind to be seen so, and a bound
+  // on what a peer that pours out bytes can make the station keep (the rest waits in the kernel).
+  static constexpr qint64 kReadBufferBytes = 2 * kBehindAbove;
 
   struct Handlers {
     // The connection is up: the peer's session may begin (a login, say).

@@ -33,7 +33,11 @@ void KissTransport::Transmit(const Tnc2Frame& frame, std::int16_t port) {
 
 void KissTransport::Receive(std::string_view bytes, bool behind) {
   sink_->LinkBehind(behind);
-  for (const KissFrame& kiss : deframer_.Feed(bytes)) {
+  const std::size_t cutBefore = DeframerDropped();
+  const std::vector<KissFrame> frames = deframer_.Feed(bytes);
+  // Frames the TNC garbled or overran count as dropped, as lines that are no frame do on APRS-IS.
+  for (std::size_t n = cutBefore; n < DeframerDropped(); ++n) sink_->FrameDropped();
+  for (const KissFrame& kiss : frames) {
     Ax25Decoded decoded = DecodeAx25UiFrame(kiss.payload);
     if (!decoded.frame) {
       ++undecodableDropped_;
@@ -42,6 +46,10 @@ void KissTransport::Receive(std::string_view bytes, bool behind) {
     }
     sink_->FrameReceived(*decoded.frame, static_cast<std::int16_t>(kiss.port + 1));
   }
+}
+
+std::size_t KissTransport::DeframerDropped() const {
+  return deframer_.MalformedDropped() + deframer_.OverlongDropped();
 }
 
 }  // namespace brevio

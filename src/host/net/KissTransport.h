@@ -31,6 +31,7 @@ class KissTransport : public Transport {
 
  private:
   void Receive(std::string_view bytes, bool behind);
+  std::size_t DeframerDropped() const;
 
   LinkLog log_;
   DeviceLink link_;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/net/SerialDevice.h"
 
+#include "host/net/DeviceLink.h"
+
 namespace brevio {
 
 SerialDevice::SerialDevice(const TncAddress& address) : address_(FormatTncAddress(address)) {
@@ -11,6 +13,7 @@ SerialDevice::SerialDevice(const TncAddress& address) : address_(FormatTncAddres
   port_.setParity(QSerialPort::NoParity);
   port_.setStopBits(QSerialPort::OneStop);
   port_.setFlowControl(QSerialPort::NoFlowControl);
+  port_.setReadBufferSize(DeviceLink::kReadBufferBytes);
 }
 
 void SerialDevice::Watch(Events events) {

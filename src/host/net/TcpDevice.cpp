@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/net/TcpDevice.h"
 
+#include "host/net/DeviceLink.h"
+
 namespace brevio {
 
 TcpDevice::TcpDevice(const TncAddress& address)
@@ -9,7 +11,7 @@ TcpDevice::TcpDevice(const TncAddress& address)
       port_(address.port) {
   // What the station has not taken yet stays with the system, and TCP slows the peer down,
   // rather than growing here without bound.
-  socket_.setReadBufferSize(kReadBufferBytes);
+  socket_.setReadBufferSize(DeviceLink::kReadBufferBytes);
 }
 
 void TcpDevice::Watch(Events events) {

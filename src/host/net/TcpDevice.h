@@ -3,7 +3,6 @@
 
 #include <QTcpSocket>
 
-#include "host/net/DeviceLink.h"
 #include "host/net/LinkDevice.h"
 #include "host/net/TncAddress.h"
 
@@ -12,9 +11,6 @@ namespace brevio {
 // A TCP connection to the host and port of a kiss:// or aprsis:// address.
 class TcpDevice : public LinkDevice {
  public:
-  // Room for a link that is behind to be seen so (see DeviceLink::kBehindAbove).
-  static constexpr qint64 kReadBufferBytes = 2 * DeviceLink::kBehindAbove;
-
   explicit TcpDevice(const TncAddress& address);
 
   std::string Address() const override { return address_; }

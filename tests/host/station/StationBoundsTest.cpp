@@ -65,6 +65,7 @@ TEST(FloodSheddingTest, MessagesToTheStationAndQueriesMatterPositionsAndOthersTr
       {"IGATE>APRS:}K1ABC>APRS,TCPIP,IGATE*::N0CALL-10:?WX{2", true},
       {"K1ABC>APRS::N0CALL-9 :?WX{1", false},
       {"K1ABC>APRS:!4903.50N/07201.75W-", false},
+      {"K1ABC>APRS:>QUERY answered, a status", false},
       {"IGATE>APRS:}K1ABC>APRS,TCPIP,IGATE*:!4903.50N/07201.75W-", false},
       {"IGATE>APRS:}broken", false},
   };

@@ -163,7 +163,8 @@ TEST(StationMessages, UnackedMessageIsRetriedOnItsScheduleAndThenGivenUp) {
 }
 
 // A copy that waited for the link counts from when it left: the next is due 31 s (a message) or
-// 10 minutes (an object) after that, and no sooner.
+// 10 minutes (an object) after that, and no sooner. An unchanged object placed again within
+// 31 s is a copy the networks would drop.
 TEST(StationMessages, NextCopyWaitsItsFullDelayFromWhenTheLastOneLeft) {
   Harness h;
   h.link->SendAPRSMessage("N0CALL", "WIDE", 1, "A", "Hello");
@@ -190,6 +191,12 @@ TEST(StationMessages, NextCopyWaitsItsFullDelayFromWhenTheLastOneLeft) {
   h.Create("CLUB");
   h.Create("CLUB", 49.1f);  // moved: news, not a copy
   EXPECT_EQ(h.sent.size(), reports + 1);
+  h.core.clock.Advance(30999);
+  h.Create("CLUB", 49.1f);
+  EXPECT_EQ(h.sent.size(), reports + 1);
+  h.core.clock.Advance(1);  // outside the networks' duplicate windows
+  h.Create("CLUB", 49.1f);
+  EXPECT_EQ(h.sent.size(), reports + 2);
 }
 
 TEST(StationMessages, AnswerFromTheAddresseeStopsTheRetries) {
