@@ -36,6 +36,7 @@ class AprsIsLineReader {
   std::size_t CommentsSkipped() const { return commentsSkipped_; }
   std::size_t MalformedDropped() const { return malformedDropped_; }
   std::size_t OverlongDropped() const { return splitter_.OverlongDropped(); }
+  std::size_t Dropped() const { return MalformedDropped() + OverlongDropped(); }
 
  private:
   void TakeLine(std::string_view line, std::vector<AprsIsLine>& lines);

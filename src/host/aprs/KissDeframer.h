@@ -27,6 +27,7 @@ class KissDeframer {
 
   std::size_t OverlongDropped() const { return overlongDropped_; }
   std::size_t MalformedDropped() const { return malformedDropped_; }
+  std::size_t Dropped() const { return MalformedDropped() + OverlongDropped(); }
   std::size_t OtherCommandsSkipped() const { return otherCommandsSkipped_; }
 
  private:

@@ -28,6 +28,7 @@ class Tnc2LineReader {
 
   std::size_t MalformedDropped() const { return malformedDropped_; }
   std::size_t OverlongDropped() const { return splitter_.OverlongDropped(); }
+  std::size_t Dropped() const { return MalformedDropped() + OverlongDropped(); }
 
  private:
   void TakeLine(std::string_view line, std::vector<Tnc2Frame>& frames);

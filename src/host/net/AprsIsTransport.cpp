@@ -61,12 +61,9 @@ void AprsIsTransport::LogIn() {
 
 void AprsIsTransport::Receive(std::string_view bytes, bool behind) {
   sink_->LinkBehind(behind);
-  const std::size_t droppedBefore = reader_.MalformedDropped() + reader_.OverlongDropped();
+  const std::size_t droppedBefore = reader_.Dropped();
   const std::vector<AprsIsLine> lines = reader_.Feed(bytes);
-  for (std::size_t n = droppedBefore; n < reader_.MalformedDropped() + reader_.OverlongDropped();
-       ++n) {
-    sink_->FrameDropped();
-  }
+  for (std::size_t n = droppedBefore; n < reader_.Dropped(); ++n) sink_->FrameDropped();
   for (const AprsIsLine& line : lines) {
     if (const auto* response = std::get_if<AprsIsLogResponse>(&line)) {
       LoggedIn(*response);

@@ -33,10 +33,10 @@ void KissTransport::Transmit(const Tnc2Frame& frame, std::int16_t port) {
 
 void KissTransport::Receive(std::string_view bytes, bool behind) {
   sink_->LinkBehind(behind);
-  const std::size_t cutBefore = DeframerDropped();
+  const std::size_t droppedBefore = deframer_.Dropped();
   const std::vector<KissFrame> frames = deframer_.Feed(bytes);
   // Frames the TNC garbled or overran count as dropped, as lines that are no frame do on APRS-IS.
-  for (std::size_t n = cutBefore; n < DeframerDropped(); ++n) sink_->FrameDropped();
+  for (std::size_t n = droppedBefore; n < deframer_.Dropped(); ++n) sink_->FrameDropped();
   for (const KissFrame& kiss : frames) {
     Ax25Decoded decoded = DecodeAx25UiFrame(kiss.payload);
     if (!decoded.frame) {
@@ -46,10 +46,6 @@ void KissTransport::Receive(std::string_view bytes, bool behind) {
     }
     sink_->FrameReceived(*decoded.frame, static_cast<std::int16_t>(kiss.port + 1));
   }
-}
-
-std::size_t KissTransport::DeframerDropped() const {
-  return deframer_.MalformedDropped() + deframer_.OverlongDropped();
 }
 
 }  // namespace brevio

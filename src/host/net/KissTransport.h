@@ -31,7 +31,6 @@ class KissTransport : public Transport {
 
  private:
   void Receive(std::string_view bytes, bool behind);
-  std::size_t DeframerDropped() const;
 
   LinkLog log_;
   DeviceLink link_;

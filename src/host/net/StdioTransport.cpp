@@ -53,7 +53,7 @@ void StdioTransport::ReadInput() {
   std::array<char, 4096> buffer;
   const ssize_t count = ::read(input_, buffer.data(), buffer.size());
   if (count > 0) {
-    const std::size_t droppedBefore = Dropped();
+    const std::size_t droppedBefore = reader_.Dropped();
     Deliver(reader_.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(count))),
             droppedBefore);
     return;
@@ -66,18 +66,14 @@ void StdioTransport::End(const std::string& reason) {
   if (ended_) return;
   ended_ = true;
   notifier_->setEnabled(false);
-  const std::size_t droppedBefore = Dropped();
+  const std::size_t droppedBefore = reader_.Dropped();
   Deliver(reader_.Finish(), droppedBefore);
   status_.Set(LinkState::Lost, reason);
   if (inputEnded_) inputEnded_();
 }
 
-std::size_t StdioTransport::Dropped() const {
-  return reader_.MalformedDropped() + reader_.OverlongDropped();
-}
-
 void StdioTransport::Deliver(const std::vector<Tnc2Frame>& frames, std::size_t droppedBefore) {
-  for (std::size_t n = droppedBefore; n < Dropped(); ++n) sink_->FrameDropped();
+  for (std::size_t n = droppedBefore; n < reader_.Dropped(); ++n) sink_->FrameDropped();
   for (const Tnc2Frame& frame : frames) sink_->FrameReceived(frame, std::nullopt);
 }
 

@@ -38,7 +38,6 @@ class StdioTransport : public Transport {
   // Tells the sink of the lines dropped since the reader's count was `droppedBefore`, then
   // hands it `frames`.
   void Deliver(const std::vector<Tnc2Frame>& frames, std::size_t droppedBefore);
-  std::size_t Dropped() const;
   void End(const std::string& reason);
   void EndOnNextTurn();
 
